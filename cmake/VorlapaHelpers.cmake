@@ -1,0 +1,27 @@
+# A logic library: every .cpp of the folder, Qt6::Core and the named lower libraries.
+function(vorlapa_logic_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(vorlapa_${name} STATIC ${sources})
+  target_include_directories(vorlapa_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(vorlapa_${name} PUBLIC Qt6::Core ${ARG_DEPS})
+endfunction()
+
+# One QtTest executable per tst_*.cpp of the calling folder, each registered with CTest.
+function(vorlapa_folder_tests)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REPLACE "/" "_" prefix "${folder}")
+  foreach(test_source ${tests})
+    get_filename_component(base ${test_source} NAME_WE)
+    set(target ${prefix}_${base})
+    add_executable(${target} ${test_source})
+    target_link_libraries(${target} PRIVATE vorlapa_test_support Qt6::Test ${ARG_LIBS})
+    target_compile_definitions(${target} PRIVATE QT_TESTCASE_SOURCEDIR="${CMAKE_CURRENT_SOURCE_DIR}"
+                                                 VORLAPA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+                                              TIMEOUT 300)
+  endforeach()
+endfunction()

@@ -1,0 +1,12 @@
+#pragma once
+// The one lookup of display texts (GNU gettext, domain "default"). Codes and texts stored in files are
+// never passed through it. Placeholders ("%s", "%d") are filled after the lookup, with Fill().
+#include <QString>
+#include <QStringList>
+
+// Translated display text for the English text (the text itself when no catalogue has it).
+QString Translate(const char* english);
+QString Translate(const QString& english);
+// Replaces the placeholders "%s" / "%d" in order with the given texts.
+QString Fill(const QString& pattern, const QStringList& values);
+inline QString Fill(const QString& pattern, const QString& value) { return Fill(pattern, QStringList{value}); }
