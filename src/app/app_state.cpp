@@ -1,0 +1,137 @@
+#include "app_state.h"
+
+#include "settings_file.h"
+#include "storage/translate.h"
+
+#include <QDir>
+#include <cmath>
+
+AppState::AppState(const Services& services, const QString& dataFolder)
+    : m_services(services), m_dataFolder(QDir(dataFolder).absolutePath()),
+      m_settings(DefaultSettings(services.clock ? std::floor(services.clock->NowDayNumber()) : 0)),
+      m_layout(VehicleLayoutFor(VehicleType::None)) {
+    m_changes.SetListener([this](DataArea) { NotifyChanged(); });
+}
+
+QString AppState::DataPath(const QString& relative) const {
+    return QDir(m_dataFolder).filePath(relative);
+}
+
+QString AppState::VehicleCodeText() const {
+    return VehicleCode(m_vehicle);
+}
+
+void AppState::SetMaintenanceOnly(bool only) {
+    m_maintenanceOnly = only;
+    NotifyChanged();
+}
+
+bool AppState::PageVisible(const QStringList& path) const {
+    return IsPageVisible(path, m_maintenanceOnly, m_vehicle);
+}
+
+void AppState::SetVehicleNone() {
+    m_vehicle = VehicleType::None;
+    m_layout = VehicleLayoutFor(m_vehicle);
+}
+
+void AppState::SelectVehicle(const QString& code) {
+    m_vehicle = VehicleFromCode(code);
+    m_settings.vehicle = VehicleCode(m_vehicle);
+    m_layout = VehicleLayoutFor(m_vehicle);
+    LoadTireList();
+    SaveSettings();
+    NotifyChanged();
+}
+
+QString AppState::StatusVehicleText() const {
+    return VehicleStatusName(m_vehicle);
+}
+
+bool AppState::SaveSettings() {
+    const QString path = DataPath(QString::fromLatin1(kSettingsFileName));
+    const auto saved = SaveSettingsFile(path, m_settings, m_dataFolder);
+    if (saved) return true;
+    if (m_services.prompter)
+        m_services.prompter->ShowError(Fill(Translate("Unable to save %s:\n%s"),
+                                            {QString::fromLatin1(kSettingsFileName), saved.error()}));
+    return false;
+}
+
+bool AppState::CloseQuery() {
+    if (!TracksLeaveCheck()) return false;
+    if (m_changes.IsChanged(DataArea::Session)) {
+        const Answer answer = m_services.prompter->AskYesNoCancel(
+            Fill(Translate("Unsaved %s changes exists, save now?"), Translate("Session")));
+        if (answer == Answer::Cancel) return false;
+        if (answer == Answer::Yes) SaveSessionWithDialog();
+    }
+    SaveSettings();
+    UpdateWindowGeometry();
+    if (m_services.settings) WriteWindowGeometry(*m_services.settings, m_geometry);
+    SaveColumnWidths();
+    return true;
+}
+
+bool AppState::IsCommandEnabled(MenuCommand command) const {
+    if (!VehicleCodeOfCommand(command).isEmpty()) return !m_changes.IsChanged(DataArea::TireList);
+    for (const MenuEntry& entry : MainMenu())
+        if (entry.command == command) return entry.built;
+    return false;
+}
+
+bool AppState::IsCommandChecked(MenuCommand command) const {
+    const QString code = VehicleCodeOfCommand(command);
+    return !code.isEmpty() && m_vehicle != VehicleType::None && VehicleFromCode(code) == m_vehicle;
+}
+
+bool AppState::VehicleMenuOpening() {
+    if (!m_changes.IsChanged(DataArea::TireList)) return true;
+    m_services.prompter->ShowInformation(Translate("Save tire list first to change vehicle!"));
+    return false;
+}
+
+void AppState::RunCommand(MenuCommand command) {
+    if (const QString code = VehicleCodeOfCommand(command); !code.isEmpty()) {
+        if (IsCommandEnabled(command)) SelectVehicle(code);
+        return;
+    }
+    switch (command) {
+    case MenuCommand::HelpContents:
+        if (!m_services.shell->Open(DataPath(QStringLiteral("Vorlapa.chm"))))
+            m_services.prompter->ShowError(Translate("Unable to open help file!"));
+        break;
+    case MenuCommand::HelpReadMe:
+        if (!m_services.shell->Open(DataPath(QStringLiteral("readme.txt"))))
+            m_services.prompter->ShowError(Fill(
+                Translate("Unable to open %s. Make sure you have a program associated to open *.txt files."),
+                QStringLiteral("readme.txt")));
+        break;
+    default:
+        break;
+    }
+}
+
+void AppState::SetChangeListener(std::function<void()> listener) {
+    m_listener = std::move(listener);
+}
+
+void AppState::NotifyChanged() {
+    if (m_listener) m_listener();
+}
+
+void AppState::LoadTireList() {
+}
+
+bool AppState::TracksLeaveCheck() {
+    return true;
+}
+
+void AppState::SaveSessionWithDialog() {
+}
+
+void AppState::SaveColumnWidths() {
+}
+
+void AppState::UpdateWindowGeometry() {
+}

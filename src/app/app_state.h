@@ -1,0 +1,82 @@
+#pragma once
+// The one application state: settings, vehicle type, change flags, window geometry and what start-up
+// remembered. It knows nothing of widgets; the main window redraws when it reports a change.
+#include "change_flags.h"
+#include "command_line.h"
+#include "main_window_layout.h"
+#include "program_settings.h"
+#include "services.h"
+#include "vehicle_layout.h"
+#include "window_geometry.h"
+#include <QString>
+#include <functional>
+
+class AppState {
+  public:
+    AppState(const Services& services, const QString& dataFolder);
+
+    const Services& GetServices() const { return m_services; }
+    const QString& DataFolder() const { return m_dataFolder; }
+    QString DataPath(const QString& relative) const;
+
+    ProgramSettings& Settings() { return m_settings; }
+    const ProgramSettings& Settings() const { return m_settings; }
+    WindowGeometry& Geometry() { return m_geometry; }
+    ChangeFlags& Changes() { return m_changes; }
+    const ChangeFlags& Changes() const { return m_changes; }
+
+    VehicleType Vehicle() const { return m_vehicle; }
+    QString VehicleCodeText() const; // "null" before the first selection
+    const VehicleLayout& Layout() const { return m_layout; }
+    bool MaintenanceOnly() const { return m_maintenanceOnly; }
+    void SetMaintenanceOnly(bool only);
+    bool PageVisible(const QStringList& path) const;
+
+    // The file start-up found on the command line (or the last session), kept for its opener.
+    const StartupFile& PendingOpen() const { return m_pendingOpen; }
+    void SetPendingOpen(const StartupFile& file) { m_pendingOpen = file; }
+
+    // Vehicle type: none (index -1, code "null") before start-up selects one.
+    void SetVehicleNone();
+    // Sets the type from its code ("car", "gokart", "sidecar", case-insensitive; anything else motorcycle),
+    // shows its pages and panels, loads its tire list and writes the settings file.
+    void SelectVehicle(const QString& code);
+    QString StatusVehicleText() const; // second field of the status bar
+
+    // Writes "vorlapa.ini"; a failure is shown with the system's error text. False when it failed.
+    bool SaveSettings();
+    // The closing sequence; false keeps the program open (and nothing is written).
+    bool CloseQuery();
+
+    // Main menu.
+    bool IsCommandEnabled(MenuCommand command) const;
+    bool IsCommandChecked(MenuCommand command) const;
+    // Opening "Choose vehicle": while the tire list has unsaved changes the user is told to save it first
+    // and the entries stay disabled. Returns whether a vehicle may be chosen.
+    bool VehicleMenuOpening();
+    // The menu commands the state carries out itself (vehicle choice, help); others belong to the window.
+    void RunCommand(MenuCommand command);
+
+    // Called after every change the window shows (vehicle, page visibility, changed flags).
+    void SetChangeListener(std::function<void()> listener);
+
+  private:
+    void NotifyChanged();
+    // Steps owned by later work; each does nothing until its owner exists.
+    void LoadTireList();          // the current vehicle's tire list
+    bool TracksLeaveCheck();      // unsaved tracks are offered for saving; false on Cancel
+    void SaveSessionWithDialog(); // the session's save dialog
+    void SaveColumnWidths();      // the fixed grids' column widths
+    void UpdateWindowGeometry();  // time windows and pit panel report where they are
+
+    Services m_services;
+    QString m_dataFolder;
+    ProgramSettings m_settings;
+    WindowGeometry m_geometry;
+    ChangeFlags m_changes;
+    VehicleType m_vehicle = VehicleType::None;
+    VehicleLayout m_layout;
+    bool m_maintenanceOnly = false;
+    StartupFile m_pendingOpen;
+    std::function<void()> m_listener;
+};

@@ -1,0 +1,57 @@
+#include "command_line.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+CommandLine ParseCommandLine(const QStringList& args) {
+    CommandLine result;
+    if (!args.isEmpty()) result.firstParameter = args.first();
+    bool languageSeen = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        const bool hasNext = i + 1 < args.size();
+        if (arg == u"-lang" && hasNext && !languageSeen) {
+            result.language = args.at(i + 1);
+            languageSeen = true;
+            ++i;
+        } else if (arg == u"--data-dir" && hasNext) {
+            result.dataDir = args.at(++i);
+        } else if (arg == u"--screenshot" && hasNext) {
+            result.screenshot = true;
+            result.screenshotPath = args.at(++i);
+        } else if (arg == u"--page" && hasNext) {
+            result.screenshotPage = args.at(++i);
+        }
+    }
+    return result;
+}
+
+bool IsSafeLanguageCode(const QString& code) {
+    if (code.isEmpty() || code.size() > 64 || !code.at(0).isLetterOrNumber() || code.at(0).unicode() > 127)
+        return false;
+    for (const QChar c : code) {
+        const char16_t u = c.unicode();
+        const bool ok = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+                        u == '_' || u == '-' || u == '.' || u == '@';
+        if (!ok) return false;
+    }
+    return true;
+}
+
+StartupFile ChooseStartupFile(const QString& firstParameter, const QString& launchFolder,
+                              bool loadLastSession, const QString& lastSession, const QString& dataFolder) {
+    if (!firstParameter.isEmpty()) {
+        const QFileInfo file(QDir(launchFolder).absoluteFilePath(firstParameter));
+        if (file.isFile()) {
+            if (firstParameter.endsWith(u".ses")) return {StartupFileKind::Session, file.absoluteFilePath()};
+            if (firstParameter.endsWith(u".set")) return {StartupFileKind::Setup, file.absoluteFilePath()};
+            return {};
+        }
+    }
+    if (loadLastSession && !lastSession.isEmpty()) {
+        QString path = lastSession;
+        path.replace(u'\\', u'/');
+        return {StartupFileKind::Session, QDir::cleanPath(QDir(dataFolder).absoluteFilePath(path))};
+    }
+    return {};
+}

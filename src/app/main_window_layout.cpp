@@ -1,0 +1,95 @@
+#include "main_window_layout.h"
+
+namespace {
+
+PageNode Page(const char* caption, std::vector<PageNode> children = {}) {
+    return PageNode{QString::fromLatin1(caption), std::move(children)};
+}
+
+} // namespace
+
+const std::vector<PageNode>& MainPages() {
+    static const std::vector<PageNode> pages = {
+        Page("Active session", {Page("General"), Page("Tires"), Page("Vehicle"), Page("Pit Stops")}),
+        Page("Setup", {Page("Tires", {Page("Current setup"), Page("Tire list")}),
+                       Page("Suspension", {Page("Basic settings"), Page("Detailed settings")}),
+                       Page("Weight distribution"), Page("Aerodynamics"), Page("Engine"), Page("Jetting"),
+                       Page("Gearing"), Page("General")}),
+        Page("Tracks", {Page("Track map"), Page("Contact details"), Page("Movie")}),
+        Page("Maintenance", {Page("Part status"), Page("Maintenance Log", {Page("Report")}),
+                             Page("Suppliers"), Page("Order status")}),
+        Page("Sessions", {Page("Completed"), Page("Scheduled"), Page("Compared")}),
+        Page("General notes"),
+    };
+    return pages;
+}
+
+bool IsPageVisible(const QStringList& path, bool maintenanceOnly, VehicleType vehicle) {
+    if (path.isEmpty()) return true;
+    if (maintenanceOnly && path.first() != u"Maintenance") return false;
+    if (path.size() >= 2 && path.at(0) == u"Setup" &&
+        (path.at(1) == u"Aerodynamics" || path.at(1) == u"Weight distribution"))
+        return vehicle == VehicleType::Kart || vehicle == VehicleType::Car;
+    return true;
+}
+
+const std::vector<MenuEntry>& MainMenu() {
+    auto entry = [](QStringList path, MenuCommand command, const char* shortcut, bool built) {
+        return MenuEntry{std::move(path), command, QString::fromLatin1(shortcut), built};
+    };
+    const QString file = QStringLiteral("File");
+    const QString tools = QStringLiteral("Tools");
+    const QString vehicle = QStringLiteral("Choose vehicle");
+    const QString exportMenu = QStringLiteral("Export to HTML");
+    const QString help = QStringLiteral("Help");
+    using C = MenuCommand;
+    static const std::vector<MenuEntry> menu = {
+        entry({file, QStringLiteral("New session")}, C::NewSession, "Ctrl+N", false),
+        entry({file, QStringLiteral("Open session")}, C::OpenSession, "Ctrl+O", false),
+        entry({file, QStringLiteral("Save session")}, C::SaveSession, "", false),
+        entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", false),
+        entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", false),
+        entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", false),
+        entry({file, QStringLiteral("Open setup from session")}, C::OpenSetupFromSession, "", false),
+        entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", false),
+        entry({file, QStringLiteral("Exit")}, C::Exit, "", true),
+        entry({tools, vehicle, QStringLiteral("Motorcycle")}, C::VehicleMotorcycle, "", true),
+        entry({tools, vehicle, QStringLiteral("Sidecar")}, C::VehicleSidecar, "", true),
+        entry({tools, vehicle, QStringLiteral("Kart")}, C::VehicleKart, "", true),
+        entry({tools, vehicle, QStringLiteral("Car")}, C::VehicleCar, "", true),
+        entry({tools, QStringLiteral("Jetting Guru")}, C::JettingGuru, "", false),
+        entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", false),
+        entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", false),
+        entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", false),
+        entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
+        entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", false),
+        entry({tools, QStringLiteral("Options")}, C::Options, "", false),
+        entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", false),
+        entry({exportMenu, QStringLiteral("Setup")}, C::ExportSetup, "", false),
+        entry({exportMenu, QStringLiteral("Tracks")}, C::ExportTracks, "", false),
+        entry({exportMenu, QStringLiteral("Part status")}, C::ExportPartStatus, "", false),
+        entry({help, QStringLiteral("Contents")}, C::HelpContents, "F1", true),
+        entry({help, QStringLiteral("ReadMe.txt")}, C::HelpReadMe, "", true),
+        entry({help, QStringLiteral("About...")}, C::HelpAbout, "", true),
+    };
+    return menu;
+}
+
+QString VehicleCodeOfCommand(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::VehicleMotorcycle:
+        return QStringLiteral("mc");
+    case MenuCommand::VehicleSidecar:
+        return QStringLiteral("sidecar");
+    case MenuCommand::VehicleKart:
+        return QStringLiteral("gokart");
+    case MenuCommand::VehicleCar:
+        return QStringLiteral("car");
+    default:
+        return QString();
+    }
+}
+
+QString WindowCaption(int major, int minor) {
+    return QStringLiteral("Vorlapa v%1.%2").arg(major).arg(minor);
+}

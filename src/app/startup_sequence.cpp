@@ -1,0 +1,140 @@
+#include "startup_sequence.h"
+
+#include "data_folder.h"
+#include "settings_file.h"
+#include "storage/translate.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+QString BasicSetupVehicleCode(int entry) {
+    static const char* const codes[] = {"mc", "sidecar", "gokart", "car"};
+    return entry >= 0 && entry < 4 ? QString::fromLatin1(codes[entry]) : QStringLiteral("mc");
+}
+
+bool StartupSequence::Run(bool firstRunDialogs) {
+    m_state.SetMaintenanceOnly(
+        QFileInfo::exists(m_state.DataPath(QStringLiteral("show_only_maintenance_tab.txt"))));
+    // Dates and times have fixed text forms ("yyyy-mm-dd", "hh.mm") in the storage layer; nothing to set.
+
+    QDir::setCurrent(m_state.DataFolder());
+    const FolderCreation folders = CreateDataFolders(m_state.DataFolder());
+    if (folders.error) {
+        m_state.GetServices().prompter->ShowError(*folders.error);
+        m_view.CloseSplash();
+        return false;
+    }
+    m_firstRun = folders.firstRun;
+
+    m_view.ShowProgress(Translate("Reading general settings..."));
+    CreateLapTimers();
+    SetUpGearSymbolGrids();
+    CreateImportAndFuelDialogs();
+    SetUpPitStopGrid();
+    CreatePartSetupLists();
+    ReadSettings();
+    ApplyUnitSystem();
+
+    if (m_firstRun && firstRunDialogs) {
+        if (const auto entry = m_view.AskBasicSetup())
+            m_state.Settings().vehicle = BasicSetupVehicleCode(*entry);
+        m_view.ShowOptions();
+    }
+
+    m_view.ShowProgress(Translate("Reading from registry..."));
+    if (SettingsStore* store = m_state.GetServices().settings) ReadWindowGeometry(*store, m_state.Geometry());
+
+    m_state.SetVehicleNone();
+    m_state.SelectVehicle(m_state.Settings().vehicle);
+
+    LoadPictures();
+    FillPartSetupLists();
+    m_state.Changes().MarkUnchanged(DataArea::Session);
+    m_state.Changes().MarkUnchanged(DataArea::Setup);
+
+    m_view.ShowProgress(Translate("Reading tracks..."));
+    LoadTracks();
+    ApplyGearSymbols();
+    m_view.ShowProgress(Translate("Reading maintenance data..."));
+    LoadMaintenanceLog();
+    m_view.ShowProgress(Translate("Reading events..."));
+    LoadScheduledEvents();
+    m_view.ShowProgress(Translate("Reading part status..."));
+    LoadPartStatus();
+    m_view.ShowProgress(Translate("Reading suppliers..."));
+    LoadSuppliers();
+    m_view.ShowProgress(Translate("Reading order status..."));
+    LoadOrderStatus();
+
+    m_view.CloseSplash();
+    m_state.Changes().MarkAllUnchanged();
+    FillSetupGridTitles();
+    LoadGeneralNotes();
+    if (m_state.Settings().todoOpenAtStartup) OpenTodoList();
+    m_state.SaveSettings();
+    return true;
+}
+
+void StartupSequence::ReadSettings() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    Clock* clock = m_state.GetServices().clock;
+    const double today = clock ? std::floor(clock->NowDayNumber()) : 0;
+    m_state.Settings() = LoadSettingsFile(m_state.DataPath(QString::fromLatin1(kSettingsFileName)), today,
+                                          [prompter](const QString& message) {
+                                              if (prompter) prompter->ShowError(message);
+                                          });
+}
+
+void StartupSequence::OpenStartupFile(const CommandLine& commandLine, const QString& launchFolder) {
+    const ProgramSettings& settings = m_state.Settings();
+    const StartupFile file =
+        ChooseStartupFile(commandLine.firstParameter, launchFolder, settings.loadLastSessionAtStartup,
+                          settings.lastSession, m_state.DataFolder());
+    m_state.SetPendingOpen(file);
+    if (file.kind == StartupFileKind::Session)
+        OpenSession(file.path);
+    else if (file.kind == StartupFileKind::Setup)
+        OpenSetup(file.path);
+}
+
+void StartupSequence::CreateLapTimers() {
+}
+void StartupSequence::SetUpGearSymbolGrids() {
+}
+void StartupSequence::CreateImportAndFuelDialogs() {
+}
+void StartupSequence::SetUpPitStopGrid() {
+}
+void StartupSequence::CreatePartSetupLists() {
+}
+void StartupSequence::ApplyUnitSystem() {
+}
+void StartupSequence::LoadPictures() {
+}
+void StartupSequence::FillPartSetupLists() {
+}
+void StartupSequence::LoadTracks() {
+}
+void StartupSequence::ApplyGearSymbols() {
+}
+void StartupSequence::LoadMaintenanceLog() {
+}
+void StartupSequence::LoadScheduledEvents() {
+}
+void StartupSequence::LoadPartStatus() {
+}
+void StartupSequence::LoadSuppliers() {
+}
+void StartupSequence::LoadOrderStatus() {
+}
+void StartupSequence::FillSetupGridTitles() {
+}
+void StartupSequence::LoadGeneralNotes() {
+}
+void StartupSequence::OpenTodoList() {
+}
+void StartupSequence::OpenSession(const QString&) {
+}
+void StartupSequence::OpenSetup(const QString&) {
+}
