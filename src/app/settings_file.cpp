@@ -12,18 +12,17 @@
 namespace {
 
 enum class Kind {
-    Text,          // taken as is
-    TextOrDefault, // taken as is; an empty value keeps the default
-    DecimalText,   // text, taken only when it is a decimal number
-    Flag,          // "true" / "false"; only "true" exactly is on
-    FlagIfTrue,    // written only when on; only "true" exactly is on
-    AnyTextFlag,   // written only when on; any non-empty value is on
-    Integer,       // taken only when an integer within [minimum, maximum]
-    Decimal,       // number, taken only when the tolerant parser accepts it
-    ListEquals,    // list block, read when the value equals the begin marker
-    ListContains,  // list block, read when the value contains the begin marker
-    LastSession,   // session path, stored relative to the sessions folder when it lies directly there
-    Constant,      // fixed text written; reading it is the caller's business
+    Text,         // taken as is; a missing or empty value keeps the default
+    DecimalText,  // text, taken only when it is a decimal number
+    Flag,         // "true" / "false"; only "true" exactly is on
+    FlagIfTrue,   // written only when on; only "true" exactly is on
+    AnyTextFlag,  // written only when on; any non-empty value is on
+    Integer,      // taken only when an integer within [minimum, maximum]
+    Decimal,      // number, taken only when the tolerant parser accepts it
+    ListEquals,   // list block, read when the value equals the begin marker
+    ListContains, // list block, read when the value contains the begin marker
+    LastSession,  // session path, stored relative to the sessions folder when it lies directly there
+    Constant,     // fixed text written; reading it is the caller's business
 };
 
 using FieldRef = std::variant<QString*, bool*, int*, double*, QStringList*>;
@@ -74,9 +73,9 @@ std::vector<Field> BuildFields() {
     add(kGeneral, "session_last_driver4", Kind::Text, REF(sessionLastDriver[3]));
     add(kGeneral, "logotype", Kind::Text, REF(logotype));
     add(kGeneral, "car_weight_image_name", Kind::Text, REF(carWeightImageName));
-    add(kGeneral, "temperature_unit", Kind::TextOrDefault, REF(temperatureUnit));
-    add(kGeneral, "pressure_unit", Kind::TextOrDefault, REF(pressureUnit));
-    add(kGeneral, "system_unit", Kind::TextOrDefault, REF(systemUnit));
+    add(kGeneral, "temperature_unit", Kind::Text, REF(temperatureUnit));
+    add(kGeneral, "pressure_unit", Kind::Text, REF(pressureUnit));
+    add(kGeneral, "system_unit", Kind::Text, REF(systemUnit));
     add(kGeneral, "use_ad", Kind::FlagIfTrue, REF(useAd));
     add(kGeneral, "html_bg_color", Kind::Integer, REF(htmlBgColor));
     add(kGeneral, "html_table_header_color", Kind::Integer, REF(htmlTableHeaderColor));
@@ -179,9 +178,6 @@ void ReadField(TTxtParser& parser, const Field& field, const QString& key, Progr
     switch (field.kind) {
     case Kind::Text:
     case Kind::LastSession:
-        *std::get<QString*>(ref) = value;
-        break;
-    case Kind::TextOrDefault:
         if (!value.isEmpty()) *std::get<QString*>(ref) = value;
         break;
     case Kind::DecimalText:
