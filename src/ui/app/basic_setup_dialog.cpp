@@ -1,0 +1,37 @@
+#include "basic_setup_dialog.h"
+
+#include "storage/translate.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TBasicSetupDialog::TBasicSetupDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(Translate("Basic Setup"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(Translate("Choose type of vehicle"), this));
+    m_entries = new QListWidget(this);
+    m_entries->setObjectName(QStringLiteral("vehicleTypes"));
+    for (const char* entry : {"Motorcycle", "Sidecar", "Gokart", "Car"})
+        m_entries->addItem(Translate(entry));
+    layout->addWidget(m_entries);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_next = new QPushButton(Translate("&Next"), this);
+    m_next->setObjectName(QStringLiteral("next"));
+    m_next->setEnabled(false);
+    m_next->setDefault(true);
+    buttons->addWidget(m_next);
+    layout->addLayout(buttons);
+    connect(m_entries, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_next->setEnabled(row >= 0); });
+    connect(m_next, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<int> TBasicSetupDialog::ChosenEntry() const {
+    const int row = m_entries->currentRow();
+    if (row < 0) return std::nullopt;
+    return row;
+}

@@ -1,0 +1,193 @@
+#include "vorlapa_form.h"
+
+#include "basic_setup_dialog.h"
+#include "storage/translate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+
+TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_interactive(interactive) {
+    setObjectName(QStringLiteral("VorlapaForm"));
+    setWindowTitle(WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR));
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("pages"));
+    BuildPages(m_pages, MainPages(), {});
+    setCentralWidget(m_pages);
+    BuildMenu();
+
+    auto* firstField = new QLabel(this);
+    firstField->setObjectName(QStringLiteral("statusMessage"));
+    statusBar()->addWidget(firstField, 1);
+    m_vehicleStatus = new QLabel(this);
+    m_vehicleStatus->setObjectName(QStringLiteral("vehicleStatus"));
+    m_vehicleStatus->setMinimumWidth(120);
+    statusBar()->addWidget(m_vehicleStatus);
+
+    m_state.SetChangeListener([this] { Refresh(); });
+    Refresh();
+}
+
+TVorlapaForm::~TVorlapaForm() {
+    m_state.SetChangeListener({});
+}
+
+void TVorlapaForm::BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes,
+                              const QStringList& parentPath) {
+    for (const PageNode& node : nodes) {
+        const QStringList path = parentPath + QStringList{node.caption};
+        QWidget* page = nullptr;
+        if (node.children.empty()) {
+            page = new QWidget(tabs); // filled when the page's work is built
+        } else {
+            auto* inner = new QTabWidget(tabs);
+            inner->setObjectName(QStringLiteral("pages/") + path.join(u'/'));
+            BuildPages(inner, node.children, path);
+            page = inner;
+        }
+        page->setProperty("pagePath", path.join(u'/'));
+        const int index = tabs->addTab(page, Translate(node.caption));
+        m_pageSlots.insert(path.join(u'/'), PageSlot{tabs, index});
+    }
+}
+
+void TVorlapaForm::BuildMenu() {
+    QHash<QString, QMenu*> menus;
+    for (const MenuEntry& entry : MainMenu()) {
+        QMenu* menu = nullptr;
+        QString menuPath;
+        for (qsizetype level = 0; level + 1 < entry.path.size(); ++level) {
+            menuPath += u'/' + entry.path.at(level);
+            QMenu*& found = menus[menuPath];
+            if (!found) {
+                found = menu ? menu->addMenu(Translate(entry.path.at(level)))
+                             : menuBar()->addMenu(Translate(entry.path.at(level)));
+                found->setObjectName(QStringLiteral("menu") + menuPath);
+                if (entry.path.at(level) == u"Choose vehicle")
+                    connect(found, &QMenu::aboutToShow, this, [this] {
+                        m_state.VehicleMenuOpening();
+                        Refresh();
+                    });
+            }
+            menu = found;
+        }
+        QAction* action = menu->addAction(Translate(entry.path.last()));
+        action->setObjectName(QStringLiteral("action/") + entry.path.join(u'/'));
+        if (!entry.shortcut.isEmpty()) action->setShortcut(QKeySequence(entry.shortcut));
+        action->setCheckable(!VehicleCodeOfCommand(entry.command).isEmpty());
+        const MenuCommand command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+        m_actions[command] = action;
+    }
+}
+
+QAction* TVorlapaForm::Action(MenuCommand command) const {
+    const auto found = m_actions.find(command);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+void TVorlapaForm::RunCommand(MenuCommand command) {
+    switch (command) {
+    case MenuCommand::Exit:
+        close();
+        break;
+    case MenuCommand::HelpAbout:
+        QMessageBox::about(
+            this, Translate("About..."),
+            WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR) + QStringLiteral("\n\n") +
+                Translate("Lap timing, sessions, setups and the workshop of a motorsport team."));
+        break;
+    default:
+        m_state.RunCommand(command);
+        break;
+    }
+    Refresh();
+}
+
+void TVorlapaForm::Refresh() {
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it)
+        it->tabs->setTabVisible(it->index, m_state.PageVisible(it.key().split(u'/')));
+    for (const auto& [command, action] : m_actions) {
+        action->setEnabled(m_state.IsCommandEnabled(command));
+        if (action->isCheckable()) action->setChecked(m_state.IsCommandChecked(command));
+    }
+    m_vehicleStatus->setText(m_state.StatusVehicleText());
+}
+
+bool TVorlapaForm::Start() {
+    StartupSequence sequence(m_state, *this);
+    const bool completed = sequence.Run(m_interactive);
+    const WindowGeometry& geometry = m_state.Geometry();
+    resize(geometry.formWidth, geometry.formHeight);
+    if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
+    Refresh();
+    return completed;
+}
+
+bool TVorlapaForm::ShowPage(const QString& caption) {
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        const QString english = it.key().section(u'/', -1);
+        if (english.compare(caption, Qt::CaseInsensitive) != 0 &&
+            Translate(english).compare(caption, Qt::CaseInsensitive) != 0)
+            continue;
+        // Make every level of the path current, from the top.
+        const QStringList path = it.key().split(u'/');
+        for (qsizetype depth = 1; depth <= path.size(); ++depth) {
+            const PageSlot slot = m_pageSlots.value(path.mid(0, depth).join(u'/'));
+            slot.tabs->setCurrentIndex(slot.index);
+        }
+        return true;
+    }
+    return false;
+}
+
+void TVorlapaForm::ShowProgress(const QString& text) {
+    if (!m_interactive) return;
+    if (!m_splash) {
+        QPixmap picture(420, 160);
+        picture.fill(QColor(0x20, 0x30, 0x48));
+        m_splash = new QSplashScreen(picture);
+        m_splash->show();
+    }
+    m_splash->showMessage(WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR) + u'\n' + text,
+                          Qt::AlignLeft | Qt::AlignBottom, Qt::white);
+    QApplication::processEvents();
+}
+
+std::optional<int> TVorlapaForm::AskBasicSetup() {
+    if (!m_interactive) return std::nullopt;
+    if (m_splash) m_splash->hide();
+    TBasicSetupDialog dialog(this);
+    dialog.exec();
+    return dialog.ChosenEntry();
+}
+
+void TVorlapaForm::ShowOptions() {
+    // The options dialog opens here on the first run once it exists.
+}
+
+void TVorlapaForm::CloseSplash() {
+    delete m_splash;
+    m_splash = nullptr;
+}
+
+void TVorlapaForm::closeEvent(QCloseEvent* event) {
+    WindowGeometry& geometry = m_state.Geometry();
+    geometry.maximized = isMaximized();
+    if (!isMaximized()) {
+        geometry.formWidth = width();
+        geometry.formHeight = height();
+    }
+    if (m_state.CloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The main window: pages, main menu and status bar. It shows the application state and forwards every
+// user event to it.
+#include "app/app_state.h"
+#include "app/startup_sequence.h"
+#include <QHash>
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplashScreen;
+class QTabWidget;
+
+class TVorlapaForm : public QMainWindow, public StartupView {
+    Q_OBJECT
+  public:
+    // interactive false: no splash and no modal first-run dialogs (screenshots, tests).
+    TVorlapaForm(AppState& state, bool interactive, QWidget* parent = nullptr);
+    ~TVorlapaForm() override;
+
+    // Runs the start-up sequence and applies the window geometry it read.
+    bool Start();
+    // Makes the page with this caption (English or as shown, at any depth) the current one.
+    bool ShowPage(const QString& caption);
+
+    QTabWidget* Pages() const { return m_pages; }
+    QAction* Action(MenuCommand command) const;
+
+    // StartupView
+    void ShowProgress(const QString& text) override;
+    std::optional<int> AskBasicSetup() override;
+    void ShowOptions() override;
+    void CloseSplash() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct PageSlot {
+        QTabWidget* tabs;
+        int index;
+    };
+    void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
+    void BuildMenu();
+    void RunCommand(MenuCommand command);
+    void Refresh();
+
+    AppState& m_state;
+    bool m_interactive;
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_vehicleStatus = nullptr;
+    QSplashScreen* m_splash = nullptr;
+    QHash<QString, PageSlot> m_pageSlots; // "Setup/Aerodynamics" -> where its tab is
+    std::map<MenuCommand, QAction*> m_actions;
+};
