@@ -1,0 +1,36 @@
+// vorlapa-cli settings show [--data-dir DIR]: the effective program settings.
+#include "app/data_folder.h"
+#include "app/settings_file.h"
+#include "command_registry.h"
+#include "storage/date_time.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <cmath>
+
+namespace {
+
+const QString kUsage = QStringLiteral("settings show [--data-dir DIR]");
+
+int SettingsCommand(const QStringList& arguments) {
+    QStringList args = arguments;
+    const auto dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
+    if (args != QStringList{QStringLiteral("show")}) return cli::UsageError(kUsage);
+    const QString userData = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                                 .filePath(QStringLiteral("Vorlapa"));
+    const QString folder =
+        ResolveDataFolder(dataDir.value_or(QString()), qEnvironmentVariable("VORLAPA_DATA"),
+                          QCoreApplication::applicationDirPath(), userData);
+    const double today = std::floor(DayNumberFromDateTime(QDateTime::currentDateTime()));
+    const ProgramSettings settings =
+        LoadSettingsFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)), today,
+                         [](const QString& message) { cli::PrintError(message); });
+    for (const QString& line : SettingsShowLines(settings))
+        cli::PrintLine(line);
+    return 0;
+}
+
+const cli::Registrar registrar(QStringLiteral("settings"), kUsage, SettingsCommand);
+
+} // namespace
