@@ -12,7 +12,7 @@ enum class Answer { Yes, No, Cancel, Ok };
 
 // Message boxes, questions and the standard dialogs.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual void ShowError(const QString& message) = 0;
     virtual void ShowWarning(const QString& message) = 0;
@@ -21,40 +21,42 @@ public:
     virtual Answer AskOkCancel(const QString& question) = 0;    // Ok or Cancel
     virtual Answer AskYesNo(const QString& question) = 0;       // Yes or No
     // Text input; std::nullopt when cancelled.
-    virtual std::optional<QString> AskText(const QString& caption, const QString& prompt, const QString& initial) = 0;
+    virtual std::optional<QString> AskText(const QString& caption, const QString& prompt,
+                                           const QString& initial) = 0;
     // File dialogs: the chosen path, std::nullopt when cancelled. filter as in Qt ("Sessions (*.ses)").
-    virtual std::optional<QString> ChooseOpenFile(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual std::optional<QString> ChooseOpenFile(const QString& caption, const QString& folder,
+                                                  const QString& filter) = 0;
     virtual std::optional<QString> ChooseSaveFile(const QString& caption, const QString& suggestedPath,
                                                   const QString& filter) = 0;
     virtual std::optional<QString> ChooseFolder(const QString& caption, const QString& folder) = 0;
-    virtual std::optional<quint32> ChooseColour(quint32 initial) = 0; // 0x00BBGGRR
+    virtual std::optional<quint32> ChooseColour(quint32 initial) = 0;      // 0x00BBGGRR
     virtual std::optional<QString> ChooseFont(const QString& initial) = 0; // "family,size[,bold]"
 };
 
 // Millisecond tick for stopwatch presses (32-bit, wraps) and the wall clock as a day number.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::uint32_t TickMs() = 0;
     virtual double NowDayNumber() = 0; // days since 1899-12-30, local time
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     virtual void Beep() = 0;
 };
 
 // Opens a file or address with the system's program for it; false on failure.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual bool Open(const QString& fileOrAddress) = 0;
 };
 
 // The small always-on-top "Status" window of long operations.
 class Progress {
-public:
+  public:
     virtual ~Progress() = default;
     virtual void Show(const QString& text) = 0;
     virtual void Hide() = 0;
@@ -62,7 +64,7 @@ public:
 
 // Machine-wide key-value store (window geometry, column widths, histories). Keys like "Coords/FormWidth".
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::optional<QVariant> Value(const QString& key) = 0;
     virtual void SetValue(const QString& key, const QVariant& value) = 0;

@@ -1,0 +1,11 @@
+#pragma once
+// Remembered column widths of a grid view in the settings store ("ColWidths/<store>/ColWidth<i>").
+#include "app/services.h"
+
+#include <QString>
+
+class QTableView;
+
+void SaveColumnWidths(const QTableView& view, SettingsStore& settings, const QString& storeName);
+// Applies the stored widths only when their number equals the grid's column count.
+void LoadColumnWidths(QTableView& view, SettingsStore& settings, const QString& storeName);

@@ -1,0 +1,209 @@
+// The grid model, the sortable header, the history box and the cell editor, offscreen.
+#include "in_memory_settings_store.h"
+#include "ui/widgets/grid_cell_editor.h"
+#include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/mru_combo_box.h"
+#include "ui/widgets/sortable_header_view.h"
+#include "ui/widgets/text_grid_model.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+QStringList Column(const TextGrid& grid, int column) {
+    QStringList cells;
+    for (int r = 0; r < grid.UsedRows(); ++r)
+        cells << grid.Cell(r, column);
+    return cells;
+}
+} // namespace
+
+class TstGridWidgets : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void modelFollowsEveryGridChange() {
+        TextGrid grid({"Name", "Qty"}, 2);
+        SortableGrid sortable(grid);
+        TextGridModel model(grid, &sortable);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        int headerSignals = 0;
+        connect(&model, &QAbstractItemModel::headerDataChanged, this, [&] { ++headerSignals; });
+
+        grid.SetRow(0, {"b", "2"});
+        grid.SetRow(1, {"a", "1"});
+        grid.SetUsedRows(2);
+        QCOMPARE(grid.InsertRow(2), 2); // grows the grid
+        QCOMPARE(model.rowCount(), 3);
+        grid.SetRow(2, {"c", "3"});
+        sortable.HeaderClick(0, false, false);
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("a"));
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Name ▲1"));
+        QVERIFY(headerSignals > 0);
+        grid.DeleteRows(0);
+        QCOMPARE(model.index(2, 0).data().toString(), QString());
+        grid.SetRowCount(1);
+        QCOMPARE(model.rowCount(), 1);
+        grid.SetColumnCount(3);
+        QCOMPARE(model.columnCount(), 3);
+        grid.ClearRows();
+
+        QVERIFY(!model.setData(model.index(0, 0), "x")); // read-only unless made editable
+        model.SetEditable(true);
+        int edits = 0;
+        grid.onCellEdited = [&](int, int) { ++edits; };
+        QVERIFY(model.setData(model.index(0, 1), "x"));
+        QCOMPARE(grid.Cell(0, 1), QStringLiteral("x"));
+        QCOMPARE(edits, 1);
+    }
+
+    void headerClicksSort() {
+        TextGrid grid({"Supplier", "City", "Phone"});
+        const QStringList rows[] = {{"b", "Oslo", "3"}, {"a", "Rome", "1"}, {"a", "Oslo", "2"}};
+        for (int r = 0; r < 3; ++r)
+            grid.SetRow(r, rows[r]);
+        grid.SetUsedRows(3);
+        SortableGrid sortable(grid);
+        int marked = 0;
+        sortable.onMarkChanged = [&] { ++marked; };
+        TextGridModel model(grid, &sortable);
+        QTableView view;
+        auto* header = new SortableHeaderView(sortable, &view);
+        view.setHorizontalHeader(header);
+        view.setModel(&model);
+        view.resize(400, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        auto at = [&](int column) {
+            return QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                          header->height() / 2);
+        };
+        auto click = [&](int column, Qt::KeyboardModifiers modifiers, int heldMs) {
+            QTest::mousePress(header->viewport(), Qt::LeftButton, modifiers, at(column));
+            QTest::mouseRelease(header->viewport(), Qt::LeftButton, modifiers, at(column), heldMs);
+        };
+
+        click(1, Qt::NoModifier, 600); // held too long: no sort
+        QCOMPARE(marked, 0);
+        QCOMPARE(Column(grid, 0), (QStringList{"b", "a", "a"}));
+
+        click(1, Qt::ControlModifier, 50); // Ctrl without a first key sets the first key
+        QCOMPARE(marked, 1);
+        QCOMPARE(Column(grid, 2), (QStringList{"3", "2", "1"}));
+        QCOMPARE(view.currentIndex().row(), 0);
+
+        click(0, Qt::ControlModifier, 50);
+        QCOMPARE(Column(grid, 2), (QStringList{"2", "3", "1"}));
+        click(0, Qt::ControlModifier, 50); // the second key reverses
+        QCOMPARE(Column(grid, 2), (QStringList{"3", "2", "1"}));
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("Supplier ▼2"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("City ▲1"));
+
+        click(2, Qt::NoModifier, 50); // plain click: only this key
+        QCOMPARE(Column(grid, 2), (QStringList{"1", "2", "3"}));
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Supplier"));
+        QCOMPARE(marked, 4);
+    }
+
+    void columnWidthsOfAView() {
+        InMemorySettingsStore store;
+        TextGrid grid({"A", "B"}, 1);
+        TextGridModel model(grid);
+        QTableView view;
+        view.setModel(&model);
+        view.setColumnWidth(0, 77);
+        view.setColumnWidth(1, 33);
+        SaveColumnWidths(view, store, "TireList");
+        QTableView other;
+        other.setModel(&model);
+        LoadColumnWidths(other, store, "TireList");
+        QCOMPARE(other.columnWidth(0), 77);
+        QCOMPARE(other.columnWidth(1), 33);
+        grid.SetColumnCount(3); // stored widths no longer fit
+        other.setColumnWidth(0, 50);
+        LoadColumnWidths(other, store, "TireList");
+        QCOMPARE(other.columnWidth(0), 50);
+    }
+
+    void historyBoxAddsOnLeaving() {
+        InMemorySettingsStore store;
+        store.values["MRU/SessionClass/F0"] = "125cc";
+        store.values["MRU/SessionClass/F1"] = "Open";
+        store.values["MRU/SessionClass/F2"] = "250cc";
+        QWidget window;
+        auto* box = new TMRUComboBox(&window);
+        auto* weather = new TMRUComboBox(&window);
+        auto* other = new QLineEdit(&window);
+        box->SetHistory(&store, "SessionClass");
+        weather->SetHistory(&store, "ConditionWeather");
+        QCOMPARE(box->count(), 3);
+        QCOMPARE(box->History().Maximum(), 5);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        box->setFocus();
+        box->setEditText("Supersport");
+        other->setFocus();
+        QCOMPARE(store.values.value("MRU/SessionClass/F0").toString(), QStringLiteral("Supersport"));
+        QCOMPARE(box->itemText(0), QStringLiteral("Supersport"));
+        QCOMPARE(box->currentText(), QStringLiteral("Supersport"));
+
+        weather->setFocus();
+        weather->setEditText("Rain");
+        other->setFocus();
+        QVERIFY(weather->History().Entries().isEmpty());
+        QVERIFY(!store.values.contains("MRU/ConditionWeather/F0"));
+
+        // Choosing a lower entry from the list moves it to the top.
+        Q_EMIT box->activated(2);
+        QCOMPARE(box->History().Entries().value(0), QStringLiteral("Open"));
+    }
+
+    void cellEditorWritesAndTabMovesOn() {
+        InMemorySettingsStore store;
+        TextGrid grid({"Front", "Rear"}, 3);
+        grid.SetUsedRows(3);
+        TextGridModel model(grid);
+        model.SetEditable(true);
+        QTableView view;
+        view.setModel(&model);
+        GridCellEditor editor(&view, &store, {"MainJetKey", "", "NeedleKey"}, 10);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+
+        QVERIFY(!editor.EditCell(model.index(1, 0))); // typed into the grid itself
+        QVERIFY(editor.EditCell(model.index(0, 0)));
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.geometry(), view.visualRect(model.index(0, 0)));
+        editor.lineEdit()->setText("165");
+        QTest::keyClick(&editor, Qt::Key_Tab);
+        QCOMPARE(grid.Cell(0, 0), QStringLiteral("165"));
+        QCOMPARE(store.values.value("MRU/MainJetKey/F0").toString(), QStringLiteral("165"));
+        QCOMPARE(editor.EditedCell(), model.index(0, 1));
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.History().Entries(), QStringList{"165"}); // the row's own history
+
+        editor.lineEdit()->setText("170");
+        QTest::keyClick(&editor, Qt::Key_Tab); // next cell is in a row without history
+        QCOMPARE(grid.Cell(0, 1), QStringLiteral("170"));
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(view.currentIndex(), model.index(1, 0));
+        QVERIFY(view.hasFocus());
+
+        grid.SetCell(2, 1, "N3");
+        QVERIFY(editor.EditCell(model.index(2, 1)));
+        QCOMPARE(editor.currentText(), QStringLiteral("N3"));
+        QVERIFY(editor.History().Entries().isEmpty());
+        QVERIFY(editor.EditCell(model.index(0, 0))); // opening another cell leaves this one
+        QCOMPARE(store.values.value("MRU/NeedleKey/F0").toString(), QStringLiteral("N3"));
+        QCOMPARE(editor.History().Entries(), (QStringList{"170", "165"}));
+        QCOMPARE(editor.currentText(), QStringLiteral("165"));
+        QCOMPARE(editor.currentIndex(), 1); // the cell's text selected in the list
+    }
+};
+
+QTEST_MAIN(TstGridWidgets)
+#include "tst_grid_widgets.moc"
