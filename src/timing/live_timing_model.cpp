@@ -229,6 +229,9 @@ void LiveTimingModel::Redraw(int slot) {
     if (!ValidSlot(slot)) return;
     DriverSlot& s = S(slot);
     s.table.ClearRows();
+    // The pit time label always shows the pit time the slot holds (and saves), laps or not.
+    s.pitTimeText = LapTimeText(s.pitStopTime);
+    s.pitTimePanelVisible = s.pitStopTime != 0;
     const int laps = s.timer.LapCount();
     if (laps <= 0) {
         s.distanceText.clear();
@@ -236,8 +239,6 @@ void LiveTimingModel::Redraw(int slot) {
         s.meanText.clear();
         s.meanSpeedText.clear();
         s.bestSpeedText.clear();
-        s.pitTimeText.clear();
-        s.pitTimePanelVisible = false;
         return;
     }
     s.startText = s.startTime != 0 ? DateTimeText(s.startTime) : QString();
@@ -247,8 +248,6 @@ void LiveTimingModel::Redraw(int slot) {
     WriteFigures(s);
     s.elapsedText =
         s.startTime != 0 && s.stopTime != 0 ? LapTimeText(TimeOfDayMs(s.stopTime, s.startTime)) : QString();
-    s.pitTimeText = LapTimeText(s.pitStopTime);
-    s.pitTimePanelVisible = s.pitStopTime != 0;
 }
 
 bool LiveTimingModel::SetSplitsText(const QString& text) {
