@@ -17,7 +17,7 @@ void Ticks(ShowTimeModel& window, int count) {
 class TestTimeWindows : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void lapsWithoutSplits();
     void splitsShowTheLapTotalAfterTheHold();
     void pitClock();
@@ -116,9 +116,15 @@ void TestTimeWindows::countdown_data() {
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("now");
     QTest::addColumn<QString>("left");
-    QTest::newRow("before the end") << "14:00:00" << "13:30:15" << "00:29:45";
-    QTest::newRow("after the end, no sign") << "14:00:00" << "14:00:10" << "00:00:10";
-    QTest::newRow("at the end") << "09:15:00" << "09:15:00" << "00:00:00";
+    QTest::newRow("before the end") << "14:00:00"
+                                    << "13:30:15"
+                                    << "00:29:45";
+    QTest::newRow("after the end, no sign") << "14:00:00"
+                                            << "14:00:10"
+                                            << "00:00:10";
+    QTest::newRow("at the end") << "09:15:00"
+                                << "09:15:00"
+                                << "00:00:00";
 }
 
 void TestTimeWindows::countdown() {
