@@ -179,7 +179,7 @@ QString FormatFixed(double value, int decimals) {
     std::string fraction;
     for (int i = 0; i < point; ++i)
         integerPart += i < int(digits.size()) ? digits[size_t(i)] : '0';
-    if (integerPart.empty()) integerPart = "0";
+    if (integerPart.empty()) integerPart.push_back('0');
     for (int i = 0; i < decimals; ++i) {
         const int at = point + i;
         fraction += (at >= 0 && at < int(digits.size())) ? digits[size_t(at)] : '0';
@@ -212,10 +212,16 @@ QString FormatGeneral(double value) {
     std::string out = value < 0 ? "-" : "";
     if (exponent >= 15 || exponent < -4) {
         out += digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        out += "E" + std::to_string(exponent);
+        if (digits.size() > 1) {
+            out.push_back('.');
+            out.append(digits, 1);
+        }
+        out.push_back('E');
+        out += std::to_string(exponent);
     } else if (exponent < 0) {
-        out += "0." + std::string(size_t(-exponent - 1), '0') + digits;
+        out.append("0.");
+        out.append(size_t(-exponent - 1), '0');
+        out += digits;
     } else {
         const size_t integerDigits = size_t(exponent) + 1;
         if (digits.size() <= integerDigits) {
