@@ -1,14 +1,14 @@
 #pragma once
-// Clock double: the tick and the day number are set by the test.
+// Clock double: the test sets the tick and the wall clock (day number) by hand.
 #include "app/services.h"
 #include <cstdint>
 
 class ManualClock : public Clock {
   public:
     std::uint32_t tick = 0;
-    double dayNumber = 45000.5; // 2023-03-15 12:00
+    double day = 45000.5; // 2023-03-15 12:00
 
     std::uint32_t TickMs() override { return tick; }
-    double NowDayNumber() override { return dayNumber; }
+    double NowDayNumber() override { return day; }
     void Advance(std::uint32_t ms) { tick += ms; }
 };

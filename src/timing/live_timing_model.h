@@ -1,0 +1,134 @@
+#pragma once
+// The "Active session" page: four driver slots timed at once, their buttons, lap tables and figures, the
+// window-wide controls, the time windows and the pit crew panel. The page forwards every button, key and
+// timer event to one call here and redraws from what the model holds.
+#include "app/services.h"
+#include "driver_slot.h"
+#include "lap_data.h"
+#include "lap_figures.h"
+#include "live_timing_keys.h"
+#include "pit_panel_model.h"
+#include "timing_journal.h"
+#include "window_placement.h"
+
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+struct LiveTimingSettings {
+    bool includePitLaps = false; // "Start and Stop session buttons trigger stopwatch"
+    int percentForMean = 100;
+    TimingUnits units;
+};
+
+// What the page's owner does for the live timing. Every member may be left empty.
+struct LiveTimingHooks {
+    std::function<void()> markSessionChanged;
+    std::function<bool()> sessionIsDirty;
+    std::function<bool()> saveSession;          // true when the session was saved
+    std::function<void()> postSessionUpdates;   // part status, then tire history
+    std::function<void()> clearPartStatusStamp; // slot 1 started: a new session for the part status
+    std::function<void()> clearFuelLapCount;    // the fuel calculator's number of laps
+    std::function<void(const QStringList&)> knownDriversChanged; // to be saved as "drivers"
+};
+
+class LiveTimingModel {
+  public:
+    static constexpr int kSlots = 4;
+
+    LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompter, LiveTimingHooks hooks = {});
+
+    // Inputs from settings and the session.
+    void SetSettings(const LiveTimingSettings& settings);
+    const LiveTimingSettings& Settings() const { return m_settings; }
+    void SetTrackLength(const QString& metres) { m_trackLength = metres; }
+    void SetFuelFigures(const FuelFigures& fuel) { m_fuel = fuel; }
+    void SetMainWindowGeometry(const WindowRect& rect) { m_mainWindow = rect; }
+    void SetJournalFolder(const QString& folder) { m_journalFolder = folder; }
+
+    // Slot events (slot 1..4). Each returns whether it took effect; a control that is hidden or disabled
+    // does nothing.
+    bool Start(int slot);
+    bool Stop(int slot);
+    bool StopwatchPress(int slot);
+    bool Undo(int slot);
+    bool PitIn(int slot);
+    bool PitOut(int slot);
+    bool StartOrStop(int slot);                               // Ctrl+F5..F8
+    bool PitInOrOut(int slot);                                // Ctrl+Shift+F5..F8
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers); // true when the key is a timing key
+    void SlotTick(int slot);                                  // the slot's 100 ms tick
+    void Tick(); // every running slot's tick, the shown time windows and the panel
+
+    // Window-wide operations.
+    bool SetSplitsText(const QString& text); // refused while any slot runs
+    bool ResetLapTimes();
+    void StartActiveDrivers();
+    void SetShowAllDrivers(bool show) { m_showAllDrivers = show; }
+    void SetDriverName(int slot, const QString& name);
+    void DriverNameExit(int slot);
+    void SetKnownDrivers(const QStringList& names) { m_knownDrivers = names; }
+    void ShowPitPanel(); // the "Pit crew panel" menu entry
+
+    // Lap data in and out (session files, lap entry, the crash journal). Loading stops every slot and
+    // replaces all lap data; an error names a bad stored time (the data before it stay loaded).
+    Expected<void, QString> LoadLapData(const LapData& data);
+    LapData CurrentLapData() const;
+    void Redraw(int slot);
+
+    // Crash journal: offered at start-up; closed when the session was saved or the data discarded.
+    bool OfferJournalRestore(const QString& folder);
+    void SessionSaved();
+    void DiscardJournal();
+    bool JournalOpen() const { return m_journal.IsOpen(); }
+
+    // What the page shows.
+    const DriverSlot& Slot(int slot) const { return *m_slots[Index(slot)]; }
+    ShowTimeModel& TimeWindow(int slot) { return m_slots[Index(slot)]->timeWindow; }
+    PitPanelModel& PitPanel() { return m_pitPanel; }
+    const PitPanelModel& PitPanel() const { return m_pitPanel; }
+    bool SlotPanelVisible(int slot) const { return slot == 1 || m_showAllDrivers; }
+    bool NotesPanelVisible() const { return !m_showAllDrivers; }
+    bool ShowAllDrivers() const { return m_showAllDrivers; }
+    const QString& SplitsText() const { return m_splitsText; }
+    int Splits() const { return m_splits; }
+    bool SplitsEnabled() const { return !AnyRunning(); }
+    bool ResetEnabled() const { return !AnyRunning(); }
+    bool StartActiveDriversVisible() const { return false; } // the tool button is created hidden
+    const QStringList& KnownDrivers() const { return m_knownDrivers; }
+    QStringList DriverNameList() const { return m_knownDrivers; } // entries of every name box
+    bool LoadingLapData() const { return m_loading; }
+    bool Driver1Started() const { return m_driver1Started; }
+    bool AnyRunning() const;
+
+  private:
+    static size_t Index(int slot) { return size_t(slot - 1); }
+    static bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+    DriverSlot& S(int slot) { return *m_slots[Index(slot)]; }
+    void StopSlot(int slot);
+    void WriteFigures(DriverSlot& slot);
+    void WritePanelHeaders();
+    void EnsureJournal();
+    void Changed();
+    int StopwatchEnabledCount() const;
+
+    Clock& m_clock;
+    Beeper& m_beeper;
+    Prompter& m_prompter;
+    LiveTimingHooks m_hooks;
+    LiveTimingSettings m_settings;
+    QString m_trackLength;
+    FuelFigures m_fuel;
+    WindowRect m_mainWindow;
+    QString m_journalFolder;
+    TimingJournal m_journal;
+    std::array<std::unique_ptr<DriverSlot>, kSlots> m_slots;
+    PitPanelModel m_pitPanel;
+    QStringList m_knownDrivers;
+    QString m_splitsText = QStringLiteral("0");
+    int m_splits = 0;
+    bool m_showAllDrivers = false;
+    bool m_loading = false;
+    bool m_driver1Started = false;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// One driver's time window: the large read-out of the running segment or lap, the difference to the
+// same segment of the previous lap, the pit clock and the laps remaining. The window shows these texts
+// and calls DisplayTick every 100 ms while its display runs.
+#include "app/services.h"
+#include "window_placement.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class ShowTimeModel {
+  public:
+    static constexpr int kTickMs = 100;
+    static constexpr int kHoldTicks = 5000 / kTickMs; // a text stays 5 s
+
+    explicit ShowTimeModel(Clock& clock);
+
+    void StartDisplay();
+    void StopDisplay() { m_displayRunning = false; }
+    void LapMark();
+    void PitIn();
+    void PitOut();
+    void SetSplits(int splits);
+    void DisplayTick();
+    void SetLapsRemaining(std::optional<int> laps); // std::nullopt hides the line
+
+    // What the window shows.
+    const QString& Caption() const { return m_caption; }
+    void SetCaption(const QString& caption) { m_caption = caption; }
+    bool IsVisible() const { return m_visible; }
+    void SetVisible(bool visible) { m_visible = visible; }
+    bool DisplayRunning() const { return m_displayRunning; }
+    const QString& TimeText() const { return m_timeText; }
+    const QString& DiffText() const { return m_diffText; }
+    bool DiffVisible() const { return m_diffVisible; }
+    const QString& LapsRemainingText() const { return m_lapsRemainingText; }
+    bool LapsRemainingVisible() const { return m_lapsRemainingVisible; }
+    static QString LapsRemainingHint();
+
+    qint32 PitTotal() const { return m_pitTotal; }
+    bool PitClockRunning() const { return m_pitStartTick.has_value(); }
+
+    WindowRect geometry; // kept by the window; placed by the live timing on first use
+
+  private:
+    QString DiffOf(qint32 ms) const;
+
+    Clock& m_clock;
+    QString m_caption;
+    bool m_visible = false;
+    bool m_displayRunning = false;
+    std::uint32_t m_markTick = 0;
+    std::vector<qint32> m_previousSegments = std::vector<qint32>(2, 0);
+    int m_splits = 0;
+    int m_position = -1;
+    int m_holdTicks = 0;
+    bool m_lapComplete = false;
+    qint32 m_lastLapTotal = 0;
+    std::optional<std::uint32_t> m_pitStartTick;
+    qint32 m_pitTotal = 0;
+    QString m_timeText;
+    QString m_diffText;
+    bool m_diffVisible = false;
+    QString m_lapsRemainingText;
+    bool m_lapsRemainingVisible = false;
+};

@@ -1,0 +1,10 @@
+#pragma once
+// Beeper double that counts the beeps.
+#include "app/services.h"
+
+class RecordingBeeper : public Beeper {
+  public:
+    int beeps = 0;
+
+    void Beep() override { ++beeps; }
+};
