@@ -16,7 +16,7 @@
 #include <vector>
 
 class TTxtParser {
-public:
+  public:
     // Receives the reader's messages ("Missing terminating ; for identifier %s", translated and filled).
     using MessageSink = std::function<void(const QString& message)>;
 
@@ -43,15 +43,21 @@ public:
     // The text written so far (writing mode), with CR LF line ends.
     const QString& WrittenText() const { return m_written; }
 
-private:
+  private:
+    // A section as the literal reader sees it: the lines after its header up to and including the first
+    // line holding "[" or "]". Its key index is built on the first lookup.
     struct Section {
-        int firstLine = 0;   // line after the header
-        int scanEnd = 0;     // one past the last line a key scan may look at (the first bracket line, included)
-        QHash<QString, int> keyLines; // case-folded key -> first line in [firstLine, scanEnd)
+        int firstLine = 0;
+        int scanEnd = 0;
+        bool indexed = false;
+        QHash<QString, int> keyLines; // case-folded text before the first "=" -> first such line
     };
     void BuildIndex();
+    int FindHeader(const QString& section);
+    Section& IndexedSection(int headerLine);
     QString ReadValueRescanning(const QString& section, const QString& key); // for keys holding "="
     QString ValueOfLine(int line, const QString& probe);
+    void WriteLine(const QString& line);
 
     MessageSink m_onError;
     bool m_open = false;
@@ -59,7 +65,10 @@ private:
     QString m_path;
     QStringList m_lines;
     qsizetype m_position = 0;
-    QHash<QString, Section> m_sections; // case-folded header line -> first section of that name
+    std::vector<int> m_headerCandidates; // lines holding "["
+    std::vector<int> m_sectionEnds;      // lines holding "[" or "]"
+    QHash<QString, int> m_headerOf;      // section name as asked -> its header line, or -1
+    QHash<int, Section> m_sections;      // header line -> section
     QString m_written;
 };
 
