@@ -17,7 +17,8 @@ bool HasSetupArea(SetupArea area, VehicleType vehicle);
 void ReadSetupArea(SetupRecord& record, SetupArea area, const SetupIoContext& context, TTxtParser& reader);
 
 // Writes the area's sections with the current keys only, values in the stored units.
-void WriteSetupArea(const SetupRecord& record, SetupArea area, const SetupIoContext& context, TTxtParser& writer);
+void WriteSetupArea(const SetupRecord& record, SetupArea area, const SetupIoContext& context,
+                    TTxtParser& writer);
 
 // The stored (metric) text of a shown value.
 QString StoredText(const SetupRecord& record, const QString& id, DistanceConversion conversion, bool miles,

@@ -10,7 +10,16 @@
 #include <vector>
 
 // In the order a whole setup is loaded and written.
-enum class SetupArea { Tires, Suspension, Aerodynamics, Engine, Gearing, Jetting, WeightDistribution, General };
+enum class SetupArea {
+    Tires,
+    Suspension,
+    Aerodynamics,
+    Engine,
+    Gearing,
+    Jetting,
+    WeightDistribution,
+    General
+};
 inline constexpr std::array<SetupArea, 8> kSetupAreaOrder = {
     SetupArea::Tires,   SetupArea::Suspension, SetupArea::Aerodynamics,       SetupArea::Engine,
     SetupArea::Gearing, SetupArea::Jetting,    SetupArea::WeightDistribution, SetupArea::General};
@@ -50,9 +59,9 @@ enum class DistanceConversion {
 struct SetupField {
     SetupArea area;
     unsigned vehicles;
-    QString page;    // setup sub-page caption ("Basic settings", "Gearing", ...)
-    QString group;   // panel caption inside the page ("Front", "Rear", ...), may be empty
-    QString caption; // the field's caption (English; translated when shown)
+    QString page;         // setup sub-page caption ("Basic settings", "Gearing", ...)
+    QString group;        // panel caption inside the page ("Front", "Rear", ...), may be empty
+    QString caption;      // the field's caption (English; translated when shown)
     QString milesCaption; // caption for the "miles" distance unit (converted fields), else empty
     QString qualifier;    // a second caption word ("Low speed", "High speed"), may be empty
     QString section;
@@ -89,8 +98,8 @@ struct GridColumn {
     QString keyPrefix; // cell key = keyPrefix + row key
     unsigned vehicles = Vehicles::All;
     QString olderPrefix, olderSuffix; // older cell key = olderPrefix + row key + olderSuffix
-    int mirror = -1;        // symmetric editing copies a changed cell to this column
-    bool monoshock = false; // the car's front monoshock column
+    int mirror = -1;                  // symmetric editing copies a changed cell to this column
+    bool monoshock = false;           // the car's front monoshock column
 };
 
 enum class GridId {
@@ -122,11 +131,11 @@ struct SetupGrid {
 
 struct SetupAreaInfo {
     SetupArea area;
-    QString caption;           // page caption and part-setup manager caption
-    QString section;           // section of the selected part-setup name
-    QString selectedKey;       // "selected_tire_setup", ...
-    QString partSetupPrefix;   // file prefix of part setups ("zTireSetup ")
-    unsigned vehicles;         // vehicles that have the area
+    QString caption;         // page caption and part-setup manager caption
+    QString section;         // section of the selected part-setup name
+    QString selectedKey;     // "selected_tire_setup", ...
+    QString partSetupPrefix; // file prefix of part setups ("zTireSetup ")
+    unsigned vehicles;       // vehicles that have the area
 };
 
 const std::vector<SetupField>& SetupFields();
@@ -136,7 +145,9 @@ const SetupGrid& Grid(GridId id);
 
 // Index of the field with this section and key, -1 when none.
 int FieldIndex(const QString& section, const QString& key);
-inline bool AppliesTo(unsigned vehicles, VehicleType type) { return (vehicles & VehicleBit(type)) != 0; }
+inline bool AppliesTo(unsigned vehicles, VehicleType type) {
+    return (vehicles & VehicleBit(type)) != 0;
+}
 
 // Pressure, mileage and circumference cells: empty, only underscores, or decimal text. The message
 // (translated) when the text is refused.

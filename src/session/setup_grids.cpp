@@ -13,7 +13,8 @@ GridRow Row(const char* title, const char* key, const char* history = "") {
     return row;
 }
 
-GridRow ConvertedRow(const char* title, const char* milesTitle, const char* key, DistanceConversion conversion) {
+GridRow ConvertedRow(const char* title, const char* milesTitle, const char* key,
+                     DistanceConversion conversion) {
     GridRow row = Row(title, key);
     row.milesTitle = QString::fromLatin1(milesTitle);
     row.conversion = conversion;
@@ -21,8 +22,8 @@ GridRow ConvertedRow(const char* title, const char* milesTitle, const char* key,
     return row;
 }
 
-GridColumn Column(const char* title, const char* section, const char* olderPrefix = "", const char* olderSuffix = "",
-                  int mirror = -1) {
+GridColumn Column(const char* title, const char* section, const char* olderPrefix = "",
+                  const char* olderSuffix = "", int mirror = -1) {
     GridColumn column;
     column.title = QString::fromLatin1(title);
     column.section = QString::fromLatin1(section);
@@ -44,8 +45,8 @@ std::vector<GridRow> TireRows(bool fourWheel) {
         ConvertedRow("Mileage [km]", "Mileage [miles]", "mileage", DistanceConversion::Kilometres),
     };
     if (fourWheel)
-        rows.push_back(
-            ConvertedRow("Circumference [mm]", "Circumference [in.]", "circumference", DistanceConversion::Millimetres));
+        rows.push_back(ConvertedRow("Circumference [mm]", "Circumference [in.]", "circumference",
+                                    DistanceConversion::Millimetres));
     rows.push_back(Row("Rotation", "rotation", "TireRotationKey"));
     rows.push_back(Row("Wheel", "wheel", "WheelKey"));
     return rows;
@@ -95,8 +96,9 @@ std::vector<SetupGrid> BuildGrids() {
     SetupGrid four = bike;
     four.id = GridId::FourWheelTires;
     four.vehicles = V::FourWheel;
-    four.columns = {Column("Front left", "front_left_tire", "fl_"), Column("Front right", "front_right_tire", "fr_"),
-                    Column("Rear left", "rear_left_tire", "rl_"), Column("Rear right", "rear_right_tire", "rr_")};
+    four.columns = {
+        Column("Front left", "front_left_tire", "fl_"), Column("Front right", "front_right_tire", "fr_"),
+        Column("Rear left", "rear_left_tire", "rl_"), Column("Rear right", "rear_right_tire", "rr_")};
     four.rows = TireRows(true);
     four.historyMaximum = 5;
     grids.push_back(four);
@@ -108,8 +110,9 @@ std::vector<SetupGrid> BuildGrids() {
     angles.vehicles = V::Car;
     angles.page = QStringLiteral("Suspension");
     angles.caption = QStringLiteral("Wheel angles");
-    angles.columns = {Column("FL", "front_left_susp", "fl_", "", 1), Column("FR", "front_right_susp", "fr_", "", 0),
-                      Column("RL", "rear_left_susp", "rl_", "", 3), Column("RR", "rear_right_susp", "rr_", "", 2)};
+    angles.columns = {
+        Column("FL", "front_left_susp", "fl_", "", 1), Column("FR", "front_right_susp", "fr_", "", 0),
+        Column("RL", "rear_left_susp", "rl_", "", 3), Column("RR", "rear_right_susp", "rr_", "", 2)};
     angles.rows = {Row("Camber", "camber", "CamberKey"), Row("Caster", "caster", "CasterKey"),
                    Row("Bump steer", "bump_steer", "BumpsteerKey"), Row("Toe-in", "toein", "ToeInKey"),
                    Row("Toe-out", "toeout", "ToeOutKey")};
@@ -120,9 +123,10 @@ std::vector<SetupGrid> BuildGrids() {
     SetupGrid dampers = angles;
     dampers.id = GridId::CarDampers;
     dampers.caption = QStringLiteral("Dampers");
-    dampers.columns = {Column("Front", "front_susp", "f_mono_"), Column("FL", "front_left_susp", "fl_", "", 2),
-                       Column("FR", "front_right_susp", "fr_", "", 1), Column("RL", "rear_left_susp", "rl_", "", 4),
-                       Column("RR", "rear_right_susp", "rr_", "", 3)};
+    dampers.columns = {
+        Column("Front", "front_susp", "f_mono_"), Column("FL", "front_left_susp", "fl_", "", 2),
+        Column("FR", "front_right_susp", "fr_", "", 1), Column("RL", "rear_left_susp", "rl_", "", 4),
+        Column("RR", "rear_right_susp", "rr_", "", 3)};
     dampers.columns[0].monoshock = true;
     dampers.rows = {Row("Spring", "spring", "SpringKey"),
                     Row("Preload", "spring_preload", "SpringPreloadKey"),

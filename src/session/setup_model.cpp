@@ -20,13 +20,11 @@ void SetupModel::NewSetup() {
 
 void SetupModel::MarkChanged() {
     m_changed = true;
-    if (markedChanged)
-        markedChanged();
+    if (markedChanged) markedChanged();
 }
 
 void SetupModel::SetFieldText(int index, const QString& text) {
-    if (index < 0 || m_record.Field(index) == text)
-        return;
+    if (index < 0 || m_record.Field(index) == text) return;
     m_record.Field(index) = text;
     MarkChanged();
 }
@@ -41,20 +39,19 @@ void SetupModel::SetChecked(const QString& section, const QString& key, bool che
 
 void SetupModel::SetSelectedName(SetupArea area, const QString& name) {
     QString& selected = m_record.selectedNames[size_t(area)];
-    if (selected == name)
-        return;
+    if (selected == name) return;
     selected = name;
     MarkChanged();
 }
 
 void SetupModel::SetCell(GridId grid, int row, int column, const QString& text) {
     QString& cell = m_record.Cell(grid, row, column);
-    if (cell == text)
-        return;
+    if (cell == text) return;
     cell = text;
     const bool carGrid = grid == GridId::CarWheelAngles || grid == GridId::CarDampers;
     const int mirror = Grid(grid).columns[size_t(column)].mirror;
-    if (carGrid && mirror >= 0 && IsChecked(QStringLiteral("suspension"), QStringLiteral("car_susp_symmetric")))
+    if (carGrid && mirror >= 0 &&
+        IsChecked(QStringLiteral("suspension"), QStringLiteral("car_susp_symmetric")))
         m_record.Cell(grid, row, mirror) = text;
     MarkChanged();
 }
@@ -71,13 +68,13 @@ std::vector<int> SetupModel::AreaFields(SetupArea area) const {
 std::vector<GridId> SetupModel::AreaGrids(SetupArea area) const {
     std::vector<GridId> ids;
     for (const SetupGrid& grid : SetupGrids())
-        if (grid.area == area && AppliesTo(grid.vehicles, m_context.vehicle))
-            ids.push_back(grid.id);
+        if (grid.area == area && AppliesTo(grid.vehicles, m_context.vehicle)) ids.push_back(grid.id);
     return ids;
 }
 
 int SetupModel::CylinderCount() const {
-    const std::optional<int> count = ParseInteger(Text(QStringLiteral("jetting"), QStringLiteral("num_of_cylinders")));
+    const std::optional<int> count =
+        ParseInteger(Text(QStringLiteral("jetting"), QStringLiteral("num_of_cylinders")));
     return count ? std::clamp(*count, 1, 5) : 1;
 }
 
@@ -87,33 +84,27 @@ std::vector<int> SetupModel::VisibleColumns(GridId grid) const {
     std::vector<int> columns;
     for (size_t c = 0; c < table.columns.size(); ++c) {
         const GridColumn& column = table.columns[c];
-        if (!AppliesTo(column.vehicles, m_context.vehicle))
-            continue;
+        if (!AppliesTo(column.vehicles, m_context.vehicle)) continue;
         if (grid == GridId::CarDampers) {
             const bool front = column.section.startsWith(QLatin1String("front_"));
-            if (column.monoshock ? !monoshock : (front && monoshock))
-                continue;
+            if (column.monoshock ? !monoshock : (front && monoshock)) continue;
         }
-        if (grid == GridId::Jetting && int(c) >= CylinderCount())
-            continue;
+        if (grid == GridId::Jetting && int(c) >= CylinderCount()) continue;
         columns.push_back(int(c));
     }
     return columns;
 }
 
 void SetupModel::ApplyDistanceUnit(bool miles) {
-    if (miles == m_context.miles)
-        return;
+    if (miles == m_context.miles) return;
     // A value still showing what was read converts back to exactly what was read.
     auto convert = [&](const QString& id, DistanceConversion conversion, QString& shown) {
-        if (conversion == DistanceConversion::None)
-            return;
+        if (conversion == DistanceConversion::None) return;
         if (miles) {
             const QString stored = shown;
             shown = ShownText(conversion, true, stored);
             m_record.metricOrigins.remove(id);
-            if (shown != stored)
-                m_record.metricOrigins.insert(id, {shown, stored});
+            if (shown != stored) m_record.metricOrigins.insert(id, {shown, stored});
         } else {
             shown = StoredText(m_record, id, conversion, true, shown);
             m_record.metricOrigins.remove(id);
@@ -131,14 +122,12 @@ void SetupModel::ApplyDistanceUnit(bool miles) {
 }
 
 void SetupModel::ShowError(const QString& message) const {
-    if (m_prompter)
-        m_prompter->ShowError(message);
+    if (m_prompter) m_prompter->ShowError(message);
 }
 
 bool SetupModel::VehicleMatches(TTxtParser& reader) const {
     const QString code = reader.ReadValue(QStringLiteral("information"), QStringLiteral("vehicle"));
-    if (code.isEmpty() || code == VehicleCode(m_context.vehicle))
-        return true;
+    if (code.isEmpty() || code == VehicleCode(m_context.vehicle)) return true;
     ShowError(Fill(Translate("Vehicle types doesn't match!\nChange vehicle to %s to open this setup."),
                    VehicleDisplayName(code)));
     return false;
@@ -158,20 +147,16 @@ bool SetupModel::OpenSetup(const QString& path, TTxtParser* reader) {
     }
     TTxtParser& source = reader ? *reader : own;
     for (SetupArea area : kSetupAreaOrder)
-        if (HasArea(area))
-            LoadSetupArea(area, path, &source);
-    if (!reader)
-        own.Close();
+        if (HasArea(area)) LoadSetupArea(area, path, &source);
+    if (!reader) own.Close();
     m_fileName = path;
     MarkUnchanged();
     return true;
 }
 
 bool SetupModel::LoadSetupArea(SetupArea area, const QString& path, TTxtParser* reader) {
-    if (!HasArea(area))
-        return false;
-    if (commitCellEdit)
-        commitCellEdit();
+    if (!HasArea(area)) return false;
+    if (commitCellEdit) commitCellEdit();
     TTxtParser own([this](const QString& message) { ShowError(message); });
     if (!reader) {
         own.OpenRead(path);
@@ -181,10 +166,8 @@ bool SetupModel::LoadSetupArea(SetupArea area, const QString& path, TTxtParser* 
         }
     }
     ReadSetupArea(m_record, area, m_context, reader ? *reader : own);
-    if (!reader)
-        own.Close();
-    if (areaLoaded)
-        areaLoaded(area);
+    if (!reader) own.Close();
+    if (areaLoaded) areaLoaded(area);
     return true;
 }
 

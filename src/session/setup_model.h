@@ -11,7 +11,7 @@ class Prompter;
 class TTxtParser;
 
 class SetupModel {
-public:
+  public:
     explicit SetupModel(VehicleType vehicle = VehicleType::Motorcycle, Prompter* prompter = nullptr);
 
     // Called before an area is loaded (commit a cell edit in progress), after an area was loaded (the
@@ -35,7 +35,9 @@ public:
     QString Text(const QString& section, const QString& key) const { return m_record.Value(section, key); }
     void SetText(const QString& section, const QString& key, const QString& text);
     void SetFieldText(int index, const QString& text);
-    bool IsChecked(const QString& section, const QString& key) const { return m_record.IsChecked(section, key); }
+    bool IsChecked(const QString& section, const QString& key) const {
+        return m_record.IsChecked(section, key);
+    }
     void SetChecked(const QString& section, const QString& key, bool checked);
     QString Cell(GridId grid, int row, int column) const { return m_record.Cell(grid, row, column); }
     // With symmetric editing on (car), a changed wheel-angle or damper cell is copied to the other wheel
@@ -70,7 +72,7 @@ public:
     // "Vehicle types doesn't match!..." and gives false.
     bool VehicleMatches(TTxtParser& reader) const;
 
-private:
+  private:
     void ShowError(const QString& message) const;
 
     Prompter* m_prompter;

@@ -10,9 +10,9 @@
 #include <vector>
 
 struct SetupRecord {
-    std::vector<QString> fields;                    // parallel to SetupFields()
-    std::vector<std::vector<QStringList>> grids;    // [GridId][row][column]
-    std::array<QString, 8> selectedNames;           // by SetupArea
+    std::vector<QString> fields;                 // parallel to SetupFields()
+    std::vector<std::vector<QStringList>> grids; // [GridId][row][column]
+    std::array<QString, 8> selectedNames;        // by SetupArea
     // Converted values read from a file: id ("section/key") -> (text shown, text stored). A shown text
     // that is still unchanged is written back as the stored text, so loading and saving in miles never
     // shifts a metric value (100 mm -> 3.937 in -> 99.9998 mm).
