@@ -1,7 +1,8 @@
 #include "movie_fit.h"
 
-#include <cmath>
+#include "storage/number_format.h"
 
+// Whole pixels round halves to even, as every computed whole figure does.
 QRect FitMovie(QSize video, QSize panel) {
     if (panel.width() <= 0 || panel.height() <= 0) return QRect(0, 0, 0, 0);
     // The aspect ratio needs both sides; without them there is nothing to fit.
@@ -12,13 +13,13 @@ QRect FitMovie(QSize video, QSize panel) {
         const double aspect = double(width) / double(height);
         if (double(width) / panel.width() > double(height) / panel.height()) {
             width = panel.width();
-            height = int(std::lround(width / aspect));
+            height = int(RoundHalfEven(width / aspect));
         } else {
             height = panel.height();
-            width = int(std::lround(height * aspect));
+            width = int(RoundHalfEven(height * aspect));
         }
     }
-    const int left = int(std::lround((panel.width() - width) / 2.0));
-    const int top = int(std::lround((panel.height() - height) / 2.0));
+    const int left = int(RoundHalfEven((panel.width() - width) / 2.0));
+    const int top = int(RoundHalfEven((panel.height() - height) / 2.0));
     return QRect(left, top, width, height);
 }

@@ -183,7 +183,7 @@ std::optional<QString> TracksPage::AskNewName(const QString& caption, const QStr
             refusal = TrackNameProblemText(problem, name);
         else if (existing >= 0 && existing != keep)
             refusal = Fill(Translate("Track %s already exists! Try again?"), name);
-        else if (existing == keep && m_list.At(keep).name == name)
+        else if (existing >= 0 && m_list.At(existing).name == name)
             return std::nullopt; // unchanged
         if (refusal.isEmpty()) return name;
         if (m_prompter.AskYesNo(refusal) != Answer::Yes) return std::nullopt;
