@@ -1,0 +1,80 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run Cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(VORLAPA_CLI), args);
+    process.waitForFinished(10000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestStorageCommands : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void resultsOnStdoutMessagesOnStderr_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("lap time") << QStringList{"laptime", "format", "83456"} << 0 << "1:23.456\n"
+                                  << "";
+        QTest::newRow("parse") << QStringList{"laptime", "parse", "1:23.456"} << 0 << "83456\n"
+                               << "";
+        QTest::newRow("parse empty") << QStringList{"laptime", "parse", ""} << 0 << "\n"
+                                     << "";
+        QTest::newRow("parse error") << QStringList{"laptime", "parse", "1:2:3:4"} << 1 << ""
+                                     << "Bad format of time!\nYou must have 1 or 2 delimiters. (1.2.3.4)\n";
+        QTest::newRow("convert") << QStringList{"convert", "distance", "1", "1609"} << 0 << "1.000\n"
+                                 << "";
+        QTest::newRow("air density") << QStringList{"air-density", "--temperature", "15", "--pressure",
+                                                    "1013.25",     "--humidity",    "0"}
+                                     << 0 << "1.2250\n"
+                                     << "";
+        QTest::newRow("comma split") << QStringList{"comma", "split", "\"a b\",,c"} << 0 << "a b\n\nc\n"
+                                     << "";
+    }
+    void resultsOnStdoutMessagesOnStderr() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = Cli(args);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err, err);
+    }
+
+    void tagGetReadsAWindows1252File() {
+        const Run run = Cli({"tag", "get", QStringLiteral(VORLAPA_TEST_DATA "/windows1252_tag_file.txt"),
+                             "Session", "driver"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString::fromUtf8("José Müller\n"));
+    }
+
+    void tagGetShowsTheMissingSemicolonButSucceeds() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("t.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[S]\r\nk=v\r\n");
+        file.close();
+        const Run run = Cli({"tag", "get", file.fileName(), "S", "k"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QString("\n"));
+        QCOMPARE(run.err, QString("Missing terminating ; for identifier k=\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStorageCommands)
+#include "tst_storage_commands.moc"
