@@ -241,7 +241,7 @@ class TestStartup : public QObject {
 
     void helpCommandsOpenFilesWithTheSystem() {
         Fixture f;
-        f.shell.succeed = false;
+        f.shell.succeeds = false;
         f.state->RunCommand(MenuCommand::HelpContents);
         f.state->RunCommand(MenuCommand::HelpReadMe);
         QCOMPARE(f.shell.opened,

@@ -1,14 +1,15 @@
 #pragma once
-// Shell double: records what was opened and answers with the scripted result.
+// Shell double: records every file or address handed to the system and answers with a set result.
 #include "app/services.h"
+#include <QStringList>
 
 class RecordingShell : public Shell {
   public:
     QStringList opened;
-    bool succeed = true;
+    bool succeeds = true;
 
     bool Open(const QString& fileOrAddress) override {
         opened << fileOrAddress;
-        return succeed;
+        return succeeds;
     }
 };

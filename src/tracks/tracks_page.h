@@ -1,0 +1,96 @@
+#pragma once
+// The Tracks page: the track list, the shown track's fields in the chosen units, the changed state and
+// the page's commands. The widget shows what this holds and forwards each user event to one call.
+#include "app/services.h"
+#include "track_list.h"
+#include "track_units.h"
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+class TracksPage {
+  public:
+    TracksPage(Prompter& prompter, Shell& shell, QString dataDir);
+
+    // Called after every change of the list or of the shown track (the session page's track selector
+    // follows the list).
+    void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
+
+    // Units: captions and the shown values follow; converting is no edit (the changed state stays).
+    void SetUnits(const TrackUnits& units);
+    const TrackUnits& Units() const { return m_units; }
+
+    // Reads the data folder's track file and shows the named track (none when absent); not changed.
+    void LoadTrackList(const QString& selectName);
+    const TTrackList& List() const { return m_list; }
+    QStringList TrackNames() const { return m_list.Names(); }
+    int SelectedIndex() const { return m_selected; }
+    QString SelectedName() const;
+
+    // A track chosen in the selector (-1: none). Unsaved field edits of the previous track are dropped.
+    void TrackComboBoxChange(int index);
+    bool SelectTrack(const QString& name);
+    // The selector is opened: offers to save unsaved changes.
+    void TrackComboBoxDropDown();
+
+    // The page fields, as shown (converted to the chosen units).
+    QString Field(TrackField field) const { return m_shown[std::size_t(field)]; }
+    QStringList Notes() const { return m_notes; }
+    // An edit of a page field (TracksIsDirty); the organisation also becomes the heading over the map.
+    void SetField(TrackField field, const QString& text);
+    void SetNotes(const QStringList& notes);
+    QString Caption(TrackField field) const { return TrackFieldCaption(field, m_units); }
+    QString OrganisationHeading() const { return m_shown[std::size_t(TrackField::Organisation)]; }
+
+    bool IsDirty() const { return m_dirty; }
+    bool SaveEnabled() const { return m_dirty; }
+    QString PageCaption() const; // "Tracks", with the changed mark
+    // The field the page should focus after a refused command, taken once.
+    std::optional<TrackField> TakeFocusRequest();
+
+    // Map picture and movie of the shown track (set by their own commands, stored at once).
+    void SetPicture(const QString& path);
+    QString PictureFile() const; // the existing picture file to show, else empty
+    void SetMovie(const QString& path);
+    QString MovieLabel() const;
+    QString MovieFile() const; // the existing movie file for the embedded player, else empty
+    bool ExternalViewerEnabled() const;
+
+    // Commands.
+    bool SaveTracksButtonClick(); // false when refused or the write failed
+    void AddTrackButtonClick();
+    void CopyTrackButtonClick();
+    void EditTrackButtonClick();
+    void DeleteTrackButtonClick();
+    // Leaving the page (also asked when the program closes): true when it may be left.
+    bool TracksTabSheetExit();
+    void TrackLaunchBrowserSpeedButtonClick();
+    void TrackContact1SendEmailSpeedButtonClick();
+    void TrackContact2SendEmailSpeedButtonClick();
+    void ViewMovieInExternalPlayerButtonClick();
+
+  private:
+    void ShowSelected();
+    void SetDirty(bool dirty);
+    void Changed();
+    bool RefuseWhenFull();
+    // Asks until a usable new name is given; std::nullopt when the user gives up. keep: the index of the
+    // track being renamed (its own name is no clash).
+    std::optional<QString> AskNewName(const QString& caption, const QString& prompt, const QString& initial,
+                                      int keep);
+    void SendEmail(TrackField field);
+
+    Prompter& m_prompter;
+    Shell& m_shell;
+    QString m_dataDir;
+    TrackUnits m_units;
+    TTrackList m_list;
+    int m_selected = -1;
+    std::array<QString, kTrackFieldCount> m_shown;
+    QStringList m_notes;
+    bool m_dirty = false;
+    std::optional<TrackField> m_focusRequest;
+    std::function<void()> m_onChanged;
+};
