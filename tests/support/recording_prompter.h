@@ -46,7 +46,7 @@ private:
             QTest::qFail(qPrintable(QStringLiteral("unexpected dialog: ") + caption), __FILE__, __LINE__);
             return std::nullopt;
         }
-        auto t = texts.front();
+        std::optional<QString> t = std::move(texts.front());
         texts.pop_front();
         return t;
     }

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(TrackUnits)
+
 namespace {
 
 TrackUnits Miles() {
@@ -430,6 +432,5 @@ void TestTracksPage::movieFitsPanel() {
     QCOMPARE(FitMovie(video, panel), placed);
 }
 
-Q_DECLARE_METATYPE(TrackUnits)
 QTEST_GUILESS_MAIN(TestTracksPage)
 #include "tst_tracks_page.moc"
