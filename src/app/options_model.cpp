@@ -176,9 +176,11 @@ bool ApplyOptions(const OptionsValues& result, AppState& state, const OptionsHoo
         if (const auto laps = ParseInteger(result.lapsLimitText)) s.htmlSessionMaxLapsToShow = *laps;
 
     // The lap timers keep their percentage when the text is no integer; they hold 0..100.
-    if (const auto percent = ParseInteger(result.percentText); percent && *percent != s.percentForMean) {
-        s.percentForMean = std::clamp(*percent, 0, 100);
-        if (hooks.lapTimersPercent) hooks.lapTimersPercent(s.percentForMean);
+    if (const auto percent = ParseInteger(result.percentText)) {
+        if (const int held = std::clamp(*percent, 0, 100); held != s.percentForMean) {
+            s.percentForMean = held;
+            if (hooks.lapTimersPercent) hooks.lapTimersPercent(held);
+        }
     }
 
     if (result.drivers != s.drivers) {
