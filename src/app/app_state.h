@@ -6,6 +6,7 @@
 #include "main_window_layout.h"
 #include "program_settings.h"
 #include "services.h"
+#include "unit_captions.h"
 #include "vehicle_layout.h"
 #include "window_geometry.h"
 #include <QString>
@@ -24,6 +25,9 @@ class AppState {
     WindowGeometry& Geometry() { return m_geometry; }
     ChangeFlags& Changes() { return m_changes; }
     const ChangeFlags& Changes() const { return m_changes; }
+    // The unit system with the captions and shown values that depend on it.
+    UnitCaptions& Units() { return m_units; }
+    const UnitCaptions& Units() const { return m_units; }
 
     VehicleType Vehicle() const { return m_vehicle; }
     QString VehicleCodeText() const; // "null" before the first selection
@@ -74,6 +78,7 @@ class AppState {
     ProgramSettings m_settings;
     WindowGeometry m_geometry;
     ChangeFlags m_changes;
+    UnitCaptions m_units;
     VehicleType m_vehicle = VehicleType::None;
     VehicleLayout m_layout;
     bool m_maintenanceOnly = false;

@@ -63,7 +63,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", false),
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", false),
-        entry({tools, QStringLiteral("Options")}, C::Options, "", false),
+        entry({tools, QStringLiteral("Options")}, C::Options, "", true),
         entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", false),
         entry({exportMenu, QStringLiteral("Setup")}, C::ExportSetup, "", false),
         entry({exportMenu, QStringLiteral("Tracks")}, C::ExportTracks, "", false),

@@ -2,6 +2,7 @@
 
 #include "data_folder.h"
 #include "settings_file.h"
+#include "unit_captions.h"
 #include "storage/translate.h"
 
 #include <QDir>
@@ -109,6 +110,11 @@ void StartupSequence::SetUpPitStopGrid() {
 void StartupSequence::CreatePartSetupLists() {
 }
 void StartupSequence::ApplyUnitSystem() {
+    // Files hold metric values, so the shown values are converted from metres and litres.
+    UnitCaptions& units = m_state.Units();
+    units.ApplyUnitSystem(m_state.Settings().systemUnit);
+    units.ApplyVolumeUnit(Unit::Litres);
+    units.ApplyDistanceUnit(Unit::Metres);
 }
 void StartupSequence::LoadPictures() {
 }

@@ -87,7 +87,7 @@ class TestMainWindow : public QObject {
             menus << action->text();
         QCOMPARE(menus, (QStringList{"File", "Tools", "Export to HTML", "Help"}));
         QVERIFY(w.form->Action(MenuCommand::Exit)->isEnabled());
-        QVERIFY(!w.form->Action(MenuCommand::Options)->isEnabled());
+        QVERIFY(w.form->Action(MenuCommand::Options)->isEnabled());
         QVERIFY(!w.form->Action(MenuCommand::NewSession)->isEnabled());
         QCOMPARE(w.form->Action(MenuCommand::NewSession)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.form->Action(MenuCommand::BackupRestore)->shortcut(),

@@ -1,6 +1,7 @@
 #include "vorlapa_form.h"
 
 #include "basic_setup_dialog.h"
+#include "options_dialog.h"
 #include "storage/translate.h"
 
 #include <QAction>
@@ -99,6 +100,9 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
     case MenuCommand::Exit:
         close();
         break;
+    case MenuCommand::Options:
+        ShowOptions();
+        break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(
             this, Translate("About..."),
@@ -171,7 +175,10 @@ std::optional<int> TVorlapaForm::AskBasicSetup() {
 }
 
 void TVorlapaForm::ShowOptions() {
-    // The options dialog opens here on the first run once it exists.
+    Prompter& prompter = *m_state.GetServices().prompter;
+    OptionsModel model(m_state.Settings(), m_state.Settings().percentForMean, prompter);
+    TOptionsDialog dialog(model, prompter, this);
+    if (dialog.exec() == QDialog::Accepted) ApplyOptions(model.Accept(), m_state);
 }
 
 void TVorlapaForm::CloseSplash() {
