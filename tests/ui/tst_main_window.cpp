@@ -106,7 +106,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!w.form->Action(MenuCommand::VehicleMotorcycle)->isChecked());
         QVERIFY(TabCaptions(w.Tabs("Setup"), true).contains(QStringLiteral("Aerodynamics")));
 
-        w.state->Changes().MarkChanged(DataArea::TireList);
+        w.state->Changes().MarkChanged(Area::TireList);
         QVERIFY(!w.form->Action(MenuCommand::VehicleKart)->isEnabled());
     }
 
@@ -118,7 +118,7 @@ class TestMainWindow : public QObject {
     void closeCancelledKeepsWindowOpen() {
         Window w;
         w.form->show();
-        w.state->Changes().MarkChanged(DataArea::Session);
+        w.state->Changes().MarkChanged(Area::Session);
         w.prompter.answers.push_back(Answer::Cancel);
         QVERIFY(!w.form->close());
         QVERIFY(w.form->isVisible());
