@@ -260,7 +260,7 @@ bool TVorlapaForm::ShowPage(const QString& caption) {
         // Make every level of the path current, from the top.
         const QStringList path = it.key().split(u'/');
         ShowPath(path);
-        return CurrentPath() == path;
+        return CurrentPath().mid(0, path.size()) == path; // false when a leave check kept the old page
     }
     return false;
 }
