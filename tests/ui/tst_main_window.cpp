@@ -177,10 +177,14 @@ void TestMainWindow::dirtyMarksAndSaveButtons() {
                                                    "Sessions*", "General notes"}));
     QCOMPARE(TabCaptions(w.Tabs("Sessions")), (QStringList{"Completed", "Scheduled*", "Compared"}));
     QVERIFY(tracksSave.isEnabled());
+    w.state->Changes().SetupIsDirty(QStringLiteral("Tires"));
+    QCOMPARE(TabCaptions(w.Tabs("Setup")).first(), QStringLiteral("Tires*"));
+    QCOMPARE(TabCaptions(w.Tabs("Active session")).at(1), QStringLiteral("Tires"));
     w.state->Changes().MarkAllUnchanged();
     QCOMPARE(TabCaptions(w.Tabs({})),
              (QStringList{"Active session", "Setup", "Tracks", "Maintenance", "Sessions", "General notes"}));
     QVERIFY(!tracksSave.isEnabled());
+    QCOMPARE(TabCaptions(w.Tabs("Setup")).first(), QStringLiteral("Tires"));
 }
 
 void TestMainWindow::leavingAPageRunsItsChecks() {

@@ -66,8 +66,18 @@ void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) 
 }
 
 void TVorlapaForm::SetCaption(const QString& caption, const QString& text) {
-    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it)
-        if (it.key().section(u'/', -1) == caption) it->tabs->setTabText(it->index, text);
+    // "Tires" and "General" exist under "Active session" and "Setup"; only the setup marks its sub-pages.
+    QList<PageSlot> targets;
+    bool underSetup = false;
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        if (it.key().section(u'/', -1) != caption) continue;
+        const bool setupPage = it.key().startsWith(QStringLiteral("Setup/"));
+        if (setupPage && !underSetup) targets.clear();
+        underSetup = underSetup || setupPage;
+        if (setupPage == underSetup) targets << *it;
+    }
+    for (const PageSlot& slot : targets)
+        slot.tabs->setTabText(slot.index, text);
 }
 
 QStringList TVorlapaForm::CurrentPath() const {
