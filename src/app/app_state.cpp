@@ -4,13 +4,14 @@
 #include "storage/translate.h"
 
 #include <QDir>
+#include <array>
 #include <cmath>
 
 AppState::AppState(const Services& services, const QString& dataFolder)
     : m_services(services), m_dataFolder(QDir(dataFolder).absolutePath()),
       m_settings(DefaultSettings(services.clock ? std::floor(services.clock->NowDayNumber()) : 0)),
-      m_layout(VehicleLayoutFor(VehicleType::None)) {
-    m_changes.SetListener([this](DataArea) { NotifyChanged(); });
+      m_leaveChecks(m_changes, services.prompter), m_layout(VehicleLayoutFor(VehicleType::None)) {
+    m_changes.onFlagChanged = [this](Area) { NotifyChanged(); };
 }
 
 QString AppState::DataPath(const QString& relative) const {
@@ -60,7 +61,7 @@ bool AppState::SaveSettings() {
 
 bool AppState::CloseQuery() {
     if (!TracksLeaveCheck()) return false;
-    if (m_changes.IsChanged(DataArea::Session)) {
+    if (m_changes.IsChanged(Area::Session)) {
         const Answer answer = m_services.prompter->AskYesNoCancel(
             Fill(Translate("Unsaved %s changes exists, save now?"), Translate("Session")));
         if (answer == Answer::Cancel) return false;
@@ -74,7 +75,7 @@ bool AppState::CloseQuery() {
 }
 
 bool AppState::IsCommandEnabled(MenuCommand command) const {
-    if (!VehicleCodeOfCommand(command).isEmpty()) return !m_changes.IsChanged(DataArea::TireList);
+    if (!VehicleCodeOfCommand(command).isEmpty()) return !m_changes.IsChanged(Area::TireList);
     for (const MenuEntry& entry : MainMenu())
         if (entry.command == command) return entry.built;
     return false;
@@ -86,7 +87,7 @@ bool AppState::IsCommandChecked(MenuCommand command) const {
 }
 
 bool AppState::VehicleMenuOpening() {
-    if (!m_changes.IsChanged(DataArea::TireList)) return true;
+    if (!m_changes.IsChanged(Area::TireList)) return true;
     m_services.prompter->ShowInformation(Translate("Save tire list first to change vehicle!"));
     return false;
 }
@@ -124,7 +125,9 @@ void AppState::LoadTireList() {
 }
 
 bool AppState::TracksLeaveCheck() {
-    return true;
+    // Cancel keeps the program open, and so does a save that was cancelled or failed.
+    const SaveAnswer answer = m_leaveChecks.AskToSave(Area::Tracks);
+    return answer != SaveAnswer::Cancelled && answer != SaveAnswer::SaveFailed;
 }
 
 void AppState::SaveSessionWithDialog() {
@@ -134,4 +137,79 @@ void AppState::SaveColumnWidths() {
 }
 
 void AppState::UpdateWindowGeometry() {
+}
+
+bool AppState::LeavePages(const QStringList& fromPath, const QStringList& toPath) {
+    using Check = bool (LeaveChecks::*)();
+    struct PageCheck {
+        QStringList page;
+        Check check;
+    };
+    static const std::array<PageCheck, 5> checks{{
+        {{QStringLiteral("Tracks")}, &LeaveChecks::TracksTabSheetExit},
+        {{QStringLiteral("Setup"), QStringLiteral("Tires")}, &LeaveChecks::TiresTabSheetExit},
+        {{QStringLiteral("Maintenance")}, &LeaveChecks::MaintenanceTabSheetExit},
+        {{QStringLiteral("Sessions")}, &LeaveChecks::EventsTabSheetExit},
+        {{QStringLiteral("General notes")}, &LeaveChecks::GeneralNotesTabSheetHide},
+    }};
+    for (const QStringList& page : PagesLeft(fromPath, toPath))
+        for (const PageCheck& entry : checks)
+            if (entry.page == page && !(m_leaveChecks.*entry.check)()) return false;
+    return true;
+}
+
+bool AppState::KeyApplies(const KeyAction& key, const QStringList& shownPath) const {
+    const QString top = shownPath.value(0);
+    switch (key.command) {
+    case KeyCommand::LiveTiming:
+        return true;
+    case KeyCommand::Save:
+        return SaveAreaOfPage(shownPath).has_value();
+    case KeyCommand::OpenSession:
+        return top == u"Active session" || top == u"Setup";
+    case KeyCommand::Find:
+        return top == u"Maintenance" && shownPath.value(1) == u"Part status";
+    }
+    return false;
+}
+
+bool AppState::RunKey(const KeyAction& key, const QStringList& shownPath) {
+    if (!KeyApplies(key, shownPath)) return false;
+    switch (key.command) {
+    case KeyCommand::LiveTiming:
+        LiveTimingKey(key.slot, key.liveTiming);
+        break;
+    case KeyCommand::Save: {
+        // An area whose save does not exist yet takes the key and does nothing.
+        const Area area = *SaveAreaOfPage(shownPath);
+        if (m_leaveChecks.HasSaveAction(area)) m_leaveChecks.Save(area);
+        break;
+    }
+    case KeyCommand::OpenSession:
+        OpenSessionHook();
+        break;
+    case KeyCommand::Find:
+        FindHook();
+        break;
+    }
+    return true;
+}
+
+void AppState::LiveTimingKey(int slot, LiveTimingAction action) {
+    // Live timing takes these keys once it exists.
+    NotifyHook(QStringLiteral("LiveTimingKey %1 %2").arg(slot).arg(LiveTimingActionName(action)));
+}
+
+void AppState::OpenSessionHook() {
+    // The session's open dialog comes with the session files.
+    NotifyHook(QStringLiteral("OpenSession"));
+}
+
+void AppState::FindHook() {
+    // The part status find dialog comes with the part status.
+    NotifyHook(QStringLiteral("Find"));
+}
+
+void AppState::NotifyHook(const QString& text) {
+    if (m_hookObserver) m_hookObserver(text);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The one application state: settings, vehicle type, change flags, window geometry and what start-up
 // remembered. It knows nothing of widgets; the main window redraws when it reports a change.
-#include "change_flags.h"
+#include "change_tracker.h"
 #include "command_line.h"
+#include "leave_checks.h"
+#include "main_window_keys.h"
 #include "main_window_layout.h"
 #include "program_settings.h"
 #include "services.h"
@@ -23,8 +25,9 @@ class AppState {
     ProgramSettings& Settings() { return m_settings; }
     const ProgramSettings& Settings() const { return m_settings; }
     WindowGeometry& Geometry() { return m_geometry; }
-    ChangeFlags& Changes() { return m_changes; }
-    const ChangeFlags& Changes() const { return m_changes; }
+    ChangeTracker& Changes() { return m_changes; }
+    const ChangeTracker& Changes() const { return m_changes; }
+    LeaveChecks& Leave() { return m_leaveChecks; }
     // The unit system with the captions and shown values that depend on it.
     UnitCaptions& Units() { return m_units; }
     const UnitCaptions& Units() const { return m_units; }
@@ -64,11 +67,28 @@ class AppState {
     // Called after every change the window shows (vehicle, page visibility, changed flags).
     void SetChangeListener(std::function<void()> listener);
 
+    // Page changes: runs the leave checks of every page on the way from one shown page to the other
+    // (paths of English captions from the top). False when the user stays on the old page.
+    bool LeavePages(const QStringList& fromPath, const QStringList& toPath);
+    // A main-window key (F5-F8 with modifiers, Ctrl+S, Ctrl+O, Ctrl+F) while shownPath is the shown page.
+    // False when the key means nothing there (it then goes on to the menu or the focused widget).
+    bool RunKey(const KeyAction& key, const QStringList& shownPath);
+    bool KeyApplies(const KeyAction& key, const QStringList& shownPath) const;
+    // Where the window's keys end until their owners exist: live timing, opening a session, the part
+    // status find dialog. Each tells the hook observer (tests) that it was reached.
+    void LiveTimingKey(int slot, LiveTimingAction action);
+    void OpenSessionHook();
+    void FindHook();
+    void SetHookObserver(std::function<void(const QString&)> observer) {
+        m_hookObserver = std::move(observer);
+    }
+
   private:
     void NotifyChanged();
     // Steps owned by later work; each does nothing until its owner exists.
-    void LoadTireList();          // the current vehicle's tire list
-    bool TracksLeaveCheck();      // unsaved tracks are offered for saving; false on Cancel
+    void LoadTireList();     // the current vehicle's tire list
+    bool TracksLeaveCheck(); // unsaved tracks are offered for saving; false on Cancel
+    void NotifyHook(const QString& text);
     void SaveSessionWithDialog(); // the session's save dialog
     void SaveColumnWidths();      // the fixed grids' column widths
     void UpdateWindowGeometry();  // time windows and pit panel report where they are
@@ -77,11 +97,13 @@ class AppState {
     QString m_dataFolder;
     ProgramSettings m_settings;
     WindowGeometry m_geometry;
-    ChangeFlags m_changes;
-    UnitCaptions m_units;
+    ChangeTracker m_changes;
+    LeaveChecks m_leaveChecks;
+    UnitCaptions m_units{&m_changes};
     VehicleType m_vehicle = VehicleType::None;
     VehicleLayout m_layout;
     bool m_maintenanceOnly = false;
     StartupFile m_pendingOpen;
     std::function<void()> m_listener;
+    std::function<void(const QString&)> m_hookObserver;
 };

@@ -73,20 +73,24 @@ void ChangeTracker::SetButton(const QString& id, bool enabled) {
 
 void ChangeTracker::MarkChanged(Area area, const QString& subPage) {
     if (Converting()) return;
+    const bool wasChanged = m_changed[Index(area)];
     m_changed[Index(area)] = true;
     if (!subPage.isEmpty()) m_subPages[Index(area)].insert(subPage);
     SetButton(AreaInfoOf(area).saveButton, true);
     for (const QString& caption : CaptionsOf(area))
         SetCaptionMark(caption, true);
+    if (!wasChanged && onFlagChanged) onFlagChanged(area);
 }
 
 void ChangeTracker::MarkUnchanged(Area area) {
     const QStringList captions = CaptionsOf(area);
+    const bool wasChanged = m_changed[Index(area)];
     m_changed[Index(area)] = false;
     m_subPages[Index(area)].clear();
     SetButton(AreaInfoOf(area).saveButton, false);
     for (const QString& caption : captions)
         SetCaptionMark(caption, CaptionMarked(caption));
+    if (wasChanged && onFlagChanged) onFlagChanged(area);
 }
 
 void ChangeTracker::MarkAllUnchanged() {

@@ -77,6 +77,8 @@ class ChangeTracker {
 
     std::function<void(const QString& caption, const QString& text)> onCaptionChanged;
     std::function<void(const QString& buttonId, bool enabled)> onSaveButtonChanged;
+    // Called with the area whenever its changed flag flips.
+    std::function<void(Area area)> onFlagChanged;
 
     // While converting (unit changes rewrite shown values), MarkChanged does nothing: conversions are no
     // user edits. Scopes nest.

@@ -26,6 +26,8 @@ class LeaveChecks {
         m_saveActions[static_cast<int>(area)] = std::move(action);
     }
 
+    bool HasSaveAction(Area area) const { return bool(m_saveActions[static_cast<int>(area)]); }
+
     // Asks the question for one changed area (Yes, No, Cancel) and saves on Yes. A successful save marks
     // the area unchanged. Closing the program also uses this (there Cancel keeps the program open).
     SaveAnswer AskToSave(Area area);

@@ -51,8 +51,8 @@ bool StartupSequence::Run(bool firstRunDialogs) {
 
     LoadPictures();
     FillPartSetupLists();
-    m_state.Changes().MarkUnchanged(DataArea::Session);
-    m_state.Changes().MarkUnchanged(DataArea::Setup);
+    m_state.Changes().MarkUnchanged(Area::Session);
+    m_state.Changes().MarkUnchanged(Area::Setup);
 
     m_view.ShowProgress(Translate("Reading tracks..."));
     LoadTracks();

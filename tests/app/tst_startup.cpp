@@ -189,7 +189,7 @@ class TestStartup : public QObject {
         QVERIFY(!f.state->IsCommandChecked(MenuCommand::VehicleMotorcycle));
         QVERIFY(f.state->IsCommandEnabled(MenuCommand::VehicleCar));
 
-        f.state->Changes().MarkChanged(DataArea::TireList);
+        f.state->Changes().MarkChanged(Area::TireList);
         QVERIFY(!f.state->VehicleMenuOpening());
         QCOMPARE(f.prompter.informations,
                  QStringList{QStringLiteral("Save tire list first to change vehicle!")});
@@ -214,7 +214,7 @@ class TestStartup : public QObject {
         f.store.values.clear();
         f.store.writes = 0;
         f.state->Geometry().formWidth = 1234;
-        f.state->Changes().MarkChanged(DataArea::Session);
+        f.state->Changes().MarkChanged(Area::Session);
         f.prompter.answers.push_back(answer);
         QCOMPARE(f.state->CloseQuery(), closes);
         QCOMPARE(f.prompter.questions,

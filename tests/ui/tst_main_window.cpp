@@ -3,12 +3,16 @@
 #include "recording_prompter.h"
 #include "recording_shell.h"
 #include "ui/app/vorlapa_form.h"
+#include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +27,9 @@ struct Window {
     RecordingShell shell;
     std::unique_ptr<AppState> state;
     std::unique_ptr<TVorlapaForm> form;
+    QStringList hooks;
+    QList<Area> saved;
+    QList<Area> failing;
 
     explicit Window(bool maintenanceOnly = false) {
         if (maintenanceOnly) {
@@ -35,6 +42,14 @@ struct Window {
         services.settings = &store;
         services.shell = &shell;
         state = std::make_unique<AppState>(services, dir.path());
+        state->SetHookObserver([this](const QString& hook) { hooks << hook; });
+        for (int i = 0; i < kAreaCount; ++i) {
+            const Area area = static_cast<Area>(i);
+            state->Leave().SetSaveAction(area, [this, area] {
+                saved << area;
+                return !failing.contains(area);
+            });
+        }
         form = std::make_unique<TVorlapaForm>(*state, false);
         QVERIFY(form->Start());
     }
@@ -106,7 +121,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!w.form->Action(MenuCommand::VehicleMotorcycle)->isChecked());
         QVERIFY(TabCaptions(w.Tabs("Setup"), true).contains(QStringLiteral("Aerodynamics")));
 
-        w.state->Changes().MarkChanged(DataArea::TireList);
+        w.state->Changes().MarkChanged(Area::TireList);
         QVERIFY(!w.form->Action(MenuCommand::VehicleKart)->isEnabled());
     }
 
@@ -115,10 +130,31 @@ class TestMainWindow : public QObject {
         QCOMPARE(TabCaptions(w.Tabs({}), true), QStringList{QStringLiteral("Maintenance")});
     }
 
+    void dirtyMarksAndSaveButtons();
+    void leavingAPageRunsItsChecks();
+    void liveTimingKeysFromAnyWidget_data();
+    void liveTimingKeysFromAnyWidget();
+    void pageKeysFollowTheShownPage();
+    void teamLogoIsChosenByRightClick_data();
+    void teamLogoIsChosenByRightClick();
+
+    void helpEntriesReportFailures() {
+        Window w;
+        QCOMPARE(w.form->Action(MenuCommand::HelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
+        w.shell.succeeds = false;
+        w.form->Action(MenuCommand::HelpContents)->trigger();
+        w.form->Action(MenuCommand::HelpReadMe)->trigger();
+        QCOMPARE(w.shell.opened, (QStringList{QDir(w.dir.path()).filePath("Vorlapa.chm"),
+                                              QDir(w.dir.path()).filePath("readme.txt")}));
+        QCOMPARE(w.prompter.errors,
+                 (QStringList{"Unable to open help file!", "Unable to open readme.txt. Make sure you have a "
+                                                           "program associated to open *.txt files."}));
+    }
+
     void closeCancelledKeepsWindowOpen() {
         Window w;
         w.form->show();
-        w.state->Changes().MarkChanged(DataArea::Session);
+        w.state->Changes().MarkChanged(Area::Session);
         w.prompter.answers.push_back(Answer::Cancel);
         QVERIFY(!w.form->close());
         QVERIFY(w.form->isVisible());
@@ -127,6 +163,141 @@ class TestMainWindow : public QObject {
         QVERIFY(w.store.values.contains(QStringLiteral("Coords/FormWidth")));
     }
 };
+
+void TestMainWindow::dirtyMarksAndSaveButtons() {
+    Window w;
+    QPushButton tracksSave;
+    w.form->RegisterSaveButton(SaveButton::Tracks, &tracksSave);
+    QVERIFY(!tracksSave.isEnabled());
+    w.state->Changes().SessionIsDirty();
+    w.state->Changes().SessionIsDirty();
+    w.state->Changes().ScheduleIsDirty();
+    w.state->Changes().TracksIsDirty();
+    QCOMPARE(TabCaptions(w.Tabs({})), (QStringList{"Active session*", "Setup", "Tracks*", "Maintenance",
+                                                   "Sessions*", "General notes"}));
+    QCOMPARE(TabCaptions(w.Tabs("Sessions")), (QStringList{"Completed", "Scheduled*", "Compared"}));
+    QVERIFY(tracksSave.isEnabled());
+    w.state->Changes().SetupIsDirty(QStringLiteral("Tires"));
+    QCOMPARE(TabCaptions(w.Tabs("Setup")).first(), QStringLiteral("Tires*"));
+    QCOMPARE(TabCaptions(w.Tabs("Active session")).at(1), QStringLiteral("Tires"));
+    w.state->Changes().MarkAllUnchanged();
+    QCOMPARE(TabCaptions(w.Tabs({})),
+             (QStringList{"Active session", "Setup", "Tracks", "Maintenance", "Sessions", "General notes"}));
+    QVERIFY(!tracksSave.isEnabled());
+    QCOMPARE(TabCaptions(w.Tabs("Setup")).first(), QStringLiteral("Tires"));
+}
+
+void TestMainWindow::leavingAPageRunsItsChecks() {
+    Window w;
+    QVERIFY(w.form->ShowPage(QStringLiteral("Suppliers")));
+    w.state->Changes().PartStatusIsDirty();
+    w.state->Changes().SuppliersIsDirty();
+    w.prompter.answers = {Answer::No, Answer::Yes};
+    w.Tabs({})->setCurrentIndex(2); // "Tracks"
+    QCOMPARE(w.prompter.questions, (QStringList{"Unsaved Part Status changes exists, save now?",
+                                                "Unsaved Suppliers changes exists, save now?"}));
+    QCOMPARE(w.saved, QList<Area>{Area::Suppliers});
+    QCOMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Track map"}));
+
+    // A save that fails keeps the user on the page.
+    w.prompter.questions.clear();
+    w.state->Changes().TracksIsDirty();
+    w.failing << Area::Tracks;
+    w.prompter.answers = {Answer::Yes};
+    w.Tabs({})->setCurrentIndex(0);
+    QCOMPARE(w.prompter.questions, QStringList{"Unsaved Track changes exists, save now?"});
+    QCOMPARE(w.Tabs({})->currentIndex(), 2);
+    QCOMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Track map"}));
+    QVERIFY(w.state->Changes().IsChanged(Area::Tracks));
+}
+
+void TestMainWindow::liveTimingKeysFromAnyWidget_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("hook");
+    const QStringList actions{"Stopwatch", "UndoTime", "StartStop", "PitInOut"};
+    const QList<Qt::KeyboardModifiers> modifiers{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                                 Qt::ControlModifier | Qt::ShiftModifier};
+    for (int slot = 1; slot <= 4; ++slot)
+        for (int m = 0; m < 4; ++m)
+            QTest::addRow("slot %d %s", slot, qPrintable(actions.at(m)))
+                << int(Qt::Key_F5) + slot - 1 << int(modifiers.at(m))
+                << QStringLiteral("LiveTimingKey %1 %2").arg(slot).arg(actions.at(m));
+}
+
+void TestMainWindow::liveTimingKeysFromAnyWidget() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, hook);
+    Window w;
+    w.form->show();
+    QVERIFY(w.form->ShowPage(QStringLiteral("Part status")));
+    auto* field = new QLineEdit(w.form->Pages()->currentWidget());
+    QDialog child(w.form.get());
+    auto* childField = new QLineEdit(&child);
+    child.show();
+    const auto k = Qt::Key(key);
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    QTest::keyClick(w.form.get(), k, mods);
+    QTest::keyClick(field, k, mods);
+    QTest::keyClick(childField, k, mods);
+    QCOMPARE(w.hooks, (QStringList{hook, hook, hook}));
+    QVERIFY(field->text().isEmpty());
+}
+
+void TestMainWindow::pageKeysFollowTheShownPage() {
+    Window w;
+    w.form->show();
+    auto* field = new QLineEdit(w.form.get());
+    QVERIFY(w.form->ShowPage(QStringLiteral("Tracks")));
+    QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(w.form->ShowPage(QStringLiteral("Scheduled")));
+    QTest::keyClick(w.form.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(w.saved, (QList<Area>{Area::Tracks, Area::Schedule}));
+
+    QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
+    QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));
+    QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier); // not on "Setup"
+    QVERIFY(w.form->ShowPage(QStringLiteral("Part status")));
+    QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(w.hooks, (QStringList{"OpenSession", "Find"}));
+}
+
+void TestMainWindow::teamLogoIsChosenByRightClick_data() {
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<QSize>("drawnSize");
+    QTest::newRow("large: shrunk to fit") << QSize(420, 100) << QSize(210, 50);
+    QTest::newRow("tall: shrunk to fit") << QSize(100, 238) << QSize(50, 119);
+    QTest::newRow("small: never enlarged") << QSize(60, 30) << QSize(60, 30);
+}
+
+void TestMainWindow::teamLogoIsChosenByRightClick() {
+    QFETCH(QSize, pictureSize);
+    QFETCH(QSize, drawnSize);
+    Window w;
+    TeamLogoView* logo = w.form->TeamLogo();
+    QVERIFY(logo);
+    QCOMPARE(logo->size(), QSize(210, 119));
+    QCOMPARE(logo->toolTip(), QStringLiteral("Right-click to set Team logotype"));
+    QVERIFY(logo->Picture().isNull());
+
+    QTemporaryDir elsewhere;
+    const QString source = QDir(elsewhere.path()).filePath(QStringLiteral("team.png"));
+    QImage image(pictureSize, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(source));
+    w.prompter.texts.push_back(source);
+    QTest::mouseClick(logo, Qt::RightButton);
+    QCOMPARE(logo->Picture().size(), pictureSize);
+    QCOMPARE(logo->PictureRect(), QRect(QPoint(0, 0), drawnSize));
+    QCOMPARE(w.state->Settings().logotype, QDir(w.dir.path()).filePath(QStringLiteral("team.png")));
+
+    // The next start shows the remembered logo.
+    TVorlapaForm again(*w.state, false);
+    QVERIFY(again.Start());
+    QCOMPARE(again.TeamLogo()->Picture().size(), pictureSize);
+}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

@@ -1,12 +1,17 @@
 #include "vorlapa_form.h"
 
+#include "app/team_logo.h"
 #include "basic_setup_dialog.h"
 #include "options_dialog.h"
 #include "storage/translate.h"
+#include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -33,12 +38,135 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     m_vehicleStatus->setMinimumWidth(120);
     statusBar()->addWidget(m_vehicleStatus);
 
+    ChangeTracker& changes = m_state.Changes();
+    changes.onCaptionChanged = [this](const QString& caption, const QString& text) {
+        SetCaption(caption, text);
+    };
+    changes.onSaveButtonChanged = [this](const QString& id, bool enabled) {
+        if (QWidget* button = m_saveButtons.value(id)) button->setEnabled(enabled);
+    };
     m_state.SetChangeListener([this] { Refresh(); });
     Refresh();
+
+    m_shownPath = CurrentPath();
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        connect(tabs, &QTabWidget::currentChanged, this, [this] { PageChanged(); });
+    qApp->installEventFilter(this);
 }
 
 TVorlapaForm::~TVorlapaForm() {
+    qApp->removeEventFilter(this);
     m_state.SetChangeListener({});
+    m_state.Changes().onCaptionChanged = {};
+    m_state.Changes().onSaveButtonChanged = {};
+}
+
+void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) {
+    m_saveButtons.insert(buttonId, button);
+    button->setEnabled(m_state.Changes().SaveButtonEnabled(buttonId));
+}
+
+void TVorlapaForm::SetCaption(const QString& caption, const QString& text) {
+    // "Tires" and "General" exist under "Active session" and "Setup"; only the setup marks its sub-pages.
+    QList<PageSlot> targets;
+    bool underSetup = false;
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        if (it.key().section(u'/', -1) != caption) continue;
+        const bool setupPage = it.key().startsWith(QStringLiteral("Setup/"));
+        if (setupPage && !underSetup) targets.clear();
+        underSetup = underSetup || setupPage;
+        if (setupPage == underSetup) targets << *it;
+    }
+    for (const PageSlot& slot : targets)
+        slot.tabs->setTabText(slot.index, text);
+}
+
+QStringList TVorlapaForm::CurrentPath() const {
+    QStringList path;
+    QTabWidget* tabs = m_pages;
+    while (tabs) {
+        const int index = tabs->currentIndex();
+        QString found;
+        for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it)
+            if (it->tabs == tabs && it->index == index) found = it.key();
+        if (found.isEmpty()) break;
+        path = found.split(u'/');
+        tabs = findChild<QTabWidget*>(QStringLiteral("pages/") + found);
+    }
+    return path;
+}
+
+void TVorlapaForm::ShowPath(const QStringList& path) {
+    for (qsizetype depth = 1; depth <= path.size(); ++depth) {
+        const auto slot = m_pageSlots.constFind(path.mid(0, depth).join(u'/'));
+        if (slot != m_pageSlots.constEnd()) slot->tabs->setCurrentIndex(slot->index);
+    }
+}
+
+void TVorlapaForm::PageChanged() {
+    if (m_returningToPage) return;
+    const QStringList shown = CurrentPath();
+    if (shown == m_shownPath) return;
+    if (m_state.LeavePages(m_shownPath, shown)) {
+        m_shownPath = shown;
+        return;
+    }
+    // The user stays: back to the page that was left.
+    m_returningToPage = true;
+    ShowPath(m_shownPath);
+    m_returningToPage = false;
+}
+
+bool TVorlapaForm::BelongsHere(QObject* object) const {
+    auto* widget = qobject_cast<QWidget*>(object);
+    for (; widget; widget = widget->parentWidget())
+        if (widget == this) return true;
+    return false;
+}
+
+bool TVorlapaForm::eventFilter(QObject* watched, QEvent* event) {
+    const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
+    if (!shortcutOverride && event->type() != QEvent::KeyPress) return false;
+    if (!BelongsHere(watched)) return false;
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const auto action = KeyActionFor(keyEvent->key(), keyEvent->modifiers());
+    if (!action || !m_state.KeyApplies(*action, m_shownPath)) return false;
+    if (shortcutOverride) {
+        // Claim the key before a menu shortcut takes it; it comes back as a key press.
+        event->accept();
+        return true;
+    }
+    m_state.RunKey(*action, m_shownPath);
+    return true;
+}
+
+QWidget* TVorlapaForm::WithTeamLogo(QTabWidget* activeSessionPages) {
+    // The logo sits at the page's top right, over the free space beside the sub-page tabs.
+    auto* page = new QWidget(m_pages);
+    auto* layout = new QGridLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    activeSessionPages->setParent(page);
+    layout->addWidget(activeSessionPages, 0, 0);
+    m_teamLogo = new TeamLogoView(page);
+    layout->addWidget(m_teamLogo, 0, 0, Qt::AlignTop | Qt::AlignRight);
+    m_teamLogo->raise();
+    connect(m_teamLogo, &TeamLogoView::rightClicked, this, [this] { ChooseTeamLogo(); });
+    return page;
+}
+
+void TVorlapaForm::ChooseTeamLogo() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return;
+    const auto chosen =
+        prompter->ChooseOpenFile(Translate("Team logotype"), m_state.DataFolder(), LogoFileFilter());
+    if (!chosen) return;
+    const QString used = SetTeamLogo(m_state, *chosen);
+    if (!used.isEmpty()) m_teamLogo->SetPicture(QPixmap(used));
+}
+
+void TVorlapaForm::LoadTeamLogo() {
+    const QString& path = m_state.Settings().logotype;
+    if (!path.isEmpty() && QFileInfo::exists(path)) m_teamLogo->SetPicture(QPixmap(path));
 }
 
 void TVorlapaForm::BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes,
@@ -52,7 +180,7 @@ void TVorlapaForm::BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nod
             auto* inner = new QTabWidget(tabs);
             inner->setObjectName(QStringLiteral("pages/") + path.join(u'/'));
             BuildPages(inner, node.children, path);
-            page = inner;
+            page = path == QStringList{QStringLiteral("Active session")} ? WithTeamLogo(inner) : inner;
         }
         page->setProperty("pagePath", path.join(u'/'));
         const int index = tabs->addTab(page, Translate(node.caption));
@@ -132,6 +260,7 @@ bool TVorlapaForm::Start() {
     const WindowGeometry& geometry = m_state.Geometry();
     resize(geometry.formWidth, geometry.formHeight);
     if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
+    LoadTeamLogo();
     Refresh();
     return completed;
 }
@@ -144,11 +273,8 @@ bool TVorlapaForm::ShowPage(const QString& caption) {
             continue;
         // Make every level of the path current, from the top.
         const QStringList path = it.key().split(u'/');
-        for (qsizetype depth = 1; depth <= path.size(); ++depth) {
-            const PageSlot slot = m_pageSlots.value(path.mid(0, depth).join(u'/'));
-            slot.tabs->setCurrentIndex(slot.index);
-        }
-        return true;
+        ShowPath(path);
+        return CurrentPath().mid(0, path.size()) == path; // false when a leave check kept the old page
     }
     return false;
 }

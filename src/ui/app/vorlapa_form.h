@@ -12,6 +12,7 @@ class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class TeamLogoView;
 
 class TVorlapaForm : public QMainWindow, public StartupView {
     Q_OBJECT
@@ -26,6 +27,11 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     bool ShowPage(const QString& caption);
 
     QTabWidget* Pages() const { return m_pages; }
+    // The shown page as English captions from the top ({"Maintenance", "Suppliers"}).
+    const QStringList& ShownPath() const { return m_shownPath; }
+    TeamLogoView* TeamLogo() const { return m_teamLogo; }
+    // A save button of a data area (ids in SaveButton): enabled while its area is changed.
+    void RegisterSaveButton(const QString& buttonId, QWidget* button);
     QAction* Action(MenuCommand command) const;
 
     // StartupView
@@ -36,6 +42,9 @@ class TVorlapaForm : public QMainWindow, public StartupView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // F5-F8 with modifiers, Ctrl+S, Ctrl+O and Ctrl+F reach the window from any page and from its child
+    // windows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct PageSlot {
@@ -46,6 +55,14 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void BuildMenu();
     void RunCommand(MenuCommand command);
     void Refresh();
+    QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
+    void ChooseTeamLogo();
+    void LoadTeamLogo();
+    QStringList CurrentPath() const;
+    void ShowPath(const QStringList& path);
+    void PageChanged();
+    void SetCaption(const QString& caption, const QString& text);
+    bool BelongsHere(QObject* object) const;
 
     AppState& m_state;
     bool m_interactive;
@@ -54,4 +71,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     QSplashScreen* m_splash = nullptr;
     QHash<QString, PageSlot> m_pageSlots; // "Setup/Aerodynamics" -> where its tab is
     std::map<MenuCommand, QAction*> m_actions;
+    QHash<QString, QWidget*> m_saveButtons;
+    TeamLogoView* m_teamLogo = nullptr;
+    QStringList m_shownPath;
+    bool m_returningToPage = false;
 };
