@@ -3,7 +3,9 @@
 #include "app/team_logo.h"
 #include "basic_setup_dialog.h"
 #include "options_dialog.h"
+#include "session/setup_model.h"
 #include "storage/translate.h"
+#include "ui/session/setup_page_builder.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -28,6 +30,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     m_pages->setObjectName(QStringLiteral("pages"));
     BuildPages(m_pages, MainPages(), {});
     setCentralWidget(m_pages);
+    BuildSetupPages();
     BuildMenu();
 
     auto* firstField = new QLabel(this);
@@ -54,11 +57,30 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
+void TVorlapaForm::BuildSetupPages() {
+    const Services& services = m_state.GetServices();
+    m_setup = std::make_unique<SetupModel>(VehicleType::Motorcycle, services.prompter);
+    m_setupPages = new SetupPageBuilder(*m_setup, services.settings, services.prompter, this);
+    QHash<QString, QWidget*> hosts;
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        QWidget* page = it->tabs->widget(it->index);
+        if (!it.key().startsWith(QStringLiteral("Setup/")) || qobject_cast<QTabWidget*>(page)) continue;
+        const QString caption = it.key().section(u'/', -1);
+        if (caption != u"Tire list") hosts.insert(caption, page);
+    }
+    m_setupPages->SetHosts(hosts);
+    // Every setup edit marks "Setup" and the sub-page it was made on.
+    m_setup->markedChanged = [this] { m_state.Changes().SetupIsDirty(m_setupPages->EditingPage()); };
+}
+
 TVorlapaForm::~TVorlapaForm() {
     qApp->removeEventFilter(this);
     m_state.SetChangeListener({});
     m_state.Changes().onCaptionChanged = {};
     m_state.Changes().onSaveButtonChanged = {};
+    // The pages go before the setup model: an editor still open writes into the model as it closes.
+    m_setup->markedChanged = {};
+    delete m_pages;
 }
 
 void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) {
@@ -252,6 +274,16 @@ void TVorlapaForm::Refresh() {
         if (action->isCheckable()) action->setChecked(m_state.IsCommandChecked(command));
     }
     m_vehicleStatus->setText(m_state.StatusVehicleText());
+    // Each vehicle shows exactly its own setup fields and grid columns.
+    const VehicleType vehicle = m_state.Vehicle();
+    if (vehicle != VehicleType::None && (!m_setupPagesBuilt || vehicle != m_setup->Vehicle())) {
+        m_setup->SetVehicle(vehicle);
+        m_setupPages->Build();
+        m_setupPagesBuilt = true;
+    } else if (!m_setupPagesBuilt) {
+        m_setupPages->Build();
+        m_setupPagesBuilt = true;
+    }
 }
 
 bool TVorlapaForm::Start() {

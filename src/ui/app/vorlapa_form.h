@@ -6,12 +6,15 @@
 #include <QHash>
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class SetupModel;
+class SetupPageBuilder;
 class TeamLogoView;
 
 class TVorlapaForm : public QMainWindow, public StartupView {
@@ -33,6 +36,9 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // A save button of a data area (ids in SaveButton): enabled while its area is changed.
     void RegisterSaveButton(const QString& buttonId, QWidget* button);
     QAction* Action(MenuCommand command) const;
+    // The current setup and the controls of the setup sub-pages that show it.
+    SetupModel& Setup() { return *m_setup; }
+    SetupPageBuilder* SetupPages() const { return m_setupPages; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -53,6 +59,7 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     };
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
+    void BuildSetupPages();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -75,4 +82,7 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     TeamLogoView* m_teamLogo = nullptr;
     QStringList m_shownPath;
     bool m_returningToPage = false;
+    std::unique_ptr<SetupModel> m_setup;
+    SetupPageBuilder* m_setupPages = nullptr;
+    bool m_setupPagesBuilt = false;
 };
