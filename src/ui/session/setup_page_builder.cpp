@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +23,7 @@
 namespace {
 
 constexpr int kMaxColumns = 3;
+constexpr int kBoxMinimumWidth = 300, kBoxMaximumWidth = 460;
 
 // The sub-pages under "Setup" that show fields, and the first sub-page of an area with several.
 QString FirstSubPage(SetupArea area) {
@@ -100,8 +101,7 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* content = new QWidget(scroll);
-    auto* grid = new QGridLayout(content);
-    grid->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* pageLayout = new QVBoxLayout(content);
 
     const VehicleType vehicle = m_setup.Vehicle();
     std::vector<Box> boxes;
@@ -119,6 +119,8 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
             added.widget = new QGroupBox(Translate(field.group), content);
             added.form = new QFormLayout(added.widget);
             added.form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+            added.widget->setMinimumWidth(kBoxMinimumWidth);
+            added.widget->setMaximumWidth(kBoxMaximumWidth);
             boxes.push_back(added);
             box = boxes.end() - 1;
         }
@@ -134,17 +136,27 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
         box->lines += tall ? 4 : 1;
     }
 
-    // Field groups go to the column with the fewest lines so far, so the columns end near each other.
+    // Field groups go to the column with the fewest lines so far, so the columns end near each other;
+    // each column stacks its boxes from the top.
     const int columns = std::clamp(int(boxes.size()), 1, kMaxColumns);
-    std::vector<int> lines(size_t(columns), 0), rows(size_t(columns), 0);
-    for (const Box& box : boxes) {
-        const auto shortest = std::min_element(lines.begin(), lines.end()) - lines.begin();
-        grid->addWidget(box.widget, rows[size_t(shortest)]++, int(shortest), Qt::AlignTop);
-        lines[size_t(shortest)] += box.lines + 1;
+    auto* columnsLayout = new QHBoxLayout;
+    std::vector<QVBoxLayout*> columnLayouts;
+    for (int column = 0; column < columns; ++column) {
+        columnLayouts.push_back(new QVBoxLayout);
+        columnsLayout->addLayout(columnLayouts.back());
     }
-    int nextRow = *std::max_element(rows.begin(), rows.end());
+    columnsLayout->addStretch(1); // boxes keep a readable width; the free space stays at the right
+    std::vector<int> lines(size_t(columns), 0);
+    for (const Box& box : boxes) {
+        const auto shortest = size_t(std::min_element(lines.begin(), lines.end()) - lines.begin());
+        columnLayouts[shortest]->addWidget(box.widget);
+        lines[shortest] += box.lines + 1;
+    }
+    for (QVBoxLayout* column : columnLayouts)
+        column->addStretch(1);
+    pageLayout->addLayout(columnsLayout);
 
-    // Grids below the groups, across the columns.
+    // Grids below the groups.
     for (SetupArea area : kSetupAreaOrder) {
         if (!m_setup.HasArea(area)) continue;
         for (GridId id : m_setup.AreaGrids(area)) {
@@ -154,12 +166,10 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
             auto* box = new QGroupBox(Translate(title), content);
             auto* layout = new QVBoxLayout(box);
             layout->addWidget(MakeGrid(id, subPage, box));
-            grid->addWidget(box, nextRow++, 0, 1, columns, Qt::AlignTop | Qt::AlignLeft);
+            pageLayout->addWidget(box, 0, Qt::AlignLeft);
         }
     }
-    for (int column = 0; column < columns; ++column)
-        grid->setColumnStretch(column, 1);
-    grid->setRowStretch(nextRow, 1);
+    pageLayout->addStretch(1);
     scroll->setWidget(content);
     return scroll;
 }
