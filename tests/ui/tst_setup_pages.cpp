@@ -75,6 +75,7 @@ class TestSetupPages : public QObject {
     void gridCellEditReachesModel();
     void refusedCellTextIsShownAndNotStored();
     void monoshockBoxChangesDamperColumns();
+    void distanceUnitChangesCaptionsWithoutMarking();
 };
 
 void TestSetupPages::eachVehicleShowsExactlyItsFields() {
@@ -185,6 +186,27 @@ void TestSetupPages::monoshockBoxChangesDamperColumns() {
     QVERIFY(setup.IsChecked(QStringLiteral("suspension"), QStringLiteral("f_mono_enabled")));
     QCOMPARE(size_t(dampers->model()->columnCount()), setup.VisibleColumns(GridId::CarDampers).size());
     QVERIFY(dampers->model()->columnCount() != before);
+}
+
+void TestSetupPages::distanceUnitChangesCaptionsWithoutMarking() {
+    Window w(QStringLiteral("car"));
+    SetupModel& setup = w.form->Setup();
+    const int row = RowOf(GridId::FourWheelTires, QStringLiteral("mileage"));
+    QAbstractItemModel* model = w.Pages().GridView(GridId::FourWheelTires)->model();
+    QVERIFY(model->setData(model->index(row, 0), QStringLiteral("100"), Qt::EditRole));
+    setup.MarkUnchanged();
+    w.state->Changes().MarkUnchanged(Area::Setup);
+
+    w.state->Units().ApplyUnitSystem(QStringLiteral("US Standard"));
+    w.state->SelectVehicle(QStringLiteral("car")); // any change the window shows
+    QVERIFY(setup.Miles());
+    model = w.Pages().GridView(GridId::FourWheelTires)->model();
+    QCOMPARE(model->headerData(row, Qt::Vertical, Qt::DisplayRole).toString(),
+             QStringLiteral("Mileage [miles]"));
+    QCOMPARE(model->index(row, 0).data().toString(), setup.Cell(GridId::FourWheelTires, row, 0));
+    QVERIFY(model->index(row, 0).data().toString() != u"100");
+    QVERIFY(!setup.IsChanged());
+    QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QStringLiteral("Setup"));
 }
 
 QTEST_MAIN(TestSetupPages)

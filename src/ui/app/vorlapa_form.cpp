@@ -274,13 +274,20 @@ void TVorlapaForm::Refresh() {
         if (action->isCheckable()) action->setChecked(m_state.IsCommandChecked(command));
     }
     m_vehicleStatus->setText(m_state.StatusVehicleText());
-    // Each vehicle shows exactly its own setup fields and grid columns.
+    // Each vehicle shows exactly its own setup fields and grid columns; the distance unit decides the
+    // captions and shown lengths.
+    bool rebuild = !m_setupPagesBuilt;
     const VehicleType vehicle = m_state.Vehicle();
-    if (vehicle != VehicleType::None && (!m_setupPagesBuilt || vehicle != m_setup->Vehicle())) {
+    if (vehicle != VehicleType::None && vehicle != m_setup->Vehicle()) {
         m_setup->SetVehicle(vehicle);
-        m_setupPages->Build();
-        m_setupPagesBuilt = true;
-    } else if (!m_setupPagesBuilt) {
+        rebuild = true;
+    }
+    const bool miles = m_state.Units().Units().distance == Unit::Miles;
+    if (miles != m_setup->Miles()) {
+        m_setup->ApplyDistanceUnit(miles);
+        rebuild = true;
+    }
+    if (rebuild) {
         m_setupPages->Build();
         m_setupPagesBuilt = true;
     }
