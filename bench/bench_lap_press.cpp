@@ -1,6 +1,6 @@
 // One stopwatch press on a driver slot that already holds 999 recorded times: the lap timer, the lap
 // table row and the figures (best, mean of best, speeds, distance) are updated, as on the page.
-#include "app/services.h"
+#include "app/auto_answer_prompter.h"
 #include "timing/live_timing_model.h"
 
 #include <benchmark/benchmark.h>
@@ -19,30 +19,11 @@ class QuietBeeper : public Beeper {
     void Beep() override {}
 };
 
-class NoPrompter : public Prompter {
-  public:
-    void ShowError(const QString&) override {}
-    void ShowWarning(const QString&) override {}
-    void ShowInformation(const QString&) override {}
-    Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
-    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
-    Answer AskYesNo(const QString&) override { return Answer::Yes; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
-    std::optional<quint32> ChooseColour(quint32) override { return {}; }
-    std::optional<QString> ChooseFont(const QString&) override { return {}; }
-};
 
 void BM_PressOnFullSlot(benchmark::State& state) {
     BenchClock clock;
     QuietBeeper beeper;
-    NoPrompter prompter;
+    AutoAnswerPrompter prompter;
     LiveTimingModel model(clock, beeper, prompter);
     LiveTimingSettings settings;
     settings.percentForMean = 80;

@@ -1,5 +1,6 @@
 // vorlapa-cli timing simulate: runs the live timing on a scripted clock and prints what the page shows.
 #include "command_registry.h"
+#include "app/auto_answer_prompter.h"
 
 #include "storage/number_format.h"
 #include "storage/text_codec.h"
@@ -30,26 +31,6 @@ class SilentBeeper : public Beeper {
     void Beep() override {}
 };
 
-// A script has no one to ask: every question is answered yes.
-class YesPrompter : public Prompter {
-  public:
-    void ShowError(const QString& m) override { cli::PrintError(m); }
-    void ShowWarning(const QString& m) override { cli::PrintError(m); }
-    void ShowInformation(const QString&) override {}
-    Answer AskYesNoCancel(const QString&) override { return Answer::Yes; }
-    Answer AskOkCancel(const QString&) override { return Answer::Ok; }
-    Answer AskYesNo(const QString&) override { return Answer::Yes; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
-    std::optional<quint32> ChooseColour(quint32) override { return {}; }
-    std::optional<QString> ChooseFont(const QString&) override { return {}; }
-};
 
 enum class Event { Start, Stop, Press, Undo, PitIn, PitOut };
 
@@ -201,7 +182,7 @@ int Simulate(QStringList args) {
 
     ScriptClock clock;
     SilentBeeper beeper;
-    YesPrompter prompter;
+    AutoAnswerPrompter prompter([](const QString& m) { cli::PrintError(m); });
     LiveTimingModel model(clock, beeper, prompter);
     model.SetSettings(settings);
     model.SetTrackLength(trackLength.value_or(QString()));
