@@ -4,6 +4,7 @@
 #include "storage/txt_parser.h"
 
 #include <QDir>
+#include "gearing_fixture.h"
 #include <QTest>
 #include <cmath>
 
@@ -19,23 +20,6 @@ std::array<DynoRowText, DynoRowCount> Rows(std::initializer_list<DynoRowText> ro
 
 bool Near(double a, double b, double tolerance = 1e-6) {
     return std::abs(a - b) <= tolerance;
-}
-
-// Primary 1/1, final 3.0, 1900 mm: 0.038 km/h per rpm in direct drive; gear 1 3.0, gear 2 2.0.
-GearingInputs ChartGearing() {
-    GearingInputs in;
-    in.primaryInput = "1";
-    in.primaryOutput = "1";
-    in.countershaft = "14";
-    in.rearSprocket = "42";
-    in.gearInput[0] = "12";
-    in.gearOutput[0] = "36";
-    in.gearInput[1] = "12";
-    in.gearOutput[1] = "24";
-    in.tireCircumference = "1900";
-    in.rpm = "7000";
-    in.lowLimit = "6000";
-    return in;
 }
 
 } // namespace
@@ -217,7 +201,7 @@ void TestDynoPowerChart::powerChartSeries() {
     // Torque 59.35 Nm at 6000 (50 hp) is the highest, power 60 hp at 8000: band 6000..8000, top 59.35.
     dyno.SetRows(Rows({{"6000", "50"}, {"8000", "60"}}));
     GearingModel gearing(&dyno);
-    gearing.SetInputs(ChartGearing());
+    gearing.SetInputs(BaseInputs());
     PowerChartModel chart;
     chart.ShowPowerChartCBClick(true, gearing, dyno);
     QVERIFY(chart.IsShown());
@@ -245,7 +229,7 @@ void TestDynoPowerChart::powerChartDrivingForceAndCaptions() {
     DynoData dyno;
     dyno.SetRows(Rows({{"6000", "50"}, {"8000", "60"}}));
     GearingModel gearing(&dyno);
-    gearing.SetInputs(ChartGearing());
+    gearing.SetInputs(BaseInputs());
     PowerChartModel chart;
     QCOMPARE(chart.Chart().title, QString("Graph of power on all gears"));
     QCOMPARE(chart.Chart().yAxisTitle, QString("Power"));
@@ -272,7 +256,7 @@ void TestDynoPowerChart::powerChartWithoutFinalDriveIsEmpty() {
     DynoData dyno;
     dyno.SetRows(Rows({{"6000", "50"}, {"8000", "60"}}));
     GearingModel gearing(&dyno);
-    gearing.SetInputs(ChartGearing());
+    gearing.SetInputs(BaseInputs());
     PowerChartModel chart;
     chart.Redraw(gearing, dyno);
     QVERIFY(!chart.Chart().FindSeries("Gear1")->points.empty());

@@ -6,30 +6,6 @@ using Events = QStringList; // "MS event slot"
 
 namespace {
 
-// Runs "MS event slot" lines on the rig: start, stop, press, undo, pitin, pitout.
-void Run(TimingRig& rig, const Events& events) {
-    for (const QString& line : events) {
-        const QStringList f = line.split(u' ');
-        rig.At(f.at(0).toUInt());
-        const QString& e = f.at(1);
-        const int slot = f.at(2).toInt();
-        if (e == "start")
-            rig.model.Start(slot);
-        else if (e == "stop")
-            rig.model.Stop(slot);
-        else if (e == "press")
-            rig.model.StopwatchPress(slot);
-        else if (e == "undo")
-            rig.model.Undo(slot);
-        else if (e == "pitin")
-            rig.model.PitIn(slot);
-        else if (e == "pitout")
-            rig.model.PitOut(slot);
-        else
-            QFAIL(qPrintable("bad event " + line));
-    }
-}
-
 QStringList Rows(const DriverSlot& slot) {
     QStringList rows;
     for (int r = 1; r <= slot.table.LastFilledRow(); ++r)

@@ -7,29 +7,6 @@
 
 namespace {
 
-void Run(TimingRig& rig, const QStringList& events) {
-    for (const QString& line : events) {
-        const QStringList f = line.split(u' ');
-        rig.At(f.at(0).toUInt());
-        const QString& e = f.at(1);
-        const int slot = f.at(2).toInt();
-        if (e == "start")
-            rig.model.Start(slot);
-        else if (e == "stop")
-            rig.model.Stop(slot);
-        else if (e == "press")
-            rig.model.StopwatchPress(slot);
-        else if (e == "undo")
-            rig.model.Undo(slot);
-        else if (e == "pitin")
-            rig.model.PitIn(slot);
-        else if (e == "pitout")
-            rig.model.PitOut(slot);
-        else if (e == "tick")
-            rig.model.Tick();
-    }
-}
-
 const QStringList kSession{"0 start 1",       "500 start 2",    "1000 press 1",  "2000 press 2",
                            "61000 press 1",   "62000 press 2",  "63000 press 2", "121000 pitin 1",
                            "141000 pitout 1", "200000 press 1", "205000 undo 2", "260000 press 1",
