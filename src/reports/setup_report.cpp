@@ -193,6 +193,8 @@ class SetupReport {
         g.rpm = v(QStringLiteral("rpm"));
         g.lowLimit = v(QStringLiteral("rpm_powerband_low"));
         g.speedUnit = v(QStringLiteral("speed_unit"));
+        // Speeds are computed in km/h unless the unit is "mph"; say so when the setup names no unit.
+        if (g.speedUnit.trimmed().isEmpty()) g.speedUnit = QStringLiteral("km/h");
         return g;
     }
 

@@ -1,0 +1,142 @@
+// vorlapa-cli export session FILE.ses [--data-dir DIR]
+// vorlapa-cli export setup FILE [--data-dir DIR]
+// Loads the file as the program opens it and writes the HTML reports into the data folder's "Exports"
+// folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
+// written.
+#include "command_registry.h"
+
+#include "app/data_folder.h"
+#include "app/main_window_layout.h"
+#include "app/services.h"
+#include "app/settings_file.h"
+#include "reports/session_report_input.h"
+#include "session/setup_model.h"
+#include "storage/date_time.h"
+#include "storage/txt_parser.h"
+#include "tracks/track_list.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
+
+// Messages go to stderr; the command asks no questions.
+class StderrPrompter : public Prompter {
+  public:
+    void ShowError(const QString& message) override { cli::PrintError(message); }
+    void ShowWarning(const QString& message) override { cli::PrintError(message); }
+    void ShowInformation(const QString& message) override { cli::PrintError(message); }
+    Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
+    Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
+    Answer AskYesNo(const QString&) override { return Answer::No; }
+    std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<quint32> ChooseColour(quint32) override { return std::nullopt; }
+    std::optional<QString> ChooseFont(const QString&) override { return std::nullopt; }
+};
+
+QString DataFolderOf(const std::optional<QString>& option) {
+    return ResolveDataFolder(option.value_or(QString()), qEnvironmentVariable("VORLAPA_DATA"),
+                             QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// The file's own vehicle; a file without one opens for the vehicle the settings hold.
+VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
+    TTxtParser reader;
+    reader.OpenRead(path);
+    QString code = reader.ReadValue(QStringLiteral("information"), QStringLiteral("vehicle"));
+    reader.Close();
+    if (code.isEmpty()) code = settings.vehicle;
+    return VehicleFromCode(code);
+}
+
+QString TrackLength(const QString& dataFolder, const QString& track) {
+    if (track.isEmpty()) return QString();
+    TTxtParser reader;
+    reader.OpenRead(TrackListPath(dataFolder));
+    TTrackList list;
+    ReadTrackList(reader, list, TrackUnits{});
+    reader.Close();
+    const int index = list.IndexOf(track);
+    return index < 0 ? QString() : list.At(index).info.Length;
+}
+
+int Export(QStringList args) {
+    const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
+    if (args.size() != 2) return cli::UsageError(kUsage);
+    const QString kind = args.at(0);
+    if (kind != QLatin1String("session") && kind != QLatin1String("setup")) return cli::UsageError(kUsage);
+    const QString path = QFileInfo(args.at(1)).absoluteFilePath();
+    if (!QFileInfo(path).isFile()) {
+        cli::PrintError(QStringLiteral("File not found: ") + args.at(1));
+        return 1;
+    }
+    const QString dataFolder = QDir(DataFolderOf(dataDir)).absolutePath();
+    const ProgramSettings settings = LoadSettingsFile(
+        QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
+        DayNumberFromDateTime(QDateTime::currentDateTime()), [](const QString& m) { cli::PrintError(m); });
+    const QString exports = QDir(dataFolder).filePath(QStringLiteral("Exports"));
+    if (!QDir().mkpath(exports)) {
+        cli::PrintError(QStringLiteral("Cannot create directory ") + exports);
+        return 1;
+    }
+
+    ReportContext context;
+    context.exportFolder = exports;
+    context.caption = WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR);
+    context.options = ReportOptionsFromSettings(settings);
+    if (!settings.logotype.isEmpty()) context.logo.path = ResolveDataPath(dataFolder, settings.logotype);
+
+    const TimingUnits units = TimingUnitsOfSystem(settings.systemUnit);
+    StderrPrompter prompter;
+    SetupModel setup(VehicleOfFile(path, settings), &prompter);
+    setup.ApplyDistanceUnit(units.distanceInMiles);
+    if (!setup.OpenSetup(path)) return 1;
+    const SetupReportInput setupInput = SetupReportInputFrom(setup);
+
+    if (kind == QLatin1String("setup")) {
+        const auto written = ExportSetupReport(context, setupInput, path);
+        if (!written) {
+            cli::PrintError(written.error());
+            return 1;
+        }
+        cli::PrintLine(*written);
+        return 0;
+    }
+
+    SessionRecord record;
+    ReadSessionRecord(path, record);
+    SessionReportInput session = SessionReportInputFrom(record, path, units.distanceInMiles);
+    session.temperatureUnit =
+        settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
+    session.pressureUnit = settings.pressureUnit;
+    session.laps.percentForMean = settings.percentForMean;
+    session.laps.units = units;
+    session.laps.trackLength = TrackLength(dataFolder, record.Track());
+    const auto written = ExportSessionReport(context, session, setupInput);
+    if (!written) {
+        cli::PrintError(written.error());
+        return 1;
+    }
+    for (const QString& file : *written)
+        cli::PrintLine(file);
+    return 0;
+}
+
+const cli::Registrar registrar(QStringLiteral("export"), kUsage, Export);
+
+} // namespace
