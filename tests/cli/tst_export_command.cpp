@@ -1,0 +1,140 @@
+// vorlapa-cli export: the reports of a session or setup file in the data folder's Exports folder, and a
+// look at the written session report through a real browser's DOM.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run Cli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(VORLAPA_CLI), args);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString kSession = QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses");
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestExportCommand : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void sessionExportWritesSetupAndSessionReports() {
+        QTemporaryDir data;
+        const Run run = Cli({"export", "session", kSession, "--data-dir", data.path()});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const QString exports = QDir(data.path()).filePath("Exports");
+        QCOMPARE(run.out,
+                 exports + "/setup_report_session.htm\n" + exports + "/session_report_session.htm\n");
+        const QByteArray session = ReadAll(exports + "/session_report_session.htm");
+        QVERIFY(session.contains("Rider&#39;s note: &lt;script&gt;alert(1)&lt;/script&gt;"));
+        QVERIFY(session.contains("<A HREF=\"setup_report_session.htm\">"));
+        QVERIFY(!session.contains("<script"));
+        // The setup of the session file: its fork, its tires, the jetting kept to five cylinders.
+        const QByteArray setup = ReadAll(exports + "/setup_report_session.htm");
+        QVERIFY(setup.contains("WP &lt;43&gt;"));
+        QVERIFY(setup.contains("Soft &amp; sticky"));
+        QVERIFY(setup.contains(">165</FONT>"));
+    }
+
+    void setupExportWritesOneReport() {
+        QTemporaryDir data;
+        const Run run = Cli({"export", "setup", kSession, "--data-dir", data.path()});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QDir(data.path()).filePath("Exports/setup_report_session.htm") + "\n");
+        QVERIFY(!QFile::exists(QDir(data.path()).filePath("Exports/session_report_session.htm")));
+    }
+
+    void errorsGoToStderr_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("missing file") << QStringList{"export", "session", "/nonexistent/x.ses"}
+                                      << "File not found: /nonexistent/x.ses\n";
+        QTest::newRow("unknown kind") << QStringList{"export", "tracks", kSession}
+                                      << "usage: vorlapa-cli export session|setup FILE [--data-dir DIR]\n";
+        QTest::newRow("no file") << QStringList{"export", "session"}
+                                 << "usage: vorlapa-cli export session|setup FILE [--data-dir DIR]\n";
+    }
+    void errorsGoToStderr() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, err);
+        QTemporaryDir data;
+        const Run run = Cli(args << "--data-dir" << data.path());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, err);
+    }
+
+    void vehicleMismatchOfTheSettingsDoesNotMatter() {
+        // The file's own vehicle decides, whatever vehicle the data folder's settings hold.
+        QTemporaryDir data;
+        QFile ini(QDir(data.path()).filePath("vorlapa.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[information]\r\nvehicle=car;\r\n");
+        ini.close();
+        const Run run = Cli({"export", "setup", kSession, "--data-dir", data.path()});
+        QCOMPARE(run.status, 0);
+        QVERIFY(ReadAll(QDir(data.path()).filePath("Exports/setup_report_session.htm"))
+                    .contains("Front Suspension"));
+    }
+
+    void browserShowsLapTableAndNotesAsText() {
+        const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+        if (chromium.isEmpty()) QSKIP("chromium is not installed (scripts/install-deps installs it)");
+        QTemporaryDir data;
+        const Run run = Cli({"export", "session", kSession, "--data-dir", data.path()});
+        QCOMPARE(run.status, 0);
+        const QString report = QDir(data.path()).filePath("Exports/session_report_session.htm");
+
+        QProcess browser;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", data.path());
+        browser.setProcessEnvironment(env);
+        // No network: every request would go to a closed local port.
+        browser.start(chromium,
+                      {"--headless", "--no-sandbox", "--disable-gpu", "--proxy-server=127.0.0.1:9",
+                       "--user-data-dir=" + data.filePath("profile"), "--dump-dom", "file://" + report});
+        if (!browser.waitForFinished(90000)) {
+            browser.kill();
+            browser.waitForFinished(10000);
+            // A script in the report (an alert) keeps a headless browser waiting for ever.
+            QFAIL("the browser did not finish loading the report");
+        }
+        QCOMPARE(browser.exitCode(), 0);
+        const QString dom = QString::fromUtf8(browser.readAllStandardOutput());
+        QVERIFY2(dom.contains("<body"), qPrintable(dom.left(500)));
+
+        // The lap table: header cells, every lap, the best lap in bold in both rows where it occurs.
+        QVERIFY(dom.contains("<b>Lap</b>"));
+        QVERIFY(dom.contains(">1:24.123</font>"));
+        QVERIFY(dom.contains(">1:26.000</font>"));
+        QCOMPARE(dom.count("<b>1:23.456</b>"), 2);
+        // The compact list of the driver with 13 laps.
+        QVERIFY(dom.contains("<b>Lap 11-13</b>"));
+        // The note is text: the browser built no script element from it.
+        QVERIFY(dom.contains("Rider's note: &lt;script&gt;alert(1)&lt;/script&gt;"));
+        QVERIFY(!dom.contains("<script", Qt::CaseInsensitive));
+        QVERIFY(dom.contains("<a href=\"http://example.com/a?b=1&amp;c=2\">"));
+        QVERIFY(dom.contains("Lap times for Ann O'Neil"));
+        QVERIFY(dom.contains(QString::fromUtf8("Lap times for Kåre")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportCommand)
+#include "tst_export_command.moc"
