@@ -2,8 +2,8 @@
 
 #include "data_folder.h"
 #include "settings_file.h"
-#include "unit_captions.h"
 #include "storage/translate.h"
+#include "unit_captions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -140,7 +140,8 @@ void StartupSequence::LoadGeneralNotes() {
 }
 void StartupSequence::OpenTodoList() {
 }
-void StartupSequence::OpenSession(const QString&) {
+void StartupSequence::OpenSession(const QString& path) {
+    if (const auto& open = m_state.Sessions().openFile) open(path);
 }
 void StartupSequence::OpenSetup(const QString&) {
 }
