@@ -2,8 +2,8 @@
 
 #include "data_folder.h"
 #include "settings_file.h"
-#include "storage/translate.h"
 #include "unit_captions.h"
+#include "storage/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
