@@ -61,11 +61,14 @@ bool AppState::SaveSettings() {
 
 bool AppState::CloseQuery() {
     if (!TracksLeaveCheck()) return false;
-    if (m_changes.IsChanged(Area::Session)) {
+    // A changed setup is saved with the session, so it makes the session count as changed.
+    if (m_changes.IsChanged(Area::Session) || m_changes.IsChanged(Area::Setup)) {
         const Answer answer = m_services.prompter->AskYesNoCancel(
             Fill(Translate("Unsaved %s changes exists, save now?"), Translate("Session")));
         if (answer == Answer::Cancel) return false;
-        if (answer == Answer::Yes) SaveSessionWithDialog();
+        // A save that was cancelled or failed keeps the program open with the changes.
+        if (answer == Answer::Yes && m_sessionActions.saveWithDialog && !SaveSessionWithDialog())
+            return false;
     }
     SaveSettings();
     UpdateWindowGeometry();
@@ -98,6 +101,12 @@ void AppState::RunCommand(MenuCommand command) {
         return;
     }
     switch (command) {
+    case MenuCommand::OpenSession:
+        OpenSessionHook();
+        break;
+    case MenuCommand::SaveSession:
+        SaveSessionWithDialog();
+        break;
     case MenuCommand::HelpContents:
         if (!m_services.shell->Open(DataPath(QStringLiteral("Vorlapa.chm"))))
             m_services.prompter->ShowError(Translate("Unable to open help file!"));
@@ -130,7 +139,14 @@ bool AppState::TracksLeaveCheck() {
     return answer != SaveAnswer::Cancelled && answer != SaveAnswer::SaveFailed;
 }
 
-void AppState::SaveSessionWithDialog() {
+bool AppState::SaveSessionWithDialog() {
+    return m_sessionActions.saveWithDialog && m_sessionActions.saveWithDialog();
+}
+
+void AppState::SetSessionActions(SessionActions actions) {
+    m_sessionActions = std::move(actions);
+    if (m_sessionActions.saveWithDialog)
+        m_leaveChecks.SetSaveAction(Area::Session, m_sessionActions.saveWithDialog);
 }
 
 void AppState::SaveColumnWidths() {
@@ -201,8 +217,8 @@ void AppState::LiveTimingKey(int slot, LiveTimingAction action) {
 }
 
 void AppState::OpenSessionHook() {
-    // The session's open dialog comes with the session files.
     NotifyHook(QStringLiteral("OpenSession"));
+    if (m_sessionActions.open) m_sessionActions.open();
 }
 
 void AppState::FindHook() {

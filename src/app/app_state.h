@@ -79,6 +79,15 @@ class AppState {
     void LiveTimingKey(int slot, LiveTimingAction action);
     void OpenSessionHook();
     void FindHook();
+    // The session's own operations, set by the window once the session exists: the save dialog (false
+    // when cancelled or failed), "Open session" and opening a named file (start-up).
+    struct SessionActions {
+        std::function<bool()> saveWithDialog;
+        std::function<void()> open;
+        std::function<void(const QString& path)> openFile;
+    };
+    void SetSessionActions(SessionActions actions);
+    const SessionActions& Sessions() const { return m_sessionActions; }
     void SetHookObserver(std::function<void(const QString&)> observer) {
         m_hookObserver = std::move(observer);
     }
@@ -89,7 +98,7 @@ class AppState {
     void LoadTireList();     // the current vehicle's tire list
     bool TracksLeaveCheck(); // unsaved tracks are offered for saving; false on Cancel
     void NotifyHook(const QString& text);
-    void SaveSessionWithDialog(); // the session's save dialog
+    bool SaveSessionWithDialog(); // the session's save dialog; false when cancelled or failed
     void SaveColumnWidths();      // the fixed grids' column widths
     void UpdateWindowGeometry();  // time windows and pit panel report where they are
 
@@ -106,4 +115,5 @@ class AppState {
     StartupFile m_pendingOpen;
     std::function<void()> m_listener;
     std::function<void(const QString&)> m_hookObserver;
+    SessionActions m_sessionActions;
 };

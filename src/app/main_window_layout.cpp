@@ -45,8 +45,8 @@ const std::vector<MenuEntry>& MainMenu() {
     using C = MenuCommand;
     static const std::vector<MenuEntry> menu = {
         entry({file, QStringLiteral("New session")}, C::NewSession, "Ctrl+N", false),
-        entry({file, QStringLiteral("Open session")}, C::OpenSession, "Ctrl+O", false),
-        entry({file, QStringLiteral("Save session")}, C::SaveSession, "", false),
+        entry({file, QStringLiteral("Open session")}, C::OpenSession, "Ctrl+O", true),
+        entry({file, QStringLiteral("Save session")}, C::SaveSession, "", true),
         entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", false),
         entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", false),
         entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", false),

@@ -140,7 +140,8 @@ void StartupSequence::LoadGeneralNotes() {
 }
 void StartupSequence::OpenTodoList() {
 }
-void StartupSequence::OpenSession(const QString&) {
+void StartupSequence::OpenSession(const QString& path) {
+    if (const auto& open = m_state.Sessions().openFile) open(path);
 }
 void StartupSequence::OpenSetup(const QString&) {
 }

@@ -1,0 +1,67 @@
+// vorlapa-cli session laps FILE [--driver N] [--percent P]
+// Prints one driver's laps of a session file: one line per lap with the lap table's cells separated by
+// TAB, then the best lap with its number and the mean of the best P percent of the laps.
+#include "command_registry.h"
+
+#include "session/session_file.h"
+#include "storage/number_format.h"
+#include "storage/translate.h"
+#include "storage/txt_parser.h"
+#include "timing/lap_figures.h"
+#include "timing/lap_timer.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]");
+
+std::optional<int> IntegerOption(QStringList& args, const QString& name, int fallback, int low, int high) {
+    const std::optional<QString> text = cli::TakeOption(args, name);
+    if (!text) return fallback;
+    const std::optional<int> value = ParseInteger(*text);
+    if (!value || *value < low || *value > high) return std::nullopt;
+    return value;
+}
+
+int Laps(QStringList args) {
+    const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
+    const std::optional<int> percent = IntegerOption(args, QStringLiteral("--percent"), 100, 0, 100);
+    if (!driver || !percent || args.size() != 1 || args.first().startsWith(u'-'))
+        return cli::UsageError(kUsage);
+    const QString path = args.first();
+    if (!QFileInfo(path).isFile()) {
+        cli::PrintError(Fill(Translate("File %s does not exist!"), path));
+        return 1;
+    }
+    bool failed = false;
+    TTxtParser reader([&failed](const QString& message) {
+        failed = true;
+        cli::PrintError(message);
+    });
+    reader.OpenRead(path);
+    if (failed) return 1;
+    const LapData data = ReadLapData(reader);
+    reader.Close();
+
+    TLapTimer timer;
+    timer.SetSplits(ParseInteger(data.splitsPerLap).value_or(0));
+    timer.SetPercentForMean(*percent);
+    if (const auto loaded = timer.LoadFromText(data.slots[size_t(*driver - 1)].splitTimes); !loaded) {
+        cli::PrintError(loaded.error());
+        return 1;
+    }
+    for (int lap = 1; lap <= timer.LapCount(); ++lap)
+        cli::PrintLine(timer.LapRow(lap).join(u'\t'));
+    // The best lap as the live figures show it, with its lap number.
+    cli::PrintLine(QStringLiteral("Best: ") + ComputeLapFigures(timer, QString(), TimingUnits()).best);
+    cli::PrintLine(QStringLiteral("Mean: ") + timer.MeanOfBestText());
+    return 0;
+}
+
+const cli::Registrar registrar(QStringLiteral("session"), kUsage, [](const QStringList& args) {
+    if (args.isEmpty() || args.first() != QLatin1String("laps")) return cli::UsageError(kUsage);
+    return Laps(args.mid(1));
+});
+
+} // namespace

@@ -1,0 +1,113 @@
+#pragma once
+// The current session: its record, its file, the save and load procedures, "Clear notes", the two file
+// links and the air density figure of the weather fields. The "Active session" pages show and edit this
+// model; the lap data live in the live timing and reach the model through two callbacks.
+#include "app/app_state.h"
+#include "calc/air_density_model.h"
+#include "session_file.h"
+#include "setup_model.h"
+#include "storage/expected.h"
+
+#include <functional>
+
+enum class SessionLink { OnboardVideo, DataLogging };
+
+// The texts of a link's choose dialog.
+struct SessionLinkDialog {
+    QString title;   // translated
+    QString text;    // translated
+    QString filter;  // file dialog filter (Qt form)
+    QString folder;  // start folder of the file dialog (the remembered folder)
+    QString current; // the current link
+};
+
+class SessionModel {
+  public:
+    SessionModel(AppState& state, SetupModel& setup);
+
+    // The lap data: collected for saving, applied on loading (an error names a bad stored time).
+    std::function<LapData()> collectLapData;
+    std::function<Expected<void, QString>(const LapData&)> applyLapData;
+    // Loading selected a track by name ("" when the name is not in the track list): apply the track change.
+    std::function<void(const QString& track)> trackSelected;
+    // A session file was loaded or saved: offer it to the recent-sessions list.
+    std::function<void(const QString& path)> offerRecent;
+    // Anything the pages show may have changed (load, clear, unit change, options).
+    std::function<void()> changed;
+
+    const SessionRecord& Record() const { return m_record; }
+    QString Text(int index) const { return m_record.Field(index); }
+    QString Text(const QString& section, const QString& key) const { return m_record.Value(section, key); }
+    // A user edit: marks the session changed; the weather fields recompute the air density.
+    void SetFieldText(int index, const QString& text);
+    void SetText(const QString& section, const QString& key, const QString& text);
+    // Pit stop rows: the grid shows rowCount used rows; a cell beyond them adds rows.
+    int PitStopRowCount() const { return int(m_record.pitStopRows.size()); }
+    QString PitStopCell(int row, int column) const;
+    void SetPitStopCell(int row, int column, const QString& text);
+    void InsertPitStopRow(int row);
+    void DeletePitStopRow(int row);
+
+    // The track box's entries; the tracks page fills them.
+    void SetTrackNames(const QStringList& names);
+    const QStringList& TrackNames() const { return m_trackNames; }
+
+    // The session counts as changed when its own values or its setup changed.
+    bool IsChanged() const;
+    void MarkChanged();
+    void MarkUnchanged();
+    bool Loading() const { return m_loading; }
+    QString FileName() const { return m_fileName; }
+    QString StatusText() const; // first status bar field: "Session: name.ses", empty without a file
+
+    // Writes the session file (session sections, then the setup sections). On failure the error is shown
+    // and the current file name stays the previous one.
+    bool SaveSession(const QString& path);
+    // Reads a session file into the current session; false when it does not exist or belongs to another
+    // vehicle (then nothing changes) and when a stored lap time could not be read (the values read before
+    // it stay, the session counts as changed).
+    bool LoadSession(const QString& path);
+    // "Clear notes": asks, then empties the result fields, notes, measurements, pit-stop data and links.
+    bool ClearSessionNotes();
+    // Before a session is replaced (open, new, reopen): offers to save unsaved changes. False on Cancel and
+    // when the save was cancelled or failed.
+    bool AskToSaveChanges();
+    // "Save session": the save dialog, then SaveSession. False when cancelled or failed.
+    bool SaveSessionWithDialog();
+    // "Open session": the unsaved-changes question, the open dialog, then LoadSession.
+    bool OpenSession();
+
+    // Links.
+    QString LinkPath(SessionLink link) const;
+    bool LinkOpenEnabled(SessionLink link) const; // only when the linked file exists
+    SessionLinkDialog LinkDialog(SessionLink link) const;
+    // The dialog was confirmed with this file name.
+    void SetLink(SessionLink link, const QString& fileName);
+    bool OpenLink(SessionLink link);          // "Unable to open selected file!" on failure
+    bool OpenNoteLink(const QString& target); // "Unable to open selected link" on failure
+
+    // Air density of the weather fields; recomputed on every weather edit, on loading and after the
+    // options (its units) changed.
+    const AirDensityView& AirDensity() const { return m_airDensity.View(); }
+    void CalcRAD();
+    void ApplyOptions(); // takes the temperature and pressure units and the AD/RAD choice from the settings
+
+    SessionUnits Units() const;
+    QString SessionsFolder() const;
+
+  private:
+    struct LoadingScope;
+    void SetCurrentFile(const QString& path);
+    void Notify();
+    void RegisterUnitFields();
+    QString Resolve(const QString& path) const;
+    int LinkIndex(SessionLink link) const;
+
+    AppState& m_state;
+    SetupModel& m_setup;
+    SessionRecord m_record;
+    QString m_fileName;
+    QStringList m_trackNames;
+    AirDensityModel m_airDensity;
+    bool m_loading = false;
+};
