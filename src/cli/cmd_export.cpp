@@ -10,6 +10,7 @@
 #include "app/services.h"
 #include "app/settings_file.h"
 #include "reports/session_report_input.h"
+#include "session/session_file.h"
 #include "session/setup_model.h"
 #include "storage/date_time.h"
 #include "storage/txt_parser.h"
@@ -118,8 +119,16 @@ int Export(QStringList args) {
         return 0;
     }
 
-    SessionRecord record;
-    ReadSessionRecord(path, record);
+    TTxtParser reader;
+    reader.OpenRead(path);
+    SessionUnits sessionUnits;
+    sessionUnits.miles = units.distanceInMiles;
+    if (settings.systemUnit == QLatin1String("US Standard"))
+        sessionUnits.volumeUnit = QStringLiteral("gallons (US)");
+    if (settings.systemUnit == QLatin1String("Imperial Standard"))
+        sessionUnits.volumeUnit = QStringLiteral("gallons (Imperial)");
+    const SessionRecord record = ReadSessionSections(reader, sessionUnits);
+    reader.Close();
     SessionReportInput session = SessionReportInputFrom(record, path, units.distanceInMiles);
     session.temperatureUnit =
         settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");

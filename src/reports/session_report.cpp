@@ -98,7 +98,9 @@ class SessionReport {
         UnitRow("Actual pressure", "barometric_pressure", s.pressureUnit);
         UnitRow("Rel. humidity", "humidity", QStringLiteral("%"), false);
         if (s.airDensityShown && Filled(s.airDensity))
-            w.WriteRow(s.airDensityAd ? L("AD") : L("RAD"),
+            w.WriteRow(!s.airDensityCaption.isEmpty() ? Esc(s.airDensityCaption)
+                       : s.airDensityAd               ? L("AD")
+                                                      : L("RAD"),
                        Esc(s.airDensity + (s.airDensityAd ? QStringLiteral(" kg/m3") : QStringLiteral("%"))));
         w.EndTable();
         w.EndSectionCell();

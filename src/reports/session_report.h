@@ -29,6 +29,7 @@ struct SessionReportInput {
     QString pressureUnit = QStringLiteral("mbar");
     bool airDensityShown = false;
     bool airDensityAd = false; // AD (kg/m3) rather than RAD (%)
+    QString airDensityCaption; // the caption beside the figure; "AD" or "RAD" when empty
     QString airDensity;
     QString remainingStrokeCaption = QStringLiteral("Remaining suspension stroke [mm]");
     // The fuel figures of the vehicle data, under their current captions ("Total litres", ...).

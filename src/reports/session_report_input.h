@@ -3,6 +3,7 @@
 #include "session/session_record.h"
 #include "session_report.h"
 
+class SessionModel;
 class SetupModel;
 
 // The session's values under their keys (walking the session field table), its notes, pit stop rows
@@ -13,6 +14,7 @@ SessionReportInput SessionReportInputFrom(const SessionRecord& record, const QSt
 // The setup as the setup pages show it.
 SetupReportInput SetupReportInputFrom(const SetupModel& setup);
 
-// Reads the session values of a session file the way loading does (notes blocks, pit stop list, lap
-// data), in stored units. Returns false when the file does not exist.
-bool ReadSessionRecord(const QString& path, SessionRecord& record);
+// The current session as the "Active session" pages show it: values, notes, pit stops, air density
+// and unit captions, and the lap data the live timing holds. Track length, lap figure settings and fuel
+// figures are the caller's to add.
+SessionReportInput SessionReportInputFrom(const SessionModel& session, const ProgramSettings& settings);
