@@ -5,6 +5,9 @@
 #include "ui/app/vorlapa_form.h"
 #include "ui/widgets/team_logo_view.h"
 
+// After the window: the change tracker's AreaInfo type before the setup tables' AreaInfo function.
+#include "session/setup_model.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -149,6 +152,23 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.prompter.errors,
                  (QStringList{"Unable to open help file!", "Unable to open readme.txt. Make sure you have a "
                                                            "program associated to open *.txt files."}));
+    }
+
+    void exportSetupWritesReportAndOffersBrowser() {
+        Window w;
+        QAction* action = w.form->Action(MenuCommand::ExportSetup);
+        QVERIFY(action->isEnabled());
+        w.form->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54 <mm>"));
+        w.prompter.answers = {Answer::No, Answer::Yes};
+        action->trigger();
+        QCOMPARE(w.prompter.questions,
+                 (QStringList{"Unsaved changes exists, save now?", "Open in browser?"}));
+        const QString report = QDir(w.dir.path()).filePath("Exports/setup_untitled.htm");
+        QCOMPARE(w.shell.opened, QStringList{report});
+        QFile file(report);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(">54 &lt;mm&gt;</FONT>"));
+        QVERIFY(w.prompter.errors.isEmpty());
     }
 
     void closeCancelledKeepsWindowOpen() {

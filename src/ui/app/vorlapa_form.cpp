@@ -3,6 +3,8 @@
 #include "app/team_logo.h"
 #include "basic_setup_dialog.h"
 #include "options_dialog.h"
+#include "reports/report_export.h"
+#include "reports/session_report_input.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
 #include "ui/session/setup_page_builder.h"
@@ -186,6 +188,29 @@ void TVorlapaForm::ChooseTeamLogo() {
     if (!used.isEmpty()) m_teamLogo->SetPicture(QPixmap(used));
 }
 
+void TVorlapaForm::ExportSetupMenuItemClick() {
+    const Services& services = m_state.GetServices();
+    if (!services.prompter || !services.shell) return;
+    ReportContext context;
+    context.exportFolder = m_state.DataPath(QStringLiteral("Exports"));
+    context.caption = WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR);
+    context.options = ReportOptionsFromSettings(m_state.Settings());
+    if (!m_teamLogo->Picture().isNull()) {
+        context.logo.path = m_state.Settings().logotype;
+        context.logo.width = m_teamLogo->PictureRect().width();
+        context.logo.height = m_teamLogo->PictureRect().height();
+    }
+    ReportSource source;
+    source.sessionChanged = [this] { return m_state.Changes().IsChanged(Area::Session); };
+    source.setupChanged = [this] { return m_setup->IsChanged() || m_state.Changes().IsChanged(Area::Setup); };
+    source.saveSession = [this] {
+        const auto& save = m_state.Sessions().saveWithDialog;
+        return save && save();
+    };
+    source.setup = [this] { return SetupReportInputFrom(*m_setup); };
+    ReportExporter(*services.prompter, *services.shell).ExportSetup(context, source, true);
+}
+
 void TVorlapaForm::LoadTeamLogo() {
     const QString& path = m_state.Settings().logotype;
     if (!path.isEmpty() && QFileInfo::exists(path)) m_teamLogo->SetPicture(QPixmap(path));
@@ -252,6 +277,9 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
         break;
     case MenuCommand::Options:
         ShowOptions();
+        break;
+    case MenuCommand::ExportSetup:
+        ExportSetupMenuItemClick();
         break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(

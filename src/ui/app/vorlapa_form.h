@@ -64,6 +64,7 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
     void ChooseTeamLogo();
+    void ExportSetupMenuItemClick();
     void LoadTeamLogo();
     QStringList CurrentPath() const;
     void ShowPath(const QStringList& path);
