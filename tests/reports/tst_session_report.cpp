@@ -64,6 +64,9 @@ class TestSessionReport : public QObject {
     void fileNamesComeFromTheSessionName();
     void conditionsLinkTrackSetupAndPartSetups();
     void userTextIsEscaped();
+    void readingsFollowTheVehicle_data();
+    void readingsFollowTheVehicle();
+    void pageBreakAndLogoFollowOptions();
 };
 
 void TestSessionReport::lapListLayout_data() {
@@ -255,6 +258,94 @@ void TestSessionReport::userTextIsEscaped() {
     QVERIFY(!html.contains(QStringLiteral("<script")));
     QVERIFY(!html.contains(QStringLiteral("<b>")));
     QVERIFY(!html.contains(QStringLiteral("<hr>")));
+}
+
+using Fields = std::vector<SessionReportField>;
+Q_DECLARE_METATYPE(Fields)
+
+void TestSessionReport::readingsFollowTheVehicle_data() {
+    QTest::addColumn<int>("vehicle");
+    QTest::addColumn<Fields>("fields");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+    const QString sideBySide = "</TD><TD WIDTH=\"20\">&nbsp;</TD><TD>";
+    QTest::newRow("car: wheels side by side, increase and circumference")
+        << int(VehicleType::Car)
+        << Fields{{"fl_pressure_hot", "2.0"}, {"rr_temp_inner", "80"}, {"fl_circumference", "1822"}}
+        << QStringList{"Tire Temperatures",  sideBySide,    "<B>O</B>",          Cell("11%", true),
+                       "Tire Circumference", Cell("-28.0"), Cell("-1.5%", true), Cell("80")}
+        << QStringList{"Engine Readings", "<B>Left</B>"};
+    QTest::newRow("car: no readings, no sections") << int(VehicleType::Car) << Fields{} << QStringList{}
+                                                   << QStringList{"Tire Temperatures", "Tire Circumference"};
+    QTest::newRow("motorcycle: front and rear, no side")
+        << int(VehicleType::Motorcycle) << Fields{{"rear_temp_middle", "65"}, {"side_temp_left", "50"}}
+        << QStringList{"Tire Temperatures", "<B>Left</B>", Cell("65")}
+        << QStringList{sideBySide, "Tire Circumference", Label("Side")};
+    QTest::newRow("sidecar: the side wheel too")
+        << int(VehicleType::Sidecar) << Fields{{"side_pressure_hot", "1.5"}}
+        << QStringList{Label("Side"), Cell("1.5")} << QStringList{sideBySide};
+    QTest::newRow("engine and vehicle data")
+        << int(VehicleType::Motorcycle)
+        << Fields{{"coolant_temp", "82"}, {"remaining_stroke_front", "12"}, {"fuel_after_session", "3.5"}}
+        << QStringList{"Engine Readings", "Vehicle Data",
+                       Cell("82", true),  Label("Remaining suspension stroke [mm] Front"),
+                       Cell("3.5", true), Label("Litres/lap")}
+        << QStringList{"Tire Temperatures", "Remaining suspension stroke [mm] Rear"};
+}
+
+void TestSessionReport::readingsFollowTheVehicle() {
+    QFETCH(int, vehicle);
+    QFETCH(Fields, fields);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    SessionReportInput session;
+    session.fields = fields;
+    session.fuelFigures = {{"Litres/lap", "1.2"}, {"km/litre", ""}};
+    SetupReportInput setup;
+    setup.vehicle = VehicleType(vehicle);
+    // The setup's cold pressure and circumference of the first wheel.
+    const GridId tires = vehicle == int(VehicleType::Car) ? GridId::FourWheelTires : GridId::BikeTires;
+    setup.record.Cell(tires, 1, 0) = QStringLiteral("1.8");
+    if (tires == GridId::FourWheelTires) setup.record.Cell(tires, 6, 0) = QStringLiteral("1850");
+    const QString html = Report(session, {}, setup);
+    for (const QString& text : present)
+        QVERIFY2(html.contains(text), qPrintable(text));
+    for (const QString& text : absent)
+        QVERIFY2(!html.contains(text), qPrintable(text));
+    QCOMPARE(html.count(QStringLiteral("<TR")), html.count(QStringLiteral("</TR>")));
+    QCOMPARE(html.count(QStringLiteral("<TABLE")), html.count(QStringLiteral("</TABLE>")));
+}
+
+void TestSessionReport::pageBreakAndLogoFollowOptions() {
+    QTemporaryDir dir;
+    const QString logo = dir.filePath(QStringLiteral("team logo.png"));
+    QFile picture(logo);
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write("png");
+    picture.close();
+    ReportContext context = Context();
+    context.exportFolder = dir.filePath(QStringLiteral("Exports"));
+    QVERIFY(QDir().mkpath(context.exportFolder));
+    context.logo = {logo, 210, 100};
+    context.options.pageBreakBeforeSessions = true;
+    THTMLWriter writer;
+    WriteSessionReport(writer, context, {}, {}, QStringLiteral("unused.htm"));
+    const QString html = writer.Text();
+    QVERIFY(QFile::exists(QDir(context.exportFolder).filePath(QStringLiteral("team logo.png"))));
+    QVERIFY(
+        html.contains(QStringLiteral("<TR><TD ALIGN=\"center\">\r\n<IMG SRC=\"team%20logo.png\" WIDTH=210 "
+                                     "HEIGHT=100 ALT=\"Logotype\">\r\n</TD></TR>")));
+    QVERIFY(html.contains(QStringLiteral("</TABLE>\r\n<BR>\r\n<P CLASS=\"breakhere\">\r\n\r\n<TABLE")));
+
+    // The picture gone: the older copy is still used. No copy at all: no picture row.
+    QVERIFY(QFile::remove(logo));
+    WriteSessionReport(writer, context, {}, {}, QStringLiteral("unused.htm"));
+    QVERIFY(writer.Text().contains(QStringLiteral("<IMG SRC=\"team%20logo.png\"")));
+    context.logo.path = dir.filePath(QStringLiteral("other.png"));
+    context.options.pageBreakBeforeSessions = false;
+    WriteSessionReport(writer, context, {}, {}, QStringLiteral("unused.htm"));
+    QVERIFY(!writer.Text().contains(QStringLiteral("<IMG")));
+    QVERIFY(!writer.Text().contains(QStringLiteral("breakhere\">")));
 }
 
 QTEST_GUILESS_MAIN(TestSessionReport)
