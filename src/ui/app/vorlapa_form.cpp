@@ -3,7 +3,7 @@
 #include "app/team_logo.h"
 #include "basic_setup_dialog.h"
 #include "options_dialog.h"
-#include "reports/report_export.h"
+#include "reports/report_commands.h"
 #include "reports/session_report_input.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
@@ -191,15 +191,13 @@ void TVorlapaForm::ChooseTeamLogo() {
 void TVorlapaForm::ExportSetupMenuItemClick() {
     const Services& services = m_state.GetServices();
     if (!services.prompter || !services.shell) return;
-    ReportContext context;
-    context.exportFolder = m_state.DataPath(QStringLiteral("Exports"));
-    context.caption = WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR);
-    context.options = ReportOptionsFromSettings(m_state.Settings());
-    if (!m_teamLogo->Picture().isNull()) {
-        context.logo.path = m_state.Settings().logotype;
-        context.logo.width = m_teamLogo->PictureRect().width();
-        context.logo.height = m_teamLogo->PictureRect().height();
-    }
+    ReportLogo logo;
+    if (!m_teamLogo->Picture().isNull())
+        logo = {m_state.Settings().logotype, m_teamLogo->PictureRect().width(),
+                m_teamLogo->PictureRect().height()};
+    const ReportContext context =
+        MainWindowReportContext(m_state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR), logo);
+    // Until the window holds the session model, the setup stands alone (its report is "untitled").
     ReportSource source;
     source.sessionChanged = [this] { return m_state.Changes().IsChanged(Area::Session); };
     source.setupChanged = [this] { return m_setup->IsChanged() || m_state.Changes().IsChanged(Area::Setup); };
