@@ -48,6 +48,14 @@ QString ReportNotes(const ReportContext& context, const QString& notes) {
     return LineBreaksToHtml(LinkifyText(ReportText(context, text)));
 }
 
+QString ReportFileTarget(const QString& fileName) {
+    QString target = fileName;
+    target.replace(QLatin1Char('%'), QStringLiteral("%25"));
+    target.replace(QLatin1Char('#'), QStringLiteral("%23"));
+    target.replace(QLatin1Char('?'), QStringLiteral("%3F"));
+    return target;
+}
+
 QString ReportLink(const ReportContext& context, const QString& target, const QString& text) {
     return QStringLiteral("<A HREF=\"") + HtmlLinkTarget(target, context.charset) + QStringLiteral("\">") +
            ReportText(context, text) + QStringLiteral("</A>");
@@ -84,8 +92,8 @@ void BeginReport(THTMLWriter& writer, const ReportContext& context, const QStrin
     writer.WriteLine(QStringLiteral("<TABLE CELLSPACING=\"2\" CELLPADDING=\"2\" ALIGN=\"center\">"));
     if (!logo.isEmpty()) {
         writer.WriteLine(QStringLiteral("<TR><TD ALIGN=\"center\">"));
-        QString image =
-            QStringLiteral("<IMG SRC=\"") + HtmlLinkTarget(logo, context.charset) + QLatin1Char('"');
+        QString image = QStringLiteral("<IMG SRC=\"") +
+                        HtmlLinkTarget(ReportFileTarget(logo), context.charset) + QLatin1Char('"');
         if (context.logo.width > 0 && context.logo.height > 0)
             image += QStringLiteral(" WIDTH=%1 HEIGHT=%2").arg(context.logo.width).arg(context.logo.height);
         writer.WriteLine(image + QStringLiteral(" ALT=\"Logotype\">"));

@@ -50,6 +50,9 @@ QString ReportText(const ReportContext& context, const QString& text);
 // Notes as report text: escaped, web addresses linked, line ends as "<BR>" (whatever line ends the
 // text uses).
 QString ReportNotes(const ReportContext& context, const QString& notes);
+// A file name of the export folder as a relative link target: "%", "#" and "?" are percent-encoded so
+// that they stay part of the name (they would start an escape, an anchor or a query).
+QString ReportFileTarget(const QString& fileName);
 // An anchor around escaped text: <A HREF="target">text</A>; the target is checked and escaped.
 QString ReportLink(const ReportContext& context, const QString& target, const QString& text);
 

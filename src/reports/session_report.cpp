@@ -55,7 +55,8 @@ class SessionReport {
         w.BeginSectionCell();
         w.BeginTable();
         const QString track = s.Text(QStringLiteral("track"));
-        if (!track.isEmpty()) w.WriteRow(L("Track"), ReportLink(c, TrackPageName(track), track));
+        if (!track.isEmpty())
+            w.WriteRow(L("Track"), ReportLink(c, ReportFileTarget(TrackPageName(track)), track));
         Row("Information", "session_info");
         Row("Type of session", "session_type");
         Row("Class", "class");
@@ -63,7 +64,7 @@ class SessionReport {
         w.RowCount = 0;
         const bool names = c.options.exportPartSetupNames;
         if (names) w.WriteRuleRow();
-        const QString setupPage = QStringLiteral("setup_") + stem + QStringLiteral(".htm");
+        const QString setupPage = ReportFileTarget(QStringLiteral("setup_") + stem + QStringLiteral(".htm"));
         w.WriteRow(L("Setup"), ReportLink(c, setupPage, Translate("Click here for setup")));
         Row("Rank setup", "rank_setup");
         if (names) {

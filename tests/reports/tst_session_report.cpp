@@ -206,6 +206,17 @@ void TestSessionReport::fileNamesComeFromTheSessionName() {
     context.exportFolder = dir.filePath(QStringLiteral("missing"));
     QVERIFY(!ExportSessionReport(context, session, {}).has_value());
 
+    // Characters that would start an anchor, a query or an escape stay part of the linked name.
+    const QString odd = dir.filePath(QStringLiteral("a#1?%.ses"));
+    QFile oddFile(odd);
+    QVERIFY(oddFile.open(QIODevice::WriteOnly));
+    oddFile.close();
+    session.sessionFile = odd;
+    session.fields = {{"track", "T#2"}};
+    const QString html = Report(session);
+    QVERIFY(html.contains(QStringLiteral("<A HREF=\"setup_a%231_%25.htm\">")));
+    QVERIFY(html.contains(QStringLiteral("<A HREF=\"T%232.htm\">T#2</A>")));
+
     QCOMPARE(TrackPageName(QStringLiteral("A/B: C")), QStringLiteral("A_B- C.htm"));
     QCOMPARE(TrackPageName(QStringLiteral("..")), QStringLiteral("_...htm"));
 }
