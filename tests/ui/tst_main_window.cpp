@@ -257,7 +257,9 @@ void TestMainWindow::pageKeysFollowTheShownPage() {
 
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
     QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));
+    w.prompter.texts.push_back(std::nullopt); // the session's open dialog, cancelled
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(w.prompter.questions, QStringList{QStringLiteral("Open session")});
     QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier); // not on "Setup"
     QVERIFY(w.form->ShowPage(QStringLiteral("Part status")));
     QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier);
