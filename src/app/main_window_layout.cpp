@@ -64,7 +64,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", false),
         entry({tools, QStringLiteral("Options")}, C::Options, "", true),
-        entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", false),
+        entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", true),
         entry({exportMenu, QStringLiteral("Setup")}, C::ExportSetup, "", true),
         entry({exportMenu, QStringLiteral("Tracks")}, C::ExportTracks, "", false),
         entry({exportMenu, QStringLiteral("Part status")}, C::ExportPartStatus, "", false),

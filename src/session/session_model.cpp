@@ -26,9 +26,12 @@ void SessionModel::RegisterUnitFields() {
     // Unit changes rewrite the shown values; they are no edits.
     UnitCaptions& units = m_state.Units();
     const auto& fields = SessionFields();
+    // The unit registrations outlive a model that is replaced; they then do nothing.
+    const std::weak_ptr<int> alive = m_alive;
     for (size_t i = 0; i < fields.size(); ++i) {
-        auto get = [this, i] { return m_record.fields[i]; };
-        auto set = [this, i](const QString& text) {
+        auto get = [this, i, alive] { return alive.expired() ? QString() : m_record.fields[i]; };
+        auto set = [this, i, alive](const QString& text) {
+            if (alive.expired()) return;
             m_record.fields[i] = text;
             Notify();
         };
@@ -188,11 +191,13 @@ bool SessionModel::LoadSession(const QString& path) {
         // What was read stays; it no longer matches the file, so the session counts as changed.
         if (prompter) prompter->ShowError(applied.error());
         MarkChanged();
+        if (loaded) loaded();
         Notify();
         return false;
     }
     MarkUnchanged();
     if (offerRecent) offerRecent(path);
+    if (loaded) loaded();
     Notify();
     return true;
 }

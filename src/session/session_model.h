@@ -9,6 +9,7 @@
 #include "storage/expected.h"
 
 #include <functional>
+#include <memory>
 
 enum class SessionLink { OnboardVideo, DataLogging };
 
@@ -34,6 +35,8 @@ class SessionModel {
     std::function<void(const QString& path)> offerRecent;
     // Anything the pages show may have changed (load, clear, unit change, options).
     std::function<void()> changed;
+    // A session file was read (also when a bad lap time stopped it): the setup was replaced as well.
+    std::function<void()> loaded;
 
     const SessionRecord& Record() const { return m_record; }
     QString Text(int index) const { return m_record.Field(index); }
@@ -110,4 +113,5 @@ class SessionModel {
     QStringList m_trackNames;
     AirDensityModel m_airDensity;
     bool m_loading = false;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
 };

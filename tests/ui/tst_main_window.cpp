@@ -6,6 +6,7 @@
 #include "ui/widgets/team_logo_view.h"
 
 // After the window: the change tracker's AreaInfo type before the setup tables' AreaInfo function.
+#include "session/session_model.h"
 #include "session/setup_model.h"
 
 #include <QAction>
@@ -171,6 +172,27 @@ class TestMainWindow : public QObject {
         QVERIFY(w.prompter.errors.isEmpty());
     }
 
+    void exportSessionWritesBothReportsAndOpensTheSession() {
+        Window w;
+        QAction* action = w.form->Action(MenuCommand::ExportSession);
+        QVERIFY(action->isEnabled());
+        const QString path = QDir(w.dir.path()).filePath("Race.ses");
+        QVERIFY(QFile::copy(QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses"), path));
+        QVERIFY(w.form->Session().LoadSession(path));
+        w.prompter.answers = {Answer::Yes};
+        action->trigger();
+        QCOMPARE(w.prompter.questions, QStringList{"Open in browser?"});
+        const QString exports = QDir(w.dir.path()).filePath("Exports/");
+        QCOMPARE(w.shell.opened, QStringList{exports + "session_Race.htm"});
+        QVERIFY(QFile::exists(exports + "setup_Race.htm"));
+        QFile file(exports + "session_Race.htm");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray html = file.readAll();
+        QVERIFY(html.contains("Rider&#39;s note: &lt;script&gt;alert(1)&lt;/script&gt;"));
+        QVERIFY(html.contains("<B>1:23.456</B>"));
+        QVERIFY(w.prompter.errors.isEmpty());
+    }
+
     void closeCancelledKeepsWindowOpen() {
         Window w;
         w.form->show();
@@ -277,7 +299,9 @@ void TestMainWindow::pageKeysFollowTheShownPage() {
 
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
     QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));
+    w.prompter.texts.push_back(std::nullopt); // the session's open dialog, cancelled
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(w.prompter.questions, QStringList{QStringLiteral("Open session")});
     QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier); // not on "Setup"
     QVERIFY(w.form->ShowPage(QStringLiteral("Part status")));
     QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier);

@@ -5,8 +5,10 @@
 #include "options_dialog.h"
 #include "reports/report_commands.h"
 #include "reports/session_report_input.h"
+#include "session/session_model.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
+#include "ui/session/active_session_pages.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/team_logo_view.h"
 
@@ -33,6 +35,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildPages(m_pages, MainPages(), {});
     setCentralWidget(m_pages);
     BuildSetupPages();
+    BuildSessionPages();
     BuildMenu();
 
     auto* firstField = new QLabel(this);
@@ -75,7 +78,34 @@ void TVorlapaForm::BuildSetupPages() {
     m_setup->markedChanged = [this] { m_state.Changes().SetupIsDirty(m_setupPages->EditingPage()); };
 }
 
+void TVorlapaForm::BuildSessionPages() {
+    m_session = std::make_unique<SessionModel>(m_state, *m_setup);
+    m_sessionPages = new ActiveSessionPages(*m_session, m_state, this);
+    QHash<QString, QWidget*> hosts;
+    for (const QString& path :
+         {QStringLiteral("Active session/General"), QStringLiteral("Active session/Tires"),
+          QStringLiteral("Active session/Vehicle"), QStringLiteral("Active session/Pit Stops"),
+          QStringLiteral("General notes")}) {
+        const PageSlot slot = m_pageSlots.value(path);
+        hosts.insert(path.section(u'/', -1), slot.tabs->widget(slot.index));
+    }
+    m_sessionPages->SetHosts(hosts);
+    m_session->changed = [this] {
+        m_sessionPages->Reload();
+        if (auto* status = findChild<QLabel*>(QStringLiteral("statusMessage")))
+            status->setText(m_session->StatusText());
+    };
+    // A loaded setup is shown on the setup pages.
+    m_session->loaded = [this] { m_setupPages->Reload(); };
+    m_state.SetSessionActions({[this] { return m_session->SaveSessionWithDialog(); },
+                               [this] { m_session->OpenSession(); },
+                               [this](const QString& path) { m_session->LoadSession(path); }});
+}
+
 TVorlapaForm::~TVorlapaForm() {
+    m_state.SetSessionActions({});
+    m_session->changed = {};
+    m_session->loaded = {};
     qApp->removeEventFilter(this);
     m_state.SetChangeListener({});
     m_state.Changes().onCaptionChanged = {};
@@ -188,7 +218,7 @@ void TVorlapaForm::ChooseTeamLogo() {
     if (!used.isEmpty()) m_teamLogo->SetPicture(QPixmap(used));
 }
 
-void TVorlapaForm::ExportSetupMenuItemClick() {
+void TVorlapaForm::ExportReport(bool session) {
     const Services& services = m_state.GetServices();
     if (!services.prompter || !services.shell) return;
     ReportLogo logo;
@@ -197,16 +227,12 @@ void TVorlapaForm::ExportSetupMenuItemClick() {
                 m_teamLogo->PictureRect().height()};
     const ReportContext context =
         MainWindowReportContext(m_state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR), logo);
-    // Until the window holds the session model, the setup stands alone (its report is "untitled").
-    ReportSource source;
-    source.sessionChanged = [this] { return m_state.Changes().IsChanged(Area::Session); };
-    source.setupChanged = [this] { return m_setup->IsChanged() || m_state.Changes().IsChanged(Area::Setup); };
-    source.saveSession = [this] {
-        const auto& save = m_state.Sessions().saveWithDialog;
-        return save && save();
-    };
-    source.setup = [this] { return SetupReportInputFrom(*m_setup); };
-    ReportExporter(*services.prompter, *services.shell).ExportSetup(context, source, true);
+    const ReportSource source = CurrentSessionSource(*m_session, *m_setup, m_state);
+    ReportExporter exporter(*services.prompter, *services.shell);
+    if (session)
+        exporter.ExportSession(context, source, true);
+    else
+        exporter.ExportSetup(context, source, true);
 }
 
 void TVorlapaForm::LoadTeamLogo() {
@@ -277,7 +303,10 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
         ShowOptions();
         break;
     case MenuCommand::ExportSetup:
-        ExportSetupMenuItemClick();
+        ExportReport(false);
+        break;
+    case MenuCommand::ExportSession:
+        ExportReport(true);
         break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(
@@ -317,6 +346,7 @@ void TVorlapaForm::Refresh() {
         m_setupPages->Build();
         m_setupPagesBuilt = true;
     }
+    m_sessionPages->Sync();
 }
 
 bool TVorlapaForm::Start() {
@@ -333,7 +363,9 @@ bool TVorlapaForm::Start() {
 bool TVorlapaForm::ShowPage(const QString& caption) {
     for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
         const QString english = it.key().section(u'/', -1);
-        if (english.compare(caption, Qt::CaseInsensitive) != 0 &&
+        // A path ("Active session/General") picks one of the pages that share a caption.
+        if (it.key().compare(caption, Qt::CaseInsensitive) != 0 &&
+            english.compare(caption, Qt::CaseInsensitive) != 0 &&
             Translate(english).compare(caption, Qt::CaseInsensitive) != 0)
             continue;
         // Make every level of the path current, from the top.
@@ -369,7 +401,11 @@ void TVorlapaForm::ShowOptions() {
     Prompter& prompter = *m_state.GetServices().prompter;
     OptionsModel model(m_state.Settings(), m_state.Settings().percentForMean, prompter);
     TOptionsDialog dialog(model, prompter, this);
-    if (dialog.exec() == QDialog::Accepted) ApplyOptions(model.Accept(), m_state);
+    if (dialog.exec() == QDialog::Accepted) {
+        ApplyOptions(model.Accept(), m_state);
+        m_session->ApplyOptions();
+        m_session->CalcRAD();
+    }
 }
 
 void TVorlapaForm::CloseSplash() {

@@ -13,6 +13,8 @@ class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class ActiveSessionPages;
+class SessionModel;
 class SetupModel;
 class SetupPageBuilder;
 class TeamLogoView;
@@ -39,6 +41,9 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // The current setup and the controls of the setup sub-pages that show it.
     SetupModel& Setup() { return *m_setup; }
     SetupPageBuilder* SetupPages() const { return m_setupPages; }
+    // The current session and the "Active session" and "General notes" pages that show it.
+    SessionModel& Session() { return *m_session; }
+    ActiveSessionPages* SessionPages() const { return m_sessionPages; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -60,11 +65,13 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildSetupPages();
+    void BuildSessionPages();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
     void ChooseTeamLogo();
-    void ExportSetupMenuItemClick();
+    // "Export to HTML" > "Session" (session true) or "Setup".
+    void ExportReport(bool session);
     void LoadTeamLogo();
     QStringList CurrentPath() const;
     void ShowPath(const QStringList& path);
@@ -86,4 +93,6 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
+    std::unique_ptr<SessionModel> m_session;
+    ActiveSessionPages* m_sessionPages = nullptr;
 };

@@ -1,0 +1,440 @@
+#include "active_session_pages.h"
+
+#include "general_notes_page.h"
+#include "notes_editor.h"
+#include "session/general_notes_model.h"
+#include "session/session_model.h"
+#include "session_link_dialog.h"
+#include "storage/translate.h"
+#include "ui/widgets/mru_combo_box.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableView>
+#include <QVBoxLayout>
+
+// The pit stop rows as a table: the used rows and one empty row to add the next stop.
+class PitStopTableModel : public QAbstractTableModel {
+  public:
+    PitStopTableModel(SessionModel& session, QObject* parent)
+        : QAbstractTableModel(parent), m_session(session) {}
+    void Reset() {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_session.PitStopRowCount() + 1;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kPitStopColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+        return m_session.PitStopCell(index.row(), index.column());
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (role != Qt::EditRole) return false;
+        const int before = m_session.PitStopRowCount();
+        m_session.SetPitStopCell(index.row(), index.column(), value.toString());
+        if (m_session.PitStopRowCount() != before)
+            Reset();
+        else
+            Q_EMIT dataChanged(index, index);
+        return true;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        if (orientation == Qt::Vertical) return section + 1;
+        return Translate(PitStopColumns().value(section));
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    }
+
+  private:
+    SessionModel& m_session;
+};
+
+namespace {
+
+constexpr int kBoxMinimumWidth = 240, kBoxMaximumWidth = 420;
+// The team logo covers the top right corner of the "Active session" pages; the right column starts below it.
+constexpr int kLogoRoom = 100;
+
+QString PageCaption(SessionPage page) {
+    switch (page) {
+    case SessionPage::General:
+        return QStringLiteral("General");
+    case SessionPage::Tires:
+        return QStringLiteral("Tires");
+    case SessionPage::Vehicle:
+        return QStringLiteral("Vehicle");
+    case SessionPage::PitStops:
+        return QStringLiteral("Pit Stops");
+    }
+    return {};
+}
+
+QVBoxLayout* HostLayout(QWidget* host) {
+    if (auto* layout = qobject_cast<QVBoxLayout*>(host->layout())) return layout;
+    auto* layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QWidget* Scrolled(QWidget* content, const QString& name) {
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(name);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    return scroll;
+}
+
+} // namespace
+
+ActiveSessionPages::ActiveSessionPages(SessionModel& session, AppState& state, QObject* parent)
+    : QObject(parent), m_session(session), m_state(state),
+      m_generalNotes(std::make_unique<GeneralNotesModel>(state.Changes(), state.GetServices().prompter,
+                                                         state.DataFolder())) {
+    m_generalNotes->Load();
+    state.Leave().SetSaveAction(Area::GeneralNotes, [this] {
+        const bool saved = m_generalNotes->SaveChanged();
+        if (m_generalNotesPage) m_generalNotesPage->Reload();
+        return saved;
+    });
+}
+
+ActiveSessionPages::~ActiveSessionPages() {
+    m_state.Leave().SetSaveAction(Area::GeneralNotes, {});
+}
+
+void ActiveSessionPages::SetHosts(const QHash<QString, QWidget*>& hosts) {
+    m_hosts = hosts;
+}
+
+QString ActiveSessionPages::Signature() const {
+    const SessionUnits units = m_session.Units();
+    const ProgramSettings& settings = m_state.Settings();
+    return QStringList{VehicleCode(m_state.Vehicle()), units.volumeUnit, units.miles ? "miles" : "metres",
+                       settings.temperatureUnit, settings.pressureUnit}
+        .join(u'|');
+}
+
+void ActiveSessionPages::Build() {
+    if (!m_generalBuilt) {
+        if (QWidget* host = m_hosts.value(QStringLiteral("General"))) BuildGeneral(host);
+        if (QWidget* host = m_hosts.value(QStringLiteral("Pit Stops"))) BuildPitStops(host);
+        if (QWidget* host = m_hosts.value(QStringLiteral("General notes"))) {
+            m_generalNotesPage = new GeneralNotesPage(*m_generalNotes, host);
+            HostLayout(host)->addWidget(m_generalNotesPage);
+            connect(m_generalNotesPage, &GeneralNotesPage::linkClicked, this,
+                    [this](const QString& target) { m_session.OpenNoteLink(target); });
+        }
+        m_generalBuilt = true;
+    }
+    RebuildVehiclePages();
+    m_builtSignature = Signature();
+    Reload();
+}
+
+void ActiveSessionPages::Sync() {
+    m_session.ApplyOptions(); // the air density's units and AD/RAD choice
+    if (Signature() != m_builtSignature)
+        Build();
+    else
+        Reload();
+}
+
+void ActiveSessionPages::RebuildVehiclePages() {
+    // The tire page has a bike and a four-wheel variant; the vehicle page shows the stroke group for bikes.
+    const bool fourWheel = m_state.Vehicle() == VehicleType::Kart || m_state.Vehicle() == VehicleType::Car;
+    for (SessionPage page : {SessionPage::Tires, SessionPage::Vehicle}) {
+        const QString caption = PageCaption(page);
+        QWidget* host = m_hosts.value(caption);
+        if (!host) continue;
+        delete m_built.value(caption).data();
+        const int columns = page == SessionPage::Tires ? (fourWheel ? 2 : 3) : 2;
+        QWidget* content = Scrolled(BuildGroups(page, columns), QStringLiteral("sessionPage/") + caption);
+        HostLayout(host)->addWidget(content);
+        m_built.insert(caption, content);
+    }
+    std::erase_if(m_fields, [](const FieldControl& control) { return control.widget.isNull(); });
+}
+
+QWidget* ActiveSessionPages::BuildGroups(SessionPage page, int columns) {
+    auto* content = new QWidget;
+    auto* outer = new QVBoxLayout(content);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
+    outer->addStretch(1);
+    QHash<QString, QFormLayout*> forms;
+    QStringList order;
+    const auto& fields = SessionFields();
+    const bool miles = m_session.Units().miles;
+    // The general and pit stop fields are the same for every vehicle; they are built before one is chosen.
+    const bool perVehicle = page == SessionPage::Tires || page == SessionPage::Vehicle;
+    const VehicleType vehicle = perVehicle ? m_state.Vehicle() : VehicleType::Motorcycle;
+    for (int index : SessionPageFields(page, vehicle)) {
+        const SessionField& field = fields[size_t(index)];
+        if (field.control == SessionControl::Notes || field.control == SessionControl::Link) continue;
+        QFormLayout*& form = forms[field.group];
+        if (!form) {
+            QString title = Translate(field.group);
+            if (miles) title.replace(QStringLiteral("[mm]"), QStringLiteral("[in.]"));
+            auto* box = new QGroupBox(title, content);
+            box->setObjectName(QStringLiteral("group/") + field.group);
+            box->setMinimumWidth(kBoxMinimumWidth);
+            box->setMaximumWidth(kBoxMaximumWidth);
+            form = new QFormLayout(box);
+            form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+            const int at = int(order.size());
+            grid->addWidget(box, at / columns, at % columns, Qt::AlignTop);
+            order << field.group;
+        }
+        auto* box = static_cast<QWidget*>(form->parent());
+        QWidget* control = MakeControl(index, box);
+        auto* label = new QLabel(box);
+        label->setBuddy(control);
+        form->addRow(label, control);
+        m_fields.push_back({index, control, label});
+    }
+    grid->setColumnStretch(columns, 1);
+    return content;
+}
+
+QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
+    const SessionField& field = SessionFields()[size_t(index)];
+    QWidget* control = nullptr;
+    auto forward = [this, index](const QString& text) {
+        if (!m_showing) m_session.SetFieldText(index, text);
+    };
+    switch (field.control) {
+    case SessionControl::Edit: {
+        auto* edit = new QLineEdit(parent);
+        connect(edit, &QLineEdit::textEdited, this, forward);
+        control = edit;
+        break;
+    }
+    case SessionControl::HistoryBox: {
+        auto* box = new TMRUComboBox(parent);
+        box->SetHistory(m_state.GetServices().settings, field.historyKey);
+        connect(box, &QComboBox::currentTextChanged, this, forward);
+        control = box;
+        break;
+    }
+    case SessionControl::Choice:
+    case SessionControl::TrackBox: {
+        auto* box = new QComboBox(parent);
+        box->setEditable(field.control == SessionControl::TrackBox);
+        box->addItem(QString());
+        box->addItems(field.choices);
+        connect(box, &QComboBox::currentTextChanged, this, forward);
+        control = box;
+        break;
+    }
+    case SessionControl::Notes: {
+        auto* edit = new NotesEditor(parent);
+        edit->setMinimumHeight(90);
+        connect(edit, &NotesEditor::edited, this, forward);
+        connect(edit, &NotesEditor::linkClicked, this,
+                [this](const QString& target) { m_session.OpenNoteLink(target); });
+        control = edit;
+        break;
+    }
+    case SessionControl::Link:
+        break;
+    }
+    if (control) control->setObjectName(QStringLiteral("session/") + field.key);
+    return control;
+}
+
+QWidget* ActiveSessionPages::MakeLinkRow(SessionLink link, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const bool video = link == SessionLink::OnboardVideo;
+    auto* choose = new QPushButton(Translate(video ? "Onboard video" : "Datalogging link"), row);
+    choose->setObjectName(video ? QStringLiteral("onboardVideoButton") : QStringLiteral("dataLoggingButton"));
+    auto* path = new QLineEdit(row);
+    path->setReadOnly(true);
+    const int index = SessionFieldIndex(SessionKeys::SessionNotes,
+                                        video ? SessionKeys::OnboardVideo : SessionKeys::DataLogging);
+    path->setObjectName(QStringLiteral("session/") + SessionFields()[size_t(index)].key);
+    auto* open = new QPushButton(Translate("Open"), row);
+    open->setObjectName(video ? QStringLiteral("onboardVideoOpen") : QStringLiteral("dataLoggingOpen"));
+    layout->addWidget(choose);
+    layout->addWidget(path, 1);
+    layout->addWidget(open);
+    connect(choose, &QPushButton::clicked, this, [this, link] { ChooseLink(link); });
+    connect(open, &QPushButton::clicked, this, [this, link] { m_session.OpenLink(link); });
+    m_linkOpenButtons.insert(int(link), open);
+    m_fields.push_back({index, path, nullptr});
+    return row;
+}
+
+void ActiveSessionPages::BuildGeneral(QWidget* host) {
+    auto* page = new QWidget(host);
+    page->setObjectName(QStringLiteral("sessionGeneralPage"));
+    auto* layout = new QGridLayout(page);
+
+    // Live timing puts its driver slots here; the notes panel beside them is swapped with them.
+    m_driverSlots = new QWidget(page);
+    m_driverSlots->setObjectName(QStringLiteral("driverSlotsArea"));
+    auto* slotsLayout = new QVBoxLayout(m_driverSlots);
+    slotsLayout->setContentsMargins(0, 0, 0, 0);
+
+    m_notesPanel = new QWidget(page);
+    m_notesPanel->setObjectName(QStringLiteral("sessionNotesPanel"));
+    auto* notesLayout = new QVBoxLayout(m_notesPanel);
+    notesLayout->setContentsMargins(0, 0, 0, 0);
+    for (const QString& key : {SessionKeys::DriverNotes, SessionKeys::VehicleNotes}) {
+        const int index = SessionFieldIndex(SessionKeys::SessionNotes, key);
+        auto* label = new QLabel(m_notesPanel);
+        QWidget* editor = MakeControl(index, m_notesPanel);
+        label->setBuddy(editor);
+        notesLayout->addWidget(label);
+        notesLayout->addWidget(editor, 1);
+        m_fields.push_back({index, editor, label});
+    }
+    auto* links = new QGroupBox(Translate("Links"), m_notesPanel);
+    auto* linksLayout = new QVBoxLayout(links);
+    linksLayout->addWidget(MakeLinkRow(SessionLink::DataLogging, links));
+    linksLayout->addWidget(MakeLinkRow(SessionLink::OnboardVideo, links));
+    notesLayout->addWidget(links);
+    auto* clear = new QPushButton(Translate("Clear notes"), m_notesPanel);
+    clear->setObjectName(QStringLiteral("clearNotesButton"));
+    connect(clear, &QPushButton::clicked, this, [this] { m_session.ClearSessionNotes(); });
+    notesLayout->addWidget(clear, 0, Qt::AlignLeft);
+
+    QWidget* groups = BuildGroups(SessionPage::General, 2);
+    // The air density figure sits in the weather group, below the fields it is computed from.
+    if (auto* weather = groups->findChild<QGroupBox*>(QStringLiteral("group/Weather"))) {
+        auto* form = static_cast<QFormLayout*>(weather->layout());
+        auto* row = new QWidget(weather);
+        auto* rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        m_adButton = new QPushButton(row);
+        m_adButton->setObjectName(QStringLiteral("airDensityButton"));
+        m_adUnit = new QLabel(row);
+        rowLayout->addWidget(m_adButton);
+        rowLayout->addWidget(m_adUnit);
+        rowLayout->addStretch(1);
+        m_adCaption = new QLabel(weather);
+        form->addRow(m_adCaption, row);
+    }
+    layout->addWidget(groups, 0, 0, 3, 1);
+    layout->addItem(new QSpacerItem(0, kLogoRoom, QSizePolicy::Minimum, QSizePolicy::Fixed), 0, 1);
+    layout->addWidget(m_driverSlots, 1, 1);
+    layout->addWidget(m_notesPanel, 2, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(2, 1);
+    HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/General")));
+}
+
+void ActiveSessionPages::BuildPitStops(QWidget* host) {
+    auto* page = new QWidget(host);
+    auto* layout = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildGroups(SessionPage::PitStops, 1));
+    layout->addLayout(left);
+    auto* right = new QVBoxLayout;
+    right->addSpacing(kLogoRoom);
+    auto* rowsBox = new QGroupBox(Translate("Pit stops"), page);
+    auto* rowsLayout = new QVBoxLayout(rowsBox);
+    auto* view = new QTableView(rowsBox);
+    view->setObjectName(QStringLiteral("pitStopGrid"));
+    m_pitStops = new PitStopTableModel(m_session, view);
+    view->setModel(m_pitStops);
+    view->horizontalHeader()->setStretchLastSection(true);
+    rowsLayout->addWidget(view);
+    right->addWidget(rowsBox, 1);
+    layout->addLayout(right, 1);
+    HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/Pit Stops")));
+}
+
+void ActiveSessionPages::ChooseLink(SessionLink link) {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return;
+    SessionLinkDialogBox dialog(m_session.LinkDialog(link), *prompter,
+                                m_driverSlots ? m_driverSlots->window() : nullptr);
+    if (dialog.exec() != QDialog::Accepted) return;
+    m_session.SetLink(link, dialog.FileName());
+}
+
+QString ActiveSessionPages::CaptionText(int index) const {
+    const SessionField& field = SessionFields()[size_t(index)];
+    const SessionUnits units = m_session.Units();
+    QString caption = Translate(field.Caption(units.miles));
+    QString unit;
+    if (field.conversion == SessionConversion::Volume) unit = Translate(units.volumeUnit);
+    const QString& key = field.key;
+    if (key == SessionKeys::AirTemperature || key == u"track_temperature")
+        unit = Translate(m_state.Settings().temperatureUnit);
+    if (key == SessionKeys::Pressure) unit = m_state.Settings().pressureUnit;
+    if (key == SessionKeys::Humidity) unit = QStringLiteral("%");
+    return unit.isEmpty() ? caption : caption + QStringLiteral(" [") + unit + u']';
+}
+
+QWidget* ActiveSessionPages::FieldWidget(const QString& key) const {
+    for (const FieldControl& control : m_fields)
+        if (control.widget && SessionFields()[size_t(control.index)].key == key) return control.widget;
+    return nullptr;
+}
+
+void ActiveSessionPages::ShowField(const FieldControl& control) {
+    const QString text = m_session.Text(control.index);
+    if (control.label) control.label->setText(CaptionText(control.index));
+    if (auto* mru = qobject_cast<TMRUComboBox*>(control.widget)) {
+        if (mru->currentText() != text) mru->SetText(text);
+    } else if (auto* box = qobject_cast<QComboBox*>(control.widget)) {
+        const bool track = SessionFields()[size_t(control.index)].control == SessionControl::TrackBox;
+        if (track) {
+            QStringList items{QString()};
+            items << m_session.TrackNames();
+            QStringList shown;
+            for (int i = 0; i < box->count(); ++i)
+                shown << box->itemText(i);
+            if (shown != items) {
+                box->clear();
+                box->addItems(items);
+            }
+        }
+        const int found = box->findText(text);
+        if (found >= 0)
+            box->setCurrentIndex(found);
+        else if (box->isEditable())
+            box->setEditText(text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control.widget)) {
+        if (edit->text() != text) edit->setText(text);
+    } else if (auto* notes = qobject_cast<NotesEditor*>(control.widget)) {
+        notes->ShowText(text);
+    }
+}
+
+void ActiveSessionPages::Reload() {
+    m_showing = true;
+    for (const FieldControl& control : m_fields)
+        if (control.widget) ShowField(control);
+    m_showing = false;
+    for (auto it = m_linkOpenButtons.constBegin(); it != m_linkOpenButtons.constEnd(); ++it)
+        if (it.value()) it.value()->setEnabled(m_session.LinkOpenEnabled(SessionLink(it.key())));
+    const AirDensityView& density = m_session.AirDensity();
+    for (QWidget* part : {static_cast<QWidget*>(m_adCaption.data()), static_cast<QWidget*>(m_adButton.data()),
+                          static_cast<QWidget*>(m_adUnit.data())})
+        if (part) part->setVisible(density.panelVisible);
+    if (m_adCaption) m_adCaption->setText(density.caption);
+    if (m_adButton) m_adButton->setText(density.valueText);
+    if (m_adUnit) m_adUnit->setText(density.unitCaption);
+    if (m_pitStops) m_pitStops->Reset();
+    if (m_generalNotesPage) m_generalNotesPage->Reload();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// Builds the "Active session" sub-pages ("General", "Tires", "Vehicle", "Pit Stops") from the session
+// field table and the "General notes" page. The controls show the session model's values and forward
+// every user edit to it; the model's texts, enabled states and air density decide what is shown.
+#include <QHash>
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <memory>
+#include <vector>
+
+class AppState;
+class GeneralNotesModel;
+class GeneralNotesPage;
+class NotesEditor;
+class PitStopTableModel;
+class QComboBox;
+class QWidget;
+class SessionModel;
+enum class SessionLink;
+enum class SessionPage;
+
+class ActiveSessionPages : public QObject {
+    Q_OBJECT
+  public:
+    ActiveSessionPages(SessionModel& session, AppState& state, QObject* parent = nullptr);
+    ~ActiveSessionPages() override;
+
+    // The page widgets to fill, by English caption ("General", "Tires", "Vehicle", "Pit Stops",
+    // "General notes").
+    void SetHosts(const QHash<QString, QWidget*>& hosts);
+    // Builds the pages for the current vehicle and units; later calls rebuild only what depends on them.
+    void Build();
+    // Rebuilds when the vehicle or a unit changed since the last build, then shows the values.
+    void Sync();
+    // Shows the model's values again (after a load, a clear, an edit from elsewhere).
+    void Reload();
+
+    // The live timing's place on the "General" page, and the notes panel it swaps with.
+    QWidget* DriverSlotsArea() const { return m_driverSlots; }
+    QWidget* SessionNotesPanel() const { return m_notesPanel; }
+    QWidget* FieldWidget(const QString& key) const;
+    QPushButton* AirDensityButton() const { return m_adButton; }
+    GeneralNotesModel& GeneralNotes() { return *m_generalNotes; }
+    GeneralNotesPage* GeneralNotesWidget() const { return m_generalNotesPage; }
+
+  private:
+    struct FieldControl {
+        int index;
+        QPointer<QWidget> widget;
+        QPointer<QLabel> label;
+    };
+    QWidget* BuildGroups(SessionPage page, int columns);
+    QWidget* MakeControl(int index, QWidget* parent);
+    QWidget* MakeLinkRow(SessionLink link, QWidget* parent);
+    void BuildGeneral(QWidget* host);
+    void BuildPitStops(QWidget* host);
+    void RebuildVehiclePages();
+    void ChooseLink(SessionLink link);
+    QString CaptionText(int index) const;
+    QString Signature() const;
+    void ShowField(const FieldControl& control);
+
+    SessionModel& m_session;
+    AppState& m_state;
+    std::unique_ptr<GeneralNotesModel> m_generalNotes;
+    QHash<QString, QWidget*> m_hosts;
+    QHash<QString, QPointer<QWidget>> m_built; // rebuilt page content by caption
+    std::vector<FieldControl> m_fields;
+    QPointer<QWidget> m_driverSlots, m_notesPanel;
+    QPointer<QLabel> m_adCaption, m_adUnit;
+    QPointer<QPushButton> m_adButton;
+    QHash<int, QPointer<QPushButton>> m_linkOpenButtons; // by SessionLink
+    PitStopTableModel* m_pitStops = nullptr;             // owned by its view
+    GeneralNotesPage* m_generalNotesPage = nullptr;      // owned by its host
+    QString m_builtSignature;
+    bool m_generalBuilt = false;
+    bool m_showing = false; // values are being shown, not edited
+};
