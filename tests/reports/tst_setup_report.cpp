@@ -75,6 +75,7 @@ void TestSetupReport::sectionsFollowVehicleAndData_data() {
                Set(in, "suspension_front", "fork_id", "WP");
                Set(in, "suspension_front", "compression", "12");
                Set(in, "aerodynamics", "front_wing_type", "Big");
+               Set(in, "general", "f_wheel_track", "1.6"); // a car's field
                Set(in, "engine", "bore", "54");
            })
         << QStringList{"Front Suspension", "Rear Suspension", "Engine", "Compression (Low speed)"}
@@ -89,6 +90,7 @@ void TestSetupReport::sectionsFollowVehicleAndData_data() {
         << int(VehicleType::Car) << SetupFill([](SetupReportInput& in) {
                Set(in, "suspension", "f_mono_enabled", "true");
                Set(in, "front_susp", "f_rollbar", "3");
+               Set(in, "general", "f_wheel_track", "1.6");
                in.record.Cell(GridId::CarDampers, 0, 0) = "mono-spring";
                for (const auto& [key, weight] :
                     {std::pair{"weight_car_fl", "150"}, std::pair{"weight_car_fr", "160"},
@@ -96,7 +98,7 @@ void TestSetupReport::sectionsFollowVehicleAndData_data() {
                    Set(in, "weight_distribution", key, weight);
            })
         << QStringList{"Suspension (Dampers)", "Misc. Suspension", "mono-spring", "Corner Weights", "22.7%",
-                       "27.3%", "660.0", "50.0%",
+                       "Front wheel track", "27.3%", "660.0", "50.0%",
                        // The monoshock header: "Front" followed by the rear wheels.
                        "<B>Front</B></FONT></TD>\r\n<TD WIDTH=\"5\">&nbsp;</TD>\r\n<TD ALIGN=\"left\">" +
                            kFont + "<B>RL</B>"}
