@@ -161,7 +161,8 @@ bool SessionModel::LoadSession(const QString& path) {
         if (prompter) prompter->ShowError(message);
     });
     reader.OpenRead(path);
-    if (!m_setup.VehicleMatches(reader)) return false;
+    // A file that exists but cannot be read (its error was shown) must not empty the current session.
+    if (!reader.IsOpen() || !m_setup.VehicleMatches(reader)) return false;
 
     const LoadingScope loading(m_loading);
     SetCurrentFile(path);

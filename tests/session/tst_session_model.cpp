@@ -233,7 +233,13 @@ class TestSessionModel : public QObject {
         QCOMPARE(rig.session->FileName(), rig.Path("mine.ses"));
         QVERIFY(!rig.session->IsChanged());
         QVERIFY(!rig.session->LoadSession(rig.Path("missing.ses")));
-        QVERIFY(rig.prompter.errors.size() == 1);
+        QCOMPARE(rig.prompter.errors.size(), 1);
+        // A file that cannot be read is reported and changes nothing either.
+        QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("folder.ses")));
+        QVERIFY(!rig.session->LoadSession(rig.Path("folder.ses")));
+        QCOMPARE(rig.prompter.errors.size(), 2);
+        QCOMPARE(rig.session->Record().Track(), QStringLiteral("Mine"));
+        QCOMPARE(rig.session->FileName(), rig.Path("mine.ses"));
     }
 
     void setupKeyRedirectsTheSetup_data() {
