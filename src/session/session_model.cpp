@@ -65,6 +65,8 @@ void SessionModel::SetFieldText(int index, const QString& text) {
     m_record.Field(index) = text;
     MarkChanged();
     const QString& key = SessionFields()[size_t(index)].key;
+    if (key == SessionKeys::Track && trackSelected)
+        trackSelected(m_trackNames.contains(text) ? text : QString());
     if (key == SessionKeys::AirTemperature || key == SessionKeys::Pressure || key == SessionKeys::Humidity)
         CalcRAD();
 }
