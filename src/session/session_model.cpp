@@ -65,6 +65,8 @@ void SessionModel::SetFieldText(int index, const QString& text) {
     m_record.Field(index) = text;
     MarkChanged();
     const QString& key = SessionFields()[size_t(index)].key;
+    if (key == SessionKeys::Track && trackSelected)
+        trackSelected(m_trackNames.contains(text) ? text : QString());
     if (key == SessionKeys::AirTemperature || key == SessionKeys::Pressure || key == SessionKeys::Humidity)
         CalcRAD();
 }
@@ -161,7 +163,8 @@ bool SessionModel::LoadSession(const QString& path) {
         if (prompter) prompter->ShowError(message);
     });
     reader.OpenRead(path);
-    if (!m_setup.VehicleMatches(reader)) return false;
+    // A file that exists but cannot be read (its error was shown) must not empty the current session.
+    if (!reader.IsOpen() || !m_setup.VehicleMatches(reader)) return false;
 
     const LoadingScope loading(m_loading);
     SetCurrentFile(path);

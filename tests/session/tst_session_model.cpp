@@ -1,5 +1,7 @@
 #include "session_rig.h"
 
+#include "../support/recording_startup_view.h"
+#include "app/startup_sequence.h"
 #include "session/general_notes_model.h"
 #include "storage/number_format.h"
 
@@ -231,7 +233,13 @@ class TestSessionModel : public QObject {
         QCOMPARE(rig.session->FileName(), rig.Path("mine.ses"));
         QVERIFY(!rig.session->IsChanged());
         QVERIFY(!rig.session->LoadSession(rig.Path("missing.ses")));
-        QVERIFY(rig.prompter.errors.size() == 1);
+        QCOMPARE(rig.prompter.errors.size(), 1);
+        // A file that cannot be read is reported and changes nothing either.
+        QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("folder.ses")));
+        QVERIFY(!rig.session->LoadSession(rig.Path("folder.ses")));
+        QCOMPARE(rig.prompter.errors.size(), 2);
+        QCOMPARE(rig.session->Record().Track(), QStringLiteral("Mine"));
+        QCOMPARE(rig.session->FileName(), rig.Path("mine.ses"));
     }
 
     void setupKeyRedirectsTheSetup_data() {
@@ -377,6 +385,32 @@ class TestSessionModel : public QObject {
         rig.state->Units().ApplyVolumeUnit(QStringLiteral("litres"));
         QCOMPARE(rig.session->Text(fuel), QStringLiteral("10.0000"));
         QVERIFY(!rig.session->IsChanged());
+    }
+
+    void lastSessionReopensAtStartup_data() {
+        QTest::addColumn<bool>("wanted");
+        QTest::newRow("wanted") << true;
+        QTest::newRow("not wanted") << false;
+    }
+    void lastSessionReopensAtStartup() {
+        QFETCH(bool, wanted);
+        SessionRig rig;
+        QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("Sessions")));
+        rig.session->SetText(SessionKeys::Conditions, QStringLiteral("class"), QStringLiteral("B"));
+        QVERIFY(rig.session->SaveSession(rig.Path("Sessions/a.ses")));
+        rig.state->Settings().loadLastSessionAtStartup = wanted;
+        QVERIFY(rig.state->SaveSettings());
+        QVERIFY(rig.Read("vorlapa.ini").contains(QStringLiteral("last_session=.\\Sessions\\a.ses;")));
+
+        SessionRig next;
+        next.state->Settings().loadLastSessionAtStartup = wanted;
+        next.state->Settings().lastSession = rig.state->Settings().lastSession;
+        next.state->SetSessionActions(
+            {{}, {}, [&](const QString& path) { next.session->LoadSession(path); }});
+        RecordingStartupView view;
+        StartupSequence(*next.state, view).OpenStartupFile(CommandLine{}, next.dir.path());
+        QCOMPARE(next.session->Text(SessionKeys::Conditions, QStringLiteral("class")), wanted ? "B" : "");
+        QCOMPARE(next.session->FileName(), wanted ? rig.Path("Sessions/a.ses") : QString());
     }
 
     void generalNotesFiles() {

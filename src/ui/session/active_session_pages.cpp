@@ -66,6 +66,19 @@ class PitStopTableModel : public QAbstractTableModel {
 
 namespace {
 
+// The track box: opening its list while the tracks have unsaved changes offers to save them first.
+class TrackBox : public QComboBox {
+  public:
+    TrackBox(LeaveChecks& leave, QWidget* parent) : QComboBox(parent), m_leave(leave) {}
+    void showPopup() override {
+        m_leave.TrackBoxDropDown();
+        QComboBox::showPopup();
+    }
+
+  private:
+    LeaveChecks& m_leave;
+};
+
 constexpr int kBoxMinimumWidth = 240, kBoxMaximumWidth = 420;
 // The team logo covers the top right corner of the "Active session" pages; the right column starts below it.
 constexpr int kLogoRoom = 100;
@@ -234,8 +247,9 @@ QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
     }
     case SessionControl::Choice:
     case SessionControl::TrackBox: {
-        auto* box = new QComboBox(parent);
-        box->setEditable(field.control == SessionControl::TrackBox);
+        const bool track = field.control == SessionControl::TrackBox;
+        auto* box = track ? new TrackBox(m_state.Leave(), parent) : new QComboBox(parent);
+        box->setEditable(track);
         box->addItem(QString());
         box->addItems(field.choices);
         connect(box, &QComboBox::currentTextChanged, this, forward);
@@ -357,6 +371,24 @@ void ActiveSessionPages::BuildPitStops(QWidget* host) {
     view->setModel(m_pitStops);
     view->horizontalHeader()->setStretchLastSection(true);
     rowsLayout->addWidget(view);
+    auto* buttons = new QHBoxLayout;
+    auto* insert = new QPushButton(Translate("Insert row"), rowsBox);
+    insert->setObjectName(QStringLiteral("pitStopInsert"));
+    auto* remove = new QPushButton(Translate("Delete row"), rowsBox);
+    remove->setObjectName(QStringLiteral("pitStopDelete"));
+    buttons->addWidget(insert);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    rowsLayout->addLayout(buttons);
+    connect(insert, &QPushButton::clicked, this, [this, view] {
+        m_session.InsertPitStopRow(
+            std::max(0, std::min(view->currentIndex().row(), m_session.PitStopRowCount())));
+        m_pitStops->Reset();
+    });
+    connect(remove, &QPushButton::clicked, this, [this, view] {
+        m_session.DeletePitStopRow(view->currentIndex().row());
+        m_pitStops->Reset();
+    });
     right->addWidget(rowsBox, 1);
     layout->addLayout(right, 1);
     HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/Pit Stops")));

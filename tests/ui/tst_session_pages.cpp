@@ -1,0 +1,145 @@
+#include "in_memory_settings_store.h"
+#include "manual_clock.h"
+#include "recording_prompter.h"
+#include "recording_shell.h"
+#include "session/session_model.h"
+#include "ui/app/vorlapa_form.h"
+#include "ui/session/active_session_pages.h"
+#include "ui/session/general_notes_page.h"
+#include "ui/session/notes_editor.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Window {
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    ManualClock clock;
+    InMemorySettingsStore store;
+    RecordingShell shell;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<TVorlapaForm> form;
+
+    explicit Window(const QString& vehicle = QStringLiteral("mc")) {
+        Write(QStringLiteral("vorlapa.ini"), QStringLiteral("[information]\r\nvehicle=%1;\r\n").arg(vehicle));
+        Services services;
+        services.prompter = &prompter;
+        services.clock = &clock;
+        services.settings = &store;
+        services.shell = &shell;
+        state = std::make_unique<AppState>(services, dir.path());
+        form = std::make_unique<TVorlapaForm>(*state, false);
+        QVERIFY(form->Start());
+    }
+    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    void Write(const QString& name, const QString& text) const {
+        QFile file(Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+    template <class T = QWidget> T* Field(const QString& key) const {
+        return qobject_cast<T*>(form->SessionPages()->FieldWidget(key));
+    }
+    QString Status() const { return form->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(); }
+};
+
+} // namespace
+
+class TestSessionPages : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void editsReachTheSession() {
+        Window w;
+        w.form->show();
+        QVERIFY(w.form->ShowPage(QStringLiteral("Active session/Vehicle")));
+        auto* topSpeed = w.Field<QLineEdit>(QStringLiteral("top_speed"));
+        QVERIFY(topSpeed);
+        QTest::keyClicks(topSpeed, QStringLiteral("212"));
+        QCOMPARE(w.form->Session().Text(SessionKeys::SessionNotes, QStringLiteral("top_speed")),
+                 QStringLiteral("212"));
+        QCOMPARE(w.form->Pages()->tabText(0), QStringLiteral("Active session*"));
+
+        // The weather fields recompute the air density shown beside them.
+        QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::AirTemperature), QStringLiteral("20"));
+        QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::Pressure), QStringLiteral("1013.25"));
+        QPushButton* density = w.form->SessionPages()->AirDensityButton();
+        QVERIFY(density->isHidden());
+        QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::Humidity), QStringLiteral("0"));
+        QVERIFY(!density->isHidden());
+        QCOMPARE(density->text(), QStringLiteral("98.29"));
+    }
+
+    void startupOpensTheNamedSession() {
+        Window w;
+        w.Write(QStringLiteral("log.dat"), QStringLiteral("x"));
+        w.Write(QStringLiteral("s.ses"),
+                QStringLiteral(
+                    "[information]\r\nvehicle=mc;\r\n[conditions]\r\ntrack=Ring;\r\nrank_setup=7;\r\n"
+                    "[session_notes]\r\nnotes=notes_begin;\r\nsee www.example.org\r\nnotes=notes_end;\r\n"
+                    "datalogging_filename=log.dat;\r\n[general]\r\nframe=Alu;\r\n"));
+        CommandLine commandLine;
+        commandLine.firstParameter = w.Path(QStringLiteral("s.ses"));
+        StartupSequence(*w.state, *w.form).OpenStartupFile(commandLine, w.dir.path());
+        QCOMPARE(w.Status(), QStringLiteral("Session: s.ses"));
+        QCOMPARE(w.Field<QComboBox>(QStringLiteral("track"))->currentText(), QStringLiteral("Ring"));
+        QCOMPARE(w.Field<QComboBox>(QStringLiteral("rank_setup"))->currentText(), QStringLiteral("7"));
+        QCOMPARE(w.Field<NotesEditor>(SessionKeys::DriverNotes)->toPlainText(),
+                 QStringLiteral("see www.example.org"));
+        QVERIFY(w.form->findChild<QPushButton*>(QStringLiteral("dataLoggingOpen"))->isEnabled());
+        QVERIFY(!w.form->findChild<QPushButton*>(QStringLiteral("onboardVideoOpen"))->isEnabled());
+        QCOMPARE(w.form->Setup().Text(QStringLiteral("general"), QStringLiteral("frame")),
+                 QStringLiteral("Alu"));
+        QCOMPARE(w.form->Pages()->tabText(0), QStringLiteral("Active session"));
+        QCOMPARE(w.state->Settings().lastSession, w.Path(QStringLiteral("s.ses")));
+        QCOMPARE(NotesEditor::LinkAt(QStringLiteral("see www.example.org"), 6),
+                 QStringLiteral("http://www.example.org"));
+        QCOMPARE(NotesEditor::LinkAt(QStringLiteral("see www.example.org"), 2), QString());
+
+        // "Clear notes" empties the notes on the page; the conditions stay.
+        w.prompter.answers = {Answer::Ok};
+        w.form->findChild<QPushButton*>(QStringLiteral("clearNotesButton"))->click();
+        QCOMPARE(w.Field<NotesEditor>(SessionKeys::DriverNotes)->toPlainText(), QString());
+        QCOMPARE(w.Field<QComboBox>(QStringLiteral("rank_setup"))->currentText(), QString());
+        QCOMPARE(w.Field<QComboBox>(QStringLiteral("track"))->currentText(), QStringLiteral("Ring"));
+        QVERIFY(!w.form->findChild<QPushButton*>(QStringLiteral("dataLoggingOpen"))->isEnabled());
+    }
+
+    void tirePageFollowsTheVehicle() {
+        Window w(QStringLiteral("gokart"));
+        QVERIFY(w.Field(QStringLiteral("fl_pressure_hot")));
+        QVERIFY(!w.Field(QStringLiteral("front_pressure_hot")));
+        QVERIFY(!w.Field(QStringLiteral("remaining_stroke_front")));
+        w.state->SelectVehicle(QStringLiteral("sidecar"));
+        QVERIFY(!w.Field(QStringLiteral("fl_pressure_hot")));
+        QVERIFY(w.Field(QStringLiteral("side_pressure_hot")));
+        QVERIFY(w.Field(QStringLiteral("remaining_stroke_front")));
+        QVERIFY(w.form->SessionPages()->DriverSlotsArea());
+        QVERIFY(
+            w.form->SessionPages()->SessionNotesPanel()->isAncestorOf(w.Field(SessionKeys::VehicleNotes)));
+    }
+
+    void generalNotesSaveButtons() {
+        Window w;
+        GeneralNotesPage* page = w.form->SessionPages()->GeneralNotesWidget();
+        QVERIFY(!page->SaveButton(1)->isEnabled());
+        page->Editor(1)->setPlainText(QStringLiteral("tyre pressures\nmonday"));
+        QVERIFY(page->SaveButton(1)->isEnabled());
+        QVERIFY(!page->SaveButton(0)->isEnabled());
+        page->SaveButton(1)->click();
+        QVERIFY(!page->SaveButton(1)->isEnabled());
+        QFile file(w.Path(QStringLiteral("vlnotes2.txt")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("tyre pressures\r\nmonday\r\n"));
+    }
+};
+
+QTEST_MAIN(TestSessionPages)
+#include "tst_session_pages.moc"
