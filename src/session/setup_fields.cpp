@@ -467,6 +467,31 @@ const SetupAreaInfo& AreaInfo(SetupArea area) {
     return infos[size_t(area)];
 }
 
+const QStringList& SetupSubPages() {
+    static const QStringList subPages = {QStringLiteral("Current setup"),
+                                         QStringLiteral("Basic settings"),
+                                         QStringLiteral("Detailed settings"),
+                                         QStringLiteral("Weight distribution"),
+                                         QStringLiteral("Aerodynamics"),
+                                         QStringLiteral("Engine"),
+                                         QStringLiteral("Jetting"),
+                                         QStringLiteral("Gearing"),
+                                         QStringLiteral("General")};
+    return subPages;
+}
+
+QString SetupSubPageOf(const QString& page, SetupArea area) {
+    if (SetupSubPages().contains(page)) return page;
+    switch (area) {
+    case SetupArea::Tires:
+        return QStringLiteral("Current setup");
+    case SetupArea::Suspension:
+        return QStringLiteral("Basic settings");
+    default:
+        return AreaInfo(area).caption;
+    }
+}
+
 std::optional<QString> CheckSetupCellText(const GridRow& row, const QString& text) {
     if (!row.decimalCheck || text.isEmpty()) return std::nullopt;
     bool onlyUnderscores = true;

@@ -143,6 +143,12 @@ const std::vector<SetupGrid>& SetupGrids();
 const SetupAreaInfo& AreaInfo(SetupArea area);
 const SetupGrid& Grid(GridId id);
 
+// The setup sub-page a field or grid is shown on: its own page when that is a sub-page, else the first
+// sub-page of its area ("Suspension" -> "Basic settings").
+QString SetupSubPageOf(const QString& page, SetupArea area);
+// The sub-pages under "Setup" that show fields and grids, in tab order.
+const QStringList& SetupSubPages();
+
 // Index of the field with this section and key, -1 when none.
 int FieldIndex(const QString& section, const QString& key);
 inline bool AppliesTo(unsigned vehicles, VehicleType type) {

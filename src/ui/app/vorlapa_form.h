@@ -5,6 +5,7 @@
 #include "app/startup_sequence.h"
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <memory>
 
@@ -13,7 +14,13 @@ class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class GearingPage;
+class JettingGuruModel;
+class SetupCalculators;
 class SetupModel;
+class TDynoDataDlg;
+class TJettingGuruDlg;
+class TPowerChartForm;
 class SetupPageBuilder;
 class TeamLogoView;
 
@@ -26,8 +33,14 @@ class TVorlapaForm : public QMainWindow, public StartupView {
 
     // Runs the start-up sequence and applies the window geometry it read.
     bool Start();
-    // Makes the page with this caption (English or as shown, at any depth) the current one.
+    // Makes the page with this caption (English or as shown, at any depth) the current one. A path of
+    // captions ("Setup/General") names one page where a caption alone is found twice.
     bool ShowPage(const QString& caption);
+    // After start-up: opens the setup file named on the command line, if any.
+    void OpenPendingSetup();
+    // Opens a calculator window without waiting for it ("Dyno Data", "Power Chart", "Jetting Guru!" or
+    // "Jetting Guru!/Reference values"); nullptr for an unknown name. For screenshots and tests.
+    QWidget* ShowWindow(const QString& name);
 
     QTabWidget* Pages() const { return m_pages; }
     // The shown page as English captions from the top ({"Maintenance", "Suppliers"}).
@@ -39,6 +52,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // The current setup and the controls of the setup sub-pages that show it.
     SetupModel& Setup() { return *m_setup; }
     SetupPageBuilder* SetupPages() const { return m_setupPages; }
+    SetupCalculators& Calculators() { return *m_calculators; }
+    GearingPage* Gearing() const { return m_gearingPage; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -60,6 +75,14 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildSetupPages();
+    void BuildCalculatorPages(QWidget* engineHost, QWidget* gearingHost);
+    void CalculatorsChanged();
+    void CloseCalculators(); // before the pages and the setup model go
+    void ShowDynoData();
+    void ShowPowerChart(bool shown);
+    void ShowJettingGuru(bool modal, int page = 0);
+    void OpenSetupFromSession();
+    void SetupReloaded();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -85,4 +108,10 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
+    std::unique_ptr<SetupCalculators> m_calculators;
+    GearingPage* m_gearingPage = nullptr;
+    QPointer<TDynoDataDlg> m_dynoDlg;
+    QPointer<TPowerChartForm> m_powerChartForm;
+    std::unique_ptr<JettingGuruModel> m_jettingGuru;
+    QPointer<TJettingGuruDlg> m_jettingGuruDlg;
 };

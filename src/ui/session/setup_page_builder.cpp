@@ -25,31 +25,6 @@ namespace {
 constexpr int kMaxColumns = 3;
 constexpr int kBoxMinimumWidth = 300, kBoxMaximumWidth = 460;
 
-// The sub-pages under "Setup" that show fields, and the first sub-page of an area with several.
-QString FirstSubPage(SetupArea area) {
-    switch (area) {
-    case SetupArea::Tires:
-        return QStringLiteral("Current setup");
-    case SetupArea::Suspension:
-        return QStringLiteral("Basic settings");
-    default:
-        return AreaInfo(area).caption;
-    }
-}
-
-bool IsSubPage(const QString& page) {
-    static const QStringList subPages = {QStringLiteral("Current setup"),
-                                         QStringLiteral("Basic settings"),
-                                         QStringLiteral("Detailed settings"),
-                                         QStringLiteral("Weight distribution"),
-                                         QStringLiteral("Aerodynamics"),
-                                         QStringLiteral("Engine"),
-                                         QStringLiteral("Jetting"),
-                                         QStringLiteral("Gearing"),
-                                         QStringLiteral("General")};
-    return subPages.contains(page);
-}
-
 QString FieldLabel(const SetupField& field, bool miles) {
     QString label = Translate(field.Caption(miles));
     if (!field.qualifier.isEmpty()) label += QStringLiteral(" (") + Translate(field.qualifier) + u')';
@@ -72,7 +47,7 @@ SetupPageBuilder::SetupPageBuilder(SetupModel& setup, SettingsStore* settings, P
 }
 
 QString SetupPageBuilder::SubPageOf(const QString& page, SetupArea area) {
-    return IsSubPage(page) ? page : FirstSubPage(area);
+    return SetupSubPageOf(page, area);
 }
 
 void SetupPageBuilder::Build() {
@@ -314,6 +289,21 @@ void SetupPageBuilder::Reload() {
         view->resizeColumnsToContents();
         for (int column = 0; column < view->model()->columnCount(); ++column)
             view->setColumnWidth(column, std::max(view->columnWidth(column), 72));
+    }
+}
+
+void SetupPageBuilder::CommitCellEdits() {
+    for (const QPointer<QTableView>& view : std::as_const(m_grids)) {
+        if (!view) continue;
+        for (GridCellEditor* editor : view->findChildren<GridCellEditor*>())
+            if (editor->EditedCell().isValid()) editor->Commit();
+        // A cell typed into directly has its editor as the current index's widget.
+        if (QWidget* editor = view->indexWidget(view->currentIndex())) {
+            QMetaObject::invokeMethod(view, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+            QMetaObject::invokeMethod(
+                view, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
+                Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+        }
     }
 }
 
