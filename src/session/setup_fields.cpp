@@ -262,7 +262,7 @@ void AddCarSuspension(std::vector<SetupField>& t) {
     const char* page = "Suspension";
     const char* old = "suspension";
     t.push_back(
-        F(A::Suspension, V::Car, page, "Dampers", "suspension", "f_mono_enabled", "Front Monoshock").Check());
+        F(A::Suspension, V::Car, page, "", "suspension", "f_mono_enabled", "Front Monoshock").Check());
     t.push_back(
         F(A::Suspension, V::Car, page, "", "suspension", "car_susp_symmetric", "Symmetric editing").Check());
     t.push_back(F(A::Suspension, V::Car, page, "", "suspension", "f_brakebias", "Front brake bias"));
@@ -465,6 +465,11 @@ const SetupAreaInfo& AreaInfo(SetupArea area) {
         {A::General, "General", "general", "selected_general_setup", "zGeneralSetup ", V::All},
     }};
     return infos[size_t(area)];
+}
+
+int SetupGridColumnWidth(GridId grid, int shownColumns) {
+    if (grid != GridId::Jetting) return 0;
+    return shownColumns <= 3 ? 150 : shownColumns == 4 ? 110 : 95;
 }
 
 const QStringList& SetupSubPages() {

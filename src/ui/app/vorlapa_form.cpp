@@ -307,7 +307,7 @@ void TVorlapaForm::Refresh() {
     // A setup sub-page with nothing for the vehicle ("Detailed settings" of a kart or car) is hidden.
     for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
         const QStringList path = it.key().split(u'/');
-        if (path.size() == 2 && path.first() == u"Setup" && SetupSubPages().contains(path.last()) &&
+        if (path.size() >= 2 && path.first() == u"Setup" && SetupSubPages().contains(path.last()) &&
             !m_setup->HasSubPage(path.last()))
             it->tabs->setTabVisible(it->index, false);
     }
@@ -341,6 +341,13 @@ bool TVorlapaForm::ShowPage(const QString& caption) {
         for (qsizetype i = 0; i < wanted.size(); ++i)
             same = same && matches(compared.at(i), wanted.at(i));
         if (!same) continue;
+        // A hidden page (one the vehicle does not have) cannot be shown.
+        bool visible = true;
+        for (qsizetype depth = 1; depth <= steps.size(); ++depth) {
+            const PageSlot slot = m_pageSlots.value(steps.mid(0, depth).join(u'/'));
+            visible = visible && slot.tabs->isTabVisible(slot.index);
+        }
+        if (!visible) continue;
         // Make every level of the path current, from the top.
         const QStringList path = it.key().split(u'/');
         ShowPath(path);

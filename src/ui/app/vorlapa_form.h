@@ -69,8 +69,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
 
   private:
     struct PageSlot {
-        QTabWidget* tabs;
-        int index;
+        QTabWidget* tabs = nullptr;
+        int index = 0;
     };
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();

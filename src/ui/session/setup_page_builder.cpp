@@ -136,7 +136,7 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
         if (!m_setup.HasArea(area)) continue;
         for (GridId id : m_setup.AreaGrids(area)) {
             const SetupGrid& setupGrid = Grid(id);
-            if (SubPageOf(setupGrid.page, area) != subPage) continue;
+            if (setupGrid.shownApart || SubPageOf(setupGrid.page, area) != subPage) continue;
             const QString title = setupGrid.caption.isEmpty() ? setupGrid.group : setupGrid.caption;
             auto* box = new QGroupBox(Translate(title), content);
             auto* layout = new QVBoxLayout(box);
@@ -255,8 +255,27 @@ void SetupPageBuilder::Forward(const QString& subPage, const std::function<void(
 }
 
 void SetupPageBuilder::ReloadGrids() {
-    for (const QPointer<SetupGridModel>& model : std::as_const(m_gridModels))
-        if (model && model->Columns() != m_setup.VisibleColumns(model->Id())) model->Reload();
+    for (auto it = m_gridModels.constBegin(); it != m_gridModels.constEnd(); ++it) {
+        SetupGridModel* model = it.value();
+        if (!model || model->Columns() == m_setup.VisibleColumns(model->Id())) continue;
+        model->Reload();
+        FitColumns(m_grids.value(it.key()));
+    }
+}
+
+void SetupPageBuilder::FitColumns(QTableView* view) const {
+    if (!view) return;
+    const auto* model = static_cast<const SetupGridModel*>(view->model());
+    const int fixed = SetupGridColumnWidth(model->Id(), int(model->Columns().size()));
+    if (fixed > 0) {
+        view->verticalHeader()->setFixedWidth(fixed);
+        for (int column = 0; column < model->columnCount(); ++column)
+            view->setColumnWidth(column, fixed);
+        return;
+    }
+    view->resizeColumnsToContents();
+    for (int column = 0; column < model->columnCount(); ++column)
+        view->setColumnWidth(column, std::max(view->columnWidth(column), 72));
 }
 
 void SetupPageBuilder::ShowField(const FieldControl& control) {
@@ -284,12 +303,8 @@ void SetupPageBuilder::Reload() {
     m_showing = false;
     for (const QPointer<SetupGridModel>& model : std::as_const(m_gridModels))
         if (model) model->Reload();
-    for (const QPointer<QTableView>& view : std::as_const(m_grids)) {
-        if (!view) continue;
-        view->resizeColumnsToContents();
-        for (int column = 0; column < view->model()->columnCount(); ++column)
-            view->setColumnWidth(column, std::max(view->columnWidth(column), 72));
-    }
+    for (const QPointer<QTableView>& view : std::as_const(m_grids))
+        FitColumns(view);
 }
 
 void SetupPageBuilder::CommitCellEdits() {

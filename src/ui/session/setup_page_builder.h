@@ -54,6 +54,7 @@ class SetupPageBuilder : public QObject {
     void ShowField(const FieldControl& control);
     void Forward(const QString& subPage, const std::function<void()>& change);
     void ReloadGrids();
+    void FitColumns(QTableView* view) const;
 
     SetupModel& m_setup;
     SettingsStore* m_settings;
