@@ -5,6 +5,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(GridId)
+Q_DECLARE_METATYPE(VehicleType)
 
 namespace {
 const QString kSuspension = QStringLiteral("suspension");
@@ -23,6 +24,8 @@ class TestSetupModel : public QObject {
     void areasLoadInOrder();
     void tireCellsNeedDecimalText_data();
     void tireCellsNeedDecimalText();
+    void subPagesShownPerVehicle_data();
+    void subPagesShownPerVehicle();
 };
 
 void TestSetupModel::symmetricEditing_data() {
@@ -162,3 +165,21 @@ void TestSetupModel::tireCellsNeedDecimalText() {
 
 QTEST_GUILESS_MAIN(TestSetupModel)
 #include "tst_setup_model.moc"
+
+void TestSetupModel::subPagesShownPerVehicle_data() {
+    QTest::addColumn<VehicleType>("vehicle");
+    QTest::addColumn<QStringList>("hidden");
+    QTest::newRow("motorcycle") << VehicleType::Motorcycle
+                                << QStringList{"Weight distribution", "Aerodynamics"};
+    QTest::newRow("sidecar") << VehicleType::Sidecar << QStringList{"Weight distribution", "Aerodynamics"};
+    QTest::newRow("kart") << VehicleType::Kart << QStringList{"Detailed settings"};
+    QTest::newRow("car") << VehicleType::Car << QStringList{"Detailed settings"};
+}
+
+void TestSetupModel::subPagesShownPerVehicle() {
+    QFETCH(VehicleType, vehicle);
+    QFETCH(QStringList, hidden);
+    const SetupModel model(vehicle);
+    for (const QString& page : SetupSubPages())
+        QCOMPARE(model.HasSubPage(page), !hidden.contains(page));
+}
