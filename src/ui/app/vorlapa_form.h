@@ -41,6 +41,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // Opens a calculator window without waiting for it ("Dyno Data", "Power Chart", "Jetting Guru!" or
     // "Jetting Guru!/Reference values"); nullptr for an unknown name. For screenshots and tests.
     QWidget* ShowWindow(const QString& name);
+    // The AD/RAD button of the session page: the guru with that figure as its selected value.
+    void OpenJettingGuru(const QString& airDensityText);
 
     QTabWidget* Pages() const { return m_pages; }
     // The shown page as English captions from the top ({"Maintenance", "Suppliers"}).
@@ -80,7 +82,7 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void CloseCalculators(); // before the pages and the setup model go
     void ShowDynoData();
     void ShowPowerChart(bool shown);
-    void ShowJettingGuru(bool modal, int page = 0);
+    void ShowJettingGuru(bool modal, int page = 0, const QString& airDensityText = {});
     void OpenSetupFromSession();
     void SetupReloaded();
     void RunCommand(MenuCommand command);

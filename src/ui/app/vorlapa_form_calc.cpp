@@ -24,7 +24,11 @@ void TVorlapaForm::BuildCalculatorPages(QWidget* engineHost, QWidget* gearingHos
     const Services& services = m_state.GetServices();
     m_calculators = std::make_unique<SetupCalculators>(*m_setup);
     m_jettingGuru = std::make_unique<JettingGuruModel>();
-    m_setup->areaLoaded = [this](SetupArea area) { m_calculators->AreaLoaded(area); };
+    // Every loaded area is shown at once, whoever loaded it (a whole setup, a part setup).
+    m_setup->areaLoaded = [this](SetupArea area) {
+        m_calculators->AreaLoaded(area);
+        m_setupPages->Reload();
+    };
     m_setup->commitCellEdit = [this] { m_setupPages->CommitCellEdits(); };
 
     if (gearingHost) {
@@ -98,9 +102,14 @@ void TVorlapaForm::ShowPowerChart(bool shown) {
     m_powerChartForm->raise();
 }
 
-void TVorlapaForm::ShowJettingGuru(bool modal, int page) {
-    // The session page's air density figure becomes the selected value once that page shows one.
-    m_jettingGuru->JettingGuruMenuItemClick(QString(), m_state.Settings().useAd);
+void TVorlapaForm::OpenJettingGuru(const QString& airDensityText) {
+    ShowJettingGuru(true, 0, airDensityText);
+}
+
+void TVorlapaForm::ShowJettingGuru(bool modal, int page, const QString& airDensityText) {
+    // The AD/RAD figure of the session page, when it is a number, becomes the selected value; from the
+    // menu the guru keeps the value it had.
+    m_jettingGuru->JettingGuruMenuItemClick(airDensityText, m_state.Settings().useAd);
     if (!m_jettingGuruDlg) m_jettingGuruDlg = new TJettingGuruDlg(*m_jettingGuru, this);
     m_jettingGuruDlg->Pages()->setCurrentIndex(page);
     m_jettingGuruDlg->Refresh();
@@ -124,19 +133,13 @@ void TVorlapaForm::OpenSetupFromSession() {
     const bool opened = ::OpenSetupFromSession(
         *m_setup, *prompter, unsaved, [this] { m_state.RunCommand(MenuCommand::SaveSession); },
         m_state.DataPath(QStringLiteral("Sessions")));
-    if (!opened) return;
-    m_setupPages->Reload();
-    m_calculators->Reload();
-    m_state.Changes().MarkUnchanged(Area::Setup);
+    if (opened) m_state.Changes().MarkUnchanged(Area::Setup);
 }
 
 void TVorlapaForm::OpenPendingSetup() {
     const StartupFile& file = m_state.PendingOpen();
     if (file.kind != StartupFileKind::Setup) return;
-    if (!m_setup->OpenSetup(file.path)) return;
-    m_setupPages->Reload();
-    m_calculators->Reload();
-    m_state.Changes().MarkUnchanged(Area::Setup);
+    if (m_setup->OpenSetup(file.path)) m_state.Changes().MarkUnchanged(Area::Setup);
 }
 
 QWidget* TVorlapaForm::ShowWindow(const QString& name) {

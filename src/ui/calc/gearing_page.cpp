@@ -308,7 +308,11 @@ void GearingPage::ShowText(QLineEdit* edit, const QString& text) {
 }
 
 void GearingPage::ShowText(QComboBox* box, const QString& text) {
-    if (box->currentText() != text) box->setCurrentText(text);
+    if (box->currentText() == text) return; // the text being typed keeps its cursor
+    if (auto* history = qobject_cast<TMRUComboBox*>(box))
+        history->SetText(text);
+    else
+        box->setCurrentText(text);
 }
 
 void GearingPage::UpdateCaptions() {
@@ -332,8 +336,9 @@ void GearingPage::Refresh() {
         symbol->setEnabled(view.symbolChoicesEnabled);
         ShowText(m_gearInput[gear], in.gearInput[gear]);
         ShowText(m_gearOutput[gear], in.gearOutput[gear]);
-        m_gearInput[gear]->setReadOnly(!view.teethEditable);
-        m_gearOutput[gear]->setReadOnly(!view.teethEditable);
+        // Locked while the symbols choose the teeth.
+        m_gearInput[gear]->setEnabled(view.teethEditable);
+        m_gearOutput[gear]->setEnabled(view.teethEditable);
         m_gearRatio[gear]->setText(view.gears[gear].ratio);
 
         const GearRowView& row = view.gears[gear];
@@ -354,13 +359,13 @@ void GearingPage::Refresh() {
     m_shaftDrive->setChecked(in.shaftDrive);
     m_chainFields->setVisible(view.chainFieldsVisible);
     m_shaftFields->setVisible(!view.chainFieldsVisible);
-    m_countershaft->SetText(in.countershaft);
-    m_rearSprocket->SetText(in.rearSprocket);
-    m_chain->SetText(in.chain);
+    ShowText(m_countershaft, in.countershaft);
+    ShowText(m_rearSprocket, in.rearSprocket);
+    ShowText(m_chain, in.chain);
     ShowText(m_shaftInput, in.shaftInput);
     ShowText(m_shaftOutput, in.shaftOutput);
     m_finalRatio->setText(view.finalRatio);
-    m_tireCircumference->SetText(in.tireCircumference);
+    ShowText(m_tireCircumference, in.tireCircumference);
     ShowText(m_speedUnit, in.speedUnit);
     ShowText(m_rpm, in.rpm);
     ShowText(m_lowLimit, in.lowLimit);
