@@ -24,6 +24,8 @@ class TestSetupModel : public QObject {
     void areasLoadInOrder();
     void tireCellsNeedDecimalText_data();
     void tireCellsNeedDecimalText();
+    void cylinderCountIsClamped_data();
+    void cylinderCountIsClamped();
     void subPagesShownPerVehicle_data();
     void subPagesShownPerVehicle();
 };
@@ -182,4 +184,26 @@ void TestSetupModel::subPagesShownPerVehicle() {
     const SetupModel model(vehicle);
     for (const QString& page : SetupSubPages())
         QCOMPARE(model.HasSubPage(page), !hidden.contains(page));
+}
+
+void TestSetupModel::cylinderCountIsClamped_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::newRow("missing") << "" << 1;
+    QTest::newRow("no number") << "two" << 1;
+    QTest::newRow("decimal") << "2.5" << 1;
+    QTest::newRow("zero") << "0" << 1;
+    QTest::newRow("negative") << "-3" << 1;
+    QTest::newRow("three") << "3" << 3;
+    QTest::newRow("five") << "5" << 5;
+    QTest::newRow("nine") << "9" << 5;
+}
+
+void TestSetupModel::cylinderCountIsClamped() {
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    SetupModel model;
+    model.SetText(QStringLiteral("jetting"), QStringLiteral("num_of_cylinders"), text);
+    QCOMPARE(model.CylinderCount(), count);
+    QCOMPARE(int(model.VisibleColumns(GridId::Jetting).size()), count);
 }
