@@ -28,25 +28,23 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
     chart()->legend()->setAlignment(Qt::AlignRight);
+    m_xAxis = new QValueAxis(chart());
+    m_yAxis = new QValueAxis(chart());
+    m_xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    chart()->addAxis(m_xAxis, Qt::AlignBottom);
+    chart()->addAxis(m_yAxis, Qt::AlignLeft);
 }
 
 void ChartView::Show(const ChartModel& model) {
+    // The axes stay; only the series and the titles change.
     QChart* target = chart();
     target->removeAllSeries();
-    for (QAbstractAxis* axis : target->axes()) {
-        target->removeAxis(axis);
-        delete axis;
-    }
     target->setTitle(model.title);
-
-    auto* xAxis = new QValueAxis(target);
-    auto* yAxis = new QValueAxis(target);
+    QValueAxis* xAxis = m_xAxis;
+    QValueAxis* yAxis = m_yAxis;
     xAxis->setTitleText(model.xAxisTitle);
     yAxis->setTitleText(model.yAxisTitle);
-    xAxis->setLabelFormat(QStringLiteral("%.0f"));
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
-    target->addAxis(xAxis, Qt::AlignBottom);
-    target->addAxis(yAxis, Qt::AlignLeft);
     double maxX = 0, maxY = 0;
     auto attach = [&](QAbstractSeries* series) {
         target->addSeries(series);

@@ -5,6 +5,8 @@
 
 #include <QChartView>
 
+class QValueAxis;
+
 class ChartView : public QChartView {
     Q_OBJECT
   public:
@@ -19,4 +21,8 @@ class ChartView : public QChartView {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QValueAxis* m_xAxis = nullptr;
+    QValueAxis* m_yAxis = nullptr;
 };

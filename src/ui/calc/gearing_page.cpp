@@ -87,6 +87,7 @@ void GearingPage::Forward(const std::function<void()>& change) {
 QLineEdit* GearingPage::AddEdit(GearingField field, int gear) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QStringLiteral("gearing/") + GearingFieldKey(field, gear));
+    edit->setMinimumWidth(50);
     edit->setMaximumWidth(70);
     connect(edit, &QLineEdit::textEdited, this, [this, field, gear](const QString& text) {
         Forward([&] { m_calculators.SetText(field, text, gear); });
@@ -294,11 +295,11 @@ QWidget* GearingPage::BuildSymbolTables() {
             if (editing) editing();
         };
         view->setModel(m_symbolModels[gear]);
-        view->horizontalHeader()->setDefaultSectionSize(62);
+        view->horizontalHeader()->setDefaultSectionSize(58);
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-        view->setMinimumSize(230, 200);
+        view->setMinimumSize(220, 180);
         boxLayout->addWidget(view);
-        grid->addWidget(box, gear / 3, gear % 3);
+        grid->addWidget(box, gear / 2, gear % 2);
     }
     return m_symbolTables;
 }
