@@ -9,10 +9,13 @@
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/grid_cell_editor.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,6 +90,8 @@ class TestSetupPages : public QObject {
     void gearingPageForwardsEditsAndShowsFigures();
     void cellEditInProgressIsCommittedBeforeALoad();
     void calculatorWindowsOpen();
+    void jettingGuruChangesReachTheSettingsFile();
+    void setupOpenedFromASession();
 };
 
 void TestSetupPages::eachVehicleShowsExactlyItsFields() {
@@ -316,4 +321,48 @@ void TestSetupPages::calculatorWindowsOpen() {
     QVERIFY(show->isChecked());
     w.form->findChild<QDialog*>(QStringLiteral("PowerChartForm"))->close();
     QVERIFY(!show->isChecked());
+}
+
+void TestSetupPages::jettingGuruChangesReachTheSettingsFile() {
+    Window w(QStringLiteral("motorcycle"));
+    bool edited = false;
+    // The guru is modal: it is edited and closed from the event loop it runs.
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        auto* reference = dialog->findChild<QLineEdit*>(QStringLiteral("jettingReference1"));
+        QTest::keyClicks(reference, QStringLiteral("96.5"));
+        edited = true;
+        dialog->close();
+    });
+    w.form->Action(MenuCommand::JettingGuru)->trigger();
+    QVERIFY(edited);
+    QCOMPARE(w.state->Settings().jettingRefRad1, QString("96.5"));
+    QFile file(w.dir.filePath(QStringLiteral("vorlapa.ini")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("ref_rad1=96.5;"));
+
+    // Opened and closed without a change: nothing is written.
+    QVERIFY(file.remove());
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    w.form->Action(MenuCommand::JettingGuru)->trigger();
+    QVERIFY(!QFile::exists(w.dir.filePath(QStringLiteral("vorlapa.ini"))));
+}
+
+void TestSetupPages::setupOpenedFromASession() {
+    Window w(QStringLiteral("motorcycle"));
+    w.form->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54"));
+    QVERIFY(w.state->Changes().IsChanged(Area::Setup));
+    w.prompter.answers.push_back(Answer::No);
+    w.prompter.texts.push_back(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set"));
+    QVERIFY(w.form->Action(MenuCommand::OpenSetupFromSession)->isEnabled());
+    w.form->Action(MenuCommand::OpenSetupFromSession)->trigger();
+    QCOMPARE(w.prompter.questions.first(), QString("Unsaved changes exists, save now?"));
+    QVERIFY(!w.state->Changes().IsChanged(Area::Setup));
+    QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QString("Setup"));
+    QCOMPARE(w.form->Gearing()->findChild<QLabel*>(QStringLiteral("gearing/speed1"))->text(),
+             QString("88.67 km/h"));
+    auto* bore =
+        qobject_cast<QComboBox*>(w.Pages().FieldWidget(QStringLiteral("engine"), QStringLiteral("bore")));
+    QCOMPARE(bore->currentText(), QString());
 }
