@@ -319,7 +319,14 @@ void TestSetupPages::calculatorWindowsOpen() {
     // Ticked by opening the chart; closing the window unticks it.
     auto* show = w.form->Gearing()->findChild<QCheckBox*>(QStringLiteral("gearing/showPowerChart"));
     QVERIFY(show->isChecked());
-    w.form->findChild<QDialog*>(QStringLiteral("PowerChartForm"))->close();
+    auto* chart = w.form->findChild<QDialog*>(QStringLiteral("PowerChartForm"));
+    chart->close();
+    QVERIFY(!show->isChecked());
+    // Esc closes it as well.
+    show->click();
+    QVERIFY(chart->isVisible());
+    QTest::keyClick(chart, Qt::Key_Escape);
+    QVERIFY(!chart->isVisible());
     QVERIFY(!show->isChecked());
 }
 

@@ -4,7 +4,6 @@
 #include "chart_view.h"
 #include "storage/translate.h"
 
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -43,7 +42,7 @@ void TPowerChartForm::contextMenuEvent(QContextMenuEvent* event) {
         m_calculators.ShowDrivingForceMenuItemClick();
 }
 
-void TPowerChartForm::closeEvent(QCloseEvent* event) {
+void TPowerChartForm::reject() {
+    QDialog::reject();
     m_calculators.PowerChartFormClose();
-    event->accept();
 }

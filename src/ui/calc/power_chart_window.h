@@ -17,8 +17,10 @@ class TPowerChartForm : public QDialog {
     // Draws the calculators' power chart again.
     void Refresh();
 
+    // Closing the window by its frame or by Esc.
+    void reject() override;
+
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
