@@ -113,8 +113,6 @@ QWidget* GearingPage::BuildTeeth() {
     auto* primaryLayout = new QGridLayout(primary);
     m_primaryInput = AddEdit(GearingField::PrimaryInput);
     m_primaryOutput = AddEdit(GearingField::PrimaryOutput);
-    m_primaryInput->setPlaceholderText(Translate("Set to 1 for cars"));
-    m_primaryOutput->setPlaceholderText(Translate("Set to 1 for cars"));
     m_primaryRatio = FigureLabel(primary);
     m_primaryRatio->setObjectName(QStringLiteral("gearing/primaryRatio"));
     primaryLayout->addWidget(new QLabel(Translate("Input"), primary), 0, 0);
@@ -123,6 +121,9 @@ QWidget* GearingPage::BuildTeeth() {
     primaryLayout->addWidget(m_primaryInput, 1, 0);
     primaryLayout->addWidget(m_primaryOutput, 1, 1);
     primaryLayout->addWidget(m_primaryRatio, 1, 2);
+    auto* hint = new QLabel(Translate("Set to 1 for cars"), primary);
+    hint->setEnabled(false); // a hint, drawn dimmed
+    primaryLayout->addWidget(hint, 2, 0, 1, 3);
     layout->addWidget(primary);
 
     auto* gears = new QGroupBox(Translate("Gear box"), column);
