@@ -21,6 +21,8 @@ CommandLine ParseCommandLine(const QStringList& args) {
             result.screenshotPath = args.at(++i);
         } else if (arg == u"--page" && hasNext) {
             result.screenshotPage = args.at(++i);
+        } else if (arg == u"--window" && hasNext) {
+            result.screenshotWindow = args.at(++i);
         }
     }
     return result;

@@ -1,5 +1,6 @@
 #pragma once
-// vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR] [--screenshot OUT.png [--page CAPTION]]
+// vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR]
+//         [--screenshot OUT.png [--page CAPTION|PATH] [--window NAME]]
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,7 @@ struct CommandLine {
     bool screenshot = false;
     QString screenshotPath;
     QString screenshotPage;
+    QString screenshotWindow; // "--window NAME": a calculator window instead of the main window
 };
 
 // args without the program name.

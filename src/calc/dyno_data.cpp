@@ -62,6 +62,10 @@ void DynoData::PowerChange() {
     m_changed = true;
 }
 
+QString DynoData::TorqueText(int row) const {
+    return m_rpm.at(row) > 0 ? FormatPattern(m_torque.at(row), QStringLiteral("0.00")) : QString();
+}
+
 int DynoData::HighestRpm() const {
     int highest = 0;
     for (int rpm : m_rpm)

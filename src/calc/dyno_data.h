@@ -39,6 +39,8 @@ class DynoData {
     int Rpm(int row) const { return m_rpm.at(row); }
     double Power(int row) const { return m_power.at(row); }
     double Torque(int row) const { return m_torque.at(row); }
+    // The torque column of the dyno window: "0.00" Nm for a data point, empty otherwise.
+    QString TorqueText(int row) const;
     // The last row holding a data point's rpm, 0 without data.
     int HighestRpm() const;
 

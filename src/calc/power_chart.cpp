@@ -85,6 +85,8 @@ void PowerChartModel::Redraw(const GearingModel& gearing, const DynoData& dyno) 
     const double finalRatio = gearing.FinalRatio();
     if (!(finalRatio > 0)) return;
     const double c = gearing.TireCircumferenceMm();
+    // Without a tire every speed would be 0: the curves would stand on the power axis.
+    if (!(c > 0)) return;
     // The primary and gear ratios are taken as shown on the gearing page ("0.000").
     const GearingView& view = gearing.View();
     const std::optional<double> primary = ParseDecimal(view.primaryRatio);

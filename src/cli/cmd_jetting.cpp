@@ -55,8 +55,10 @@ int Jetting(const QStringList& arguments) {
         cli::PrintError(Translate("Not a valid value"));
         return 1;
     }
+    // One line per reference row, as the guru's suggestion table shows it: a row without two usable
+    // sizes is empty.
     for (int row = 0; row < rows; ++row)
-        cli::PrintLine(settings.rows[row].name + QLatin1Char('\t') + suggestion[row].size);
+        cli::PrintLine(suggestion[row].name + QLatin1Char('\t') + suggestion[row].size);
     return 0;
 }
 

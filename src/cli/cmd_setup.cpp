@@ -3,8 +3,8 @@
 // fallbacks) and writes it again with the current key set only.
 #include "command_registry.h"
 
-#include "app/services.h"
 #include "session/setup_model.h"
+#include "stderr_prompter.h"
 #include "storage/text_codec.h"
 #include "storage/txt_parser.h"
 
@@ -14,33 +14,6 @@
 namespace {
 
 const QString kUsage = QStringLiteral("setup normalize FILE --vehicle mc|sidecar|gokart|car [-o OUT]");
-
-// Messages go to stderr; the command asks no questions.
-class StderrPrompter : public Prompter {
-  public:
-    bool anyError = false;
-    void ShowError(const QString& message) override {
-        anyError = true;
-        cli::PrintError(message);
-    }
-    void ShowWarning(const QString& message) override { cli::PrintError(message); }
-    void ShowInformation(const QString& message) override { cli::PrintError(message); }
-    Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-    Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
-    Answer AskYesNo(const QString&) override { return Answer::No; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<quint32> ChooseColour(quint32) override { return std::nullopt; }
-    std::optional<QString> ChooseFont(const QString&) override { return std::nullopt; }
-};
 
 std::optional<VehicleType> VehicleOfCode(const QString& code) {
     for (VehicleType type :
@@ -64,7 +37,7 @@ int Normalize(QStringList args) {
         return 1;
     }
 
-    StderrPrompter prompter;
+    cli::StderrPrompter prompter;
     SetupModel model(*vehicle, &prompter);
     if (!model.OpenSetup(path)) return 1;
 

@@ -1,4 +1,5 @@
-// vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR] [--screenshot OUT.png [--page CAPTION]]
+// vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR]
+//         [--screenshot OUT.png [--page CAPTION|PATH] [--window NAME]]
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
     prompter.SetParent(&form);
     form.Start();
     StartupSequence(state, form).OpenStartupFile(commandLine, launchFolder);
+    form.OpenPendingSetup();
 
     if (commandLine.screenshot) {
         if (!commandLine.screenshotPage.isEmpty() && !form.ShowPage(commandLine.screenshotPage)) {
@@ -89,9 +91,17 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         form.show();
+        QWidget* shown = &form;
+        if (!commandLine.screenshotWindow.isEmpty()) {
+            shown = form.ShowWindow(commandLine.screenshotWindow);
+            if (!shown) {
+                ReportError(false, Fill(Translate("No window named %s"), commandLine.screenshotWindow));
+                return 1;
+            }
+        }
         QApplication::processEvents();
         const QString target = QDir(launchFolder).absoluteFilePath(commandLine.screenshotPath);
-        if (!form.grab().save(target, "PNG")) {
+        if (!shown->grab().save(target, "PNG")) {
             ReportError(false, Fill(Translate("Unable to save %s"), target));
             return 1;
         }

@@ -262,7 +262,7 @@ void AddCarSuspension(std::vector<SetupField>& t) {
     const char* page = "Suspension";
     const char* old = "suspension";
     t.push_back(
-        F(A::Suspension, V::Car, page, "Dampers", "suspension", "f_mono_enabled", "Front Monoshock").Check());
+        F(A::Suspension, V::Car, page, "", "suspension", "f_mono_enabled", "Front Monoshock").Check());
     t.push_back(
         F(A::Suspension, V::Car, page, "", "suspension", "car_susp_symmetric", "Symmetric editing").Check());
     t.push_back(F(A::Suspension, V::Car, page, "", "suspension", "f_brakebias", "Front brake bias"));
@@ -465,6 +465,36 @@ const SetupAreaInfo& AreaInfo(SetupArea area) {
         {A::General, "General", "general", "selected_general_setup", "zGeneralSetup ", V::All},
     }};
     return infos[size_t(area)];
+}
+
+int SetupGridColumnWidth(GridId grid, int shownColumns) {
+    if (grid != GridId::Jetting) return 0;
+    return shownColumns <= 3 ? 150 : shownColumns == 4 ? 110 : 95;
+}
+
+const QStringList& SetupSubPages() {
+    static const QStringList subPages = {QStringLiteral("Current setup"),
+                                         QStringLiteral("Basic settings"),
+                                         QStringLiteral("Detailed settings"),
+                                         QStringLiteral("Weight distribution"),
+                                         QStringLiteral("Aerodynamics"),
+                                         QStringLiteral("Engine"),
+                                         QStringLiteral("Jetting"),
+                                         QStringLiteral("Gearing"),
+                                         QStringLiteral("General")};
+    return subPages;
+}
+
+QString SetupSubPageOf(const QString& page, SetupArea area) {
+    if (SetupSubPages().contains(page)) return page;
+    switch (area) {
+    case SetupArea::Tires:
+        return QStringLiteral("Current setup");
+    case SetupArea::Suspension:
+        return QStringLiteral("Basic settings");
+    default:
+        return AreaInfo(area).caption;
+    }
 }
 
 std::optional<QString> CheckSetupCellText(const GridRow& row, const QString& text) {

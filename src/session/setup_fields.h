@@ -127,6 +127,7 @@ struct SetupGrid {
     int historyMaximum = 5;  // entries kept in each row history of the cell editor
     QString olderSection;    // older cell keys live here; empty: no older key set
     bool cellEditor = false; // edited through the history cell editor (rows with a history key)
+    bool shownApart = false; // shown by a window or page of its own (dyno data, gear symbols)
 };
 
 struct SetupAreaInfo {
@@ -142,6 +143,15 @@ const std::vector<SetupField>& SetupFields();
 const std::vector<SetupGrid>& SetupGrids();
 const SetupAreaInfo& AreaInfo(SetupArea area);
 const SetupGrid& Grid(GridId id);
+
+// The setup sub-page a field or grid is shown on: its own page when that is a sub-page, else the first
+// sub-page of its area ("Suspension" -> "Basic settings").
+QString SetupSubPageOf(const QString& page, SetupArea area);
+// Fixed width of a grid's value columns for the columns shown, 0 where the grid fits its contents: the
+// jetting grid narrows its cylinder columns as more are shown (150 up to 3, 110 for 4, 95 for 5).
+int SetupGridColumnWidth(GridId grid, int shownColumns);
+// The sub-pages under "Setup" that show fields and grids, in tab order.
+const QStringList& SetupSubPages();
 
 // Index of the field with this section and key, -1 when none.
 int FieldIndex(const QString& section, const QString& key);

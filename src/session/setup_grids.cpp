@@ -60,6 +60,7 @@ SetupGrid GearSymbolGrid(int gear) {
     grid.page = QStringLiteral("Gearing");
     grid.group = QStringLiteral("Gear symbols");
     grid.caption = QString::number(gear);
+    grid.shownApart = true; // the gearing page shows the symbol tables
     const QString section = QStringLiteral("gear_") + QString::number(gear);
     for (const auto& [title, prefix] : {std::pair{"Symbol", "symbol_"}, std::pair{"Input", "input_symbol_"},
                                         std::pair{"Output", "output_symbol_"}}) {
@@ -142,6 +143,7 @@ std::vector<SetupGrid> BuildGrids() {
     dyno.vehicles = V::All;
     dyno.page = QStringLiteral("Engine");
     dyno.caption = QStringLiteral("Dyno Data");
+    dyno.shownApart = true; // the "Dyno Data" window
     dyno.columns = {Column("Rpm", "engine"), Column("Power", "engine")};
     dyno.columns[0].keyPrefix = QStringLiteral("dyno_rpm_");
     dyno.columns[1].keyPrefix = QStringLiteral("dyno_power_");

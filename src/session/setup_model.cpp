@@ -23,10 +23,10 @@ void SetupModel::MarkChanged() {
     if (markedChanged) markedChanged();
 }
 
-void SetupModel::SetFieldText(int index, const QString& text) {
+void SetupModel::SetFieldText(int index, const QString& text, bool markChanged) {
     if (index < 0 || m_record.Field(index) == text) return;
     m_record.Field(index) = text;
-    MarkChanged();
+    if (markChanged) MarkChanged();
 }
 
 void SetupModel::SetText(const QString& section, const QString& key, const QString& text) {
@@ -76,6 +76,18 @@ int SetupModel::CylinderCount() const {
     const std::optional<int> count =
         ParseInteger(Text(QStringLiteral("jetting"), QStringLiteral("num_of_cylinders")));
     return count ? std::clamp(*count, 1, 5) : 1;
+}
+
+bool SetupModel::HasSubPage(const QString& subPage) const {
+    for (const SetupField& field : SetupFields())
+        if (HasArea(field.area) && AppliesTo(field.vehicles, m_context.vehicle) &&
+            SetupSubPageOf(field.page, field.area) == subPage)
+            return true;
+    for (const SetupGrid& grid : SetupGrids())
+        if (HasArea(grid.area) && AppliesTo(grid.vehicles, m_context.vehicle) &&
+            SetupSubPageOf(grid.page, grid.area) == subPage)
+            return true;
+    return false;
 }
 
 std::vector<int> SetupModel::VisibleColumns(GridId grid) const {

@@ -34,7 +34,9 @@ class SetupModel {
     // Editing; every change of a text marks the setup changed.
     QString Text(const QString& section, const QString& key) const { return m_record.Value(section, key); }
     void SetText(const QString& section, const QString& key, const QString& text);
-    void SetFieldText(int index, const QString& text);
+    // markChanged false: a value the page keeps with the setup whose change alone is no edit (the rpm
+    // figures of the gearing calculator).
+    void SetFieldText(int index, const QString& text, bool markChanged = true);
     bool IsChecked(const QString& section, const QString& key) const {
         return m_record.IsChecked(section, key);
     }
@@ -54,6 +56,9 @@ class SetupModel {
     // checked and FL, FR otherwise; the jetting grid shows as many cylinders as "num_of_cylinders".
     std::vector<int> VisibleColumns(GridId grid) const;
     int CylinderCount() const;
+    // Whether a setup sub-page ("Detailed settings", ...) shows anything for the vehicle: a sub-page
+    // without a field or grid of the vehicle's areas is hidden.
+    bool HasSubPage(const QString& subPage) const;
 
     bool IsChanged() const { return m_changed; }
     void MarkChanged();

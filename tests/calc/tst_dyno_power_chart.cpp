@@ -270,6 +270,12 @@ void TestDynoPowerChart::powerChartWithoutFinalDriveIsEmpty() {
     chart.ShowDrivingForceMenuItemClick(gearing, dyno);
     for (const ChartSeries& series : chart.Chart().series)
         QVERIFY(series.points.empty());
+    // Nor is a power curve drawn at speed 0.
+    chart.ShowPowerMenuItemClick(gearing, dyno);
+    for (const ChartSeries& series : chart.Chart().series)
+        QVERIFY(series.points.empty());
+    for (const ChartRect& rect : chart.Chart().rects)
+        QVERIFY(rect.IsEmpty());
 }
 
 void TestDynoPowerChart::pointerReadout() {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(GridId)
+Q_DECLARE_METATYPE(VehicleType)
 
 namespace {
 const QString kSuspension = QStringLiteral("suspension");
@@ -23,6 +24,10 @@ class TestSetupModel : public QObject {
     void areasLoadInOrder();
     void tireCellsNeedDecimalText_data();
     void tireCellsNeedDecimalText();
+    void cylinderCountIsClamped_data();
+    void cylinderCountIsClamped();
+    void subPagesShownPerVehicle_data();
+    void subPagesShownPerVehicle();
 };
 
 void TestSetupModel::symmetricEditing_data() {
@@ -162,3 +167,43 @@ void TestSetupModel::tireCellsNeedDecimalText() {
 
 QTEST_GUILESS_MAIN(TestSetupModel)
 #include "tst_setup_model.moc"
+
+void TestSetupModel::subPagesShownPerVehicle_data() {
+    QTest::addColumn<VehicleType>("vehicle");
+    QTest::addColumn<QStringList>("hidden");
+    QTest::newRow("motorcycle") << VehicleType::Motorcycle
+                                << QStringList{"Weight distribution", "Aerodynamics"};
+    QTest::newRow("sidecar") << VehicleType::Sidecar << QStringList{"Weight distribution", "Aerodynamics"};
+    QTest::newRow("kart") << VehicleType::Kart << QStringList{"Detailed settings"};
+    QTest::newRow("car") << VehicleType::Car << QStringList{"Detailed settings"};
+}
+
+void TestSetupModel::subPagesShownPerVehicle() {
+    QFETCH(VehicleType, vehicle);
+    QFETCH(QStringList, hidden);
+    const SetupModel model(vehicle);
+    for (const QString& page : SetupSubPages())
+        QCOMPARE(model.HasSubPage(page), !hidden.contains(page));
+}
+
+void TestSetupModel::cylinderCountIsClamped_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("count");
+    QTest::newRow("missing") << "" << 1;
+    QTest::newRow("no number") << "two" << 1;
+    QTest::newRow("decimal") << "2.5" << 1;
+    QTest::newRow("zero") << "0" << 1;
+    QTest::newRow("negative") << "-3" << 1;
+    QTest::newRow("three") << "3" << 3;
+    QTest::newRow("five") << "5" << 5;
+    QTest::newRow("nine") << "9" << 5;
+}
+
+void TestSetupModel::cylinderCountIsClamped() {
+    QFETCH(QString, text);
+    QFETCH(int, count);
+    SetupModel model;
+    model.SetText(QStringLiteral("jetting"), QStringLiteral("num_of_cylinders"), text);
+    QCOMPARE(model.CylinderCount(), count);
+    QCOMPARE(int(model.VisibleColumns(GridId::Jetting).size()), count);
+}

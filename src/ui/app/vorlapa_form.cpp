@@ -2,6 +2,8 @@
 
 #include "app/team_logo.h"
 #include "basic_setup_dialog.h"
+#include "calc/jetting_guru_settings.h"
+#include "calc/setup_calculators.h"
 #include "options_dialog.h"
 #include "reports/report_commands.h"
 #include "reports/session_report_input.h"
@@ -73,6 +75,9 @@ void TVorlapaForm::BuildSetupPages() {
         const QString caption = it.key().section(u'/', -1);
         if (caption != u"Tire list") hosts.insert(caption, page);
     }
+    // The gearing page is the gearing calculator, built apart from the field pages.
+    QWidget* gearingHost = hosts.take(QStringLiteral("Gearing"));
+    BuildCalculatorPages(hosts.value(QStringLiteral("Engine")), gearingHost);
     m_setupPages->SetHosts(hosts);
     // Every setup edit marks "Setup" and the sub-page it was made on.
     m_setup->markedChanged = [this] { m_state.Changes().SetupIsDirty(m_setupPages->EditingPage()); };
@@ -112,6 +117,7 @@ TVorlapaForm::~TVorlapaForm() {
     m_state.Changes().onSaveButtonChanged = {};
     // The pages go before the setup model: an editor still open writes into the model as it closes.
     m_setup->markedChanged = {};
+    CloseCalculators();
     delete m_pages;
 }
 
@@ -314,6 +320,12 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
             WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR) + QStringLiteral("\n\n") +
                 Translate("Lap timing, sessions, setups and the workshop of a motorsport team."));
         break;
+    case MenuCommand::OpenSetupFromSession:
+        OpenSetupFromSession();
+        break;
+    case MenuCommand::JettingGuru:
+        ShowJettingGuru(true);
+        break;
     default:
         m_state.RunCommand(command);
         break;
@@ -345,6 +357,14 @@ void TVorlapaForm::Refresh() {
     if (rebuild) {
         m_setupPages->Build();
         m_setupPagesBuilt = true;
+        SetupReloaded();
+    }
+    // A setup sub-page with nothing for the vehicle ("Detailed settings" of a kart or car) is hidden.
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        const QStringList path = it.key().split(u'/');
+        if (path.size() >= 2 && path.first() == u"Setup" && SetupSubPages().contains(path.last()) &&
+            !m_setup->HasSubPage(path.last()))
+            it->tabs->setTabVisible(it->index, false);
     }
     m_sessionPages->Sync();
 }
@@ -356,18 +376,34 @@ bool TVorlapaForm::Start() {
     resize(geometry.formWidth, geometry.formHeight);
     if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
     LoadTeamLogo();
+    // The guru keeps its values from the settings file for the whole run.
+    m_jettingGuru->SetSettings(JettingSettingsFrom(m_state.Settings()));
     Refresh();
     return completed;
 }
 
 bool TVorlapaForm::ShowPage(const QString& caption) {
+    // A caption alone matches the last step of a path; "Setup/General" matches the whole path.
+    const QStringList wanted = caption.split(u'/');
+    auto matches = [](const QString& english, const QString& given) {
+        return english.compare(given, Qt::CaseInsensitive) == 0 ||
+               Translate(english).compare(given, Qt::CaseInsensitive) == 0;
+    };
     for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
-        const QString english = it.key().section(u'/', -1);
-        // A path ("Active session/General") picks one of the pages that share a caption.
-        if (it.key().compare(caption, Qt::CaseInsensitive) != 0 &&
-            english.compare(caption, Qt::CaseInsensitive) != 0 &&
-            Translate(english).compare(caption, Qt::CaseInsensitive) != 0)
-            continue;
+        const QStringList steps = it.key().split(u'/');
+        if (wanted.size() > 1 && steps.size() != wanted.size()) continue;
+        const QStringList compared = steps.mid(steps.size() - wanted.size());
+        bool same = true;
+        for (qsizetype i = 0; i < wanted.size(); ++i)
+            same = same && matches(compared.at(i), wanted.at(i));
+        if (!same) continue;
+        // A hidden page (one the vehicle does not have) cannot be shown.
+        bool visible = true;
+        for (qsizetype depth = 1; depth <= steps.size(); ++depth) {
+            const PageSlot slot = m_pageSlots.value(steps.mid(0, depth).join(u'/'));
+            visible = visible && slot.tabs->isTabVisible(slot.index);
+        }
+        if (!visible) continue;
         // Make every level of the path current, from the top.
         const QStringList path = it.key().split(u'/');
         ShowPath(path);

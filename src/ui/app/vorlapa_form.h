@@ -5,6 +5,7 @@
 #include "app/startup_sequence.h"
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <memory>
 
@@ -15,7 +16,13 @@ class QSplashScreen;
 class QTabWidget;
 class ActiveSessionPages;
 class SessionModel;
+class GearingPage;
+class JettingGuruModel;
+class SetupCalculators;
 class SetupModel;
+class TDynoDataDlg;
+class TJettingGuruDlg;
+class TPowerChartForm;
 class SetupPageBuilder;
 class TeamLogoView;
 
@@ -28,8 +35,16 @@ class TVorlapaForm : public QMainWindow, public StartupView {
 
     // Runs the start-up sequence and applies the window geometry it read.
     bool Start();
-    // Makes the page with this caption (English or as shown, at any depth) the current one.
+    // Makes the page with this caption (English or as shown, at any depth) the current one. A path of
+    // captions ("Setup/General") names one page where a caption alone is found twice.
     bool ShowPage(const QString& caption);
+    // After start-up: opens the setup file named on the command line, if any.
+    void OpenPendingSetup();
+    // Opens a calculator window without waiting for it ("Dyno Data", "Power Chart", "Jetting Guru!" or
+    // "Jetting Guru!/Reference values"); nullptr for an unknown name. For screenshots and tests.
+    QWidget* ShowWindow(const QString& name);
+    // The AD/RAD button of the session page: the guru with that figure as its selected value.
+    void OpenJettingGuru(const QString& airDensityText);
 
     QTabWidget* Pages() const { return m_pages; }
     // The shown page as English captions from the top ({"Maintenance", "Suppliers"}).
@@ -44,6 +59,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // The current session and the "Active session" and "General notes" pages that show it.
     SessionModel& Session() { return *m_session; }
     ActiveSessionPages* SessionPages() const { return m_sessionPages; }
+    SetupCalculators& Calculators() { return *m_calculators; }
+    GearingPage* Gearing() const { return m_gearingPage; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -59,13 +76,21 @@ class TVorlapaForm : public QMainWindow, public StartupView {
 
   private:
     struct PageSlot {
-        QTabWidget* tabs;
-        int index;
+        QTabWidget* tabs = nullptr;
+        int index = 0;
     };
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildSetupPages();
     void BuildSessionPages();
+    void BuildCalculatorPages(QWidget* engineHost, QWidget* gearingHost);
+    void CalculatorsChanged();
+    void CloseCalculators(); // before the pages and the setup model go
+    void ShowDynoData();
+    void ShowPowerChart(bool shown);
+    void ShowJettingGuru(bool modal, int page = 0, const QString& airDensityText = {});
+    void OpenSetupFromSession();
+    void SetupReloaded();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -95,4 +120,10 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     bool m_setupPagesBuilt = false;
     std::unique_ptr<SessionModel> m_session;
     ActiveSessionPages* m_sessionPages = nullptr;
+    std::unique_ptr<SetupCalculators> m_calculators;
+    GearingPage* m_gearingPage = nullptr;
+    QPointer<TDynoDataDlg> m_dynoDlg;
+    QPointer<TPowerChartForm> m_powerChartForm;
+    std::unique_ptr<JettingGuruModel> m_jettingGuru;
+    QPointer<TJettingGuruDlg> m_jettingGuruDlg;
 };

@@ -25,31 +25,6 @@ namespace {
 constexpr int kMaxColumns = 3;
 constexpr int kBoxMinimumWidth = 300, kBoxMaximumWidth = 460;
 
-// The sub-pages under "Setup" that show fields, and the first sub-page of an area with several.
-QString FirstSubPage(SetupArea area) {
-    switch (area) {
-    case SetupArea::Tires:
-        return QStringLiteral("Current setup");
-    case SetupArea::Suspension:
-        return QStringLiteral("Basic settings");
-    default:
-        return AreaInfo(area).caption;
-    }
-}
-
-bool IsSubPage(const QString& page) {
-    static const QStringList subPages = {QStringLiteral("Current setup"),
-                                         QStringLiteral("Basic settings"),
-                                         QStringLiteral("Detailed settings"),
-                                         QStringLiteral("Weight distribution"),
-                                         QStringLiteral("Aerodynamics"),
-                                         QStringLiteral("Engine"),
-                                         QStringLiteral("Jetting"),
-                                         QStringLiteral("Gearing"),
-                                         QStringLiteral("General")};
-    return subPages.contains(page);
-}
-
 QString FieldLabel(const SetupField& field, bool miles) {
     QString label = Translate(field.Caption(miles));
     if (!field.qualifier.isEmpty()) label += QStringLiteral(" (") + Translate(field.qualifier) + u')';
@@ -72,7 +47,7 @@ SetupPageBuilder::SetupPageBuilder(SetupModel& setup, SettingsStore* settings, P
 }
 
 QString SetupPageBuilder::SubPageOf(const QString& page, SetupArea area) {
-    return IsSubPage(page) ? page : FirstSubPage(area);
+    return SetupSubPageOf(page, area);
 }
 
 void SetupPageBuilder::Build() {
@@ -161,7 +136,7 @@ QWidget* SetupPageBuilder::BuildPage(const QString& subPage) {
         if (!m_setup.HasArea(area)) continue;
         for (GridId id : m_setup.AreaGrids(area)) {
             const SetupGrid& setupGrid = Grid(id);
-            if (SubPageOf(setupGrid.page, area) != subPage) continue;
+            if (setupGrid.shownApart || SubPageOf(setupGrid.page, area) != subPage) continue;
             const QString title = setupGrid.caption.isEmpty() ? setupGrid.group : setupGrid.caption;
             auto* box = new QGroupBox(Translate(title), content);
             auto* layout = new QVBoxLayout(box);
@@ -280,8 +255,27 @@ void SetupPageBuilder::Forward(const QString& subPage, const std::function<void(
 }
 
 void SetupPageBuilder::ReloadGrids() {
-    for (const QPointer<SetupGridModel>& model : std::as_const(m_gridModels))
-        if (model && model->Columns() != m_setup.VisibleColumns(model->Id())) model->Reload();
+    for (auto it = m_gridModels.constBegin(); it != m_gridModels.constEnd(); ++it) {
+        SetupGridModel* model = it.value();
+        if (!model || model->Columns() == m_setup.VisibleColumns(model->Id())) continue;
+        model->Reload();
+        FitColumns(m_grids.value(it.key()));
+    }
+}
+
+void SetupPageBuilder::FitColumns(QTableView* view) const {
+    if (!view) return;
+    const auto* model = static_cast<const SetupGridModel*>(view->model());
+    const int fixed = SetupGridColumnWidth(model->Id(), int(model->Columns().size()));
+    if (fixed > 0) {
+        view->verticalHeader()->setFixedWidth(fixed);
+        for (int column = 0; column < model->columnCount(); ++column)
+            view->setColumnWidth(column, fixed);
+        return;
+    }
+    view->resizeColumnsToContents();
+    for (int column = 0; column < model->columnCount(); ++column)
+        view->setColumnWidth(column, std::max(view->columnWidth(column), 72));
 }
 
 void SetupPageBuilder::ShowField(const FieldControl& control) {
@@ -309,11 +303,22 @@ void SetupPageBuilder::Reload() {
     m_showing = false;
     for (const QPointer<SetupGridModel>& model : std::as_const(m_gridModels))
         if (model) model->Reload();
+    for (const QPointer<QTableView>& view : std::as_const(m_grids))
+        FitColumns(view);
+}
+
+void SetupPageBuilder::CommitCellEdits() {
     for (const QPointer<QTableView>& view : std::as_const(m_grids)) {
         if (!view) continue;
-        view->resizeColumnsToContents();
-        for (int column = 0; column < view->model()->columnCount(); ++column)
-            view->setColumnWidth(column, std::max(view->columnWidth(column), 72));
+        for (GridCellEditor* editor : view->findChildren<GridCellEditor*>())
+            if (editor->EditedCell().isValid()) editor->Commit();
+        // A cell typed into directly has its editor as the current index's widget.
+        if (QWidget* editor = view->indexWidget(view->currentIndex())) {
+            QMetaObject::invokeMethod(view, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+            QMetaObject::invokeMethod(
+                view, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, editor),
+                Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+        }
     }
 }
 

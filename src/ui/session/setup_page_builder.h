@@ -33,6 +33,10 @@ class SetupPageBuilder : public QObject {
     static QString SubPageOf(const QString& page, SetupArea area);
     // The sub-page of the control edited last; empty before the first edit.
     const QString& EditingPage() const { return m_editingPage; }
+    // Pages built elsewhere (the gearing page) say where the next edit is made.
+    void SetEditingPage(const QString& subPage) { m_editingPage = subPage; }
+    // Writes a grid cell edit in progress into the setup and closes its editor.
+    void CommitCellEdits();
 
     QWidget* FieldWidget(const QString& section, const QString& key) const;
     QTableView* GridView(GridId grid) const;
@@ -50,6 +54,7 @@ class SetupPageBuilder : public QObject {
     void ShowField(const FieldControl& control);
     void Forward(const QString& subPage, const std::function<void()>& change);
     void ReloadGrids();
+    void FitColumns(QTableView* view) const;
 
     SetupModel& m_setup;
     SettingsStore* m_settings;

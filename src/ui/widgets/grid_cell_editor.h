@@ -20,6 +20,8 @@ class GridCellEditor : public TMRUComboBox {
     // a history key.
     bool EditCell(const QModelIndex& index);
     QModelIndex EditedCell() const { return m_index; }
+    // Writes the text of an open editor into its cell and closes it (before a load replaces the cells).
+    void Commit() { Leave(); }
 
   protected:
     bool event(QEvent* event) override;

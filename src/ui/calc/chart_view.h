@@ -1,0 +1,28 @@
+#pragma once
+// Draws a plain chart model (line and point series, filled rectangles, titles) with Qt Charts and reports
+// the axis values under the pointer.
+#include "calc/chart_model.h"
+
+#include <QChartView>
+
+class QValueAxis;
+
+class ChartView : public QChartView {
+    Q_OBJECT
+  public:
+    explicit ChartView(QWidget* parent = nullptr);
+
+    // Replaces everything drawn with the model's series and rectangles.
+    void Show(const ChartModel& model);
+
+  Q_SIGNALS:
+    // "(x, y)" of the pointer in axis values; empty outside the plot.
+    void pointerMoved(const QString& readout);
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QValueAxis* m_xAxis = nullptr;
+    QValueAxis* m_yAxis = nullptr;
+};

@@ -1,0 +1,88 @@
+// "Open setup from session": the question about unsaved changes, the file choice and the vehicle check.
+#include "recording_prompter.h"
+#include "session/open_setup_from_session.h"
+#include "session/setup_model.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return path;
+}
+
+const QByteArray kKartSession = "[information]\r\nvehicle=gokart;\r\n[engine]\r\nbore=54;\r\n"
+                                "[session]\r\ntrack=Nowhere;\r\n";
+
+} // namespace
+
+class TestOpenSetupFromSession : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void unsavedChangesAreOfferedFirst_data();
+    void unsavedChangesAreOfferedFirst();
+    void otherVehicleLoadsNothing();
+    void cancelledFileChoiceLoadsNothing();
+};
+
+void TestOpenSetupFromSession::unsavedChangesAreOfferedFirst_data() {
+    QTest::addColumn<int>("answer"); // -1: not asked
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("nothing unsaved") << -1 << false << true;
+    QTest::newRow("yes saves, then opens") << int(Answer::Yes) << true << true;
+    QTest::newRow("no opens") << int(Answer::No) << false << true;
+    QTest::newRow("cancel stops") << int(Answer::Cancel) << false << false;
+}
+
+void TestOpenSetupFromSession::unsavedChangesAreOfferedFirst() {
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, opened);
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, "a.ses", kKartSession);
+    RecordingPrompter prompter;
+    if (answer >= 0) prompter.answers.push_back(Answer(answer));
+    if (answer != int(Answer::Cancel)) prompter.texts.push_back(path);
+    SetupModel setup(VehicleType::Kart, &prompter);
+    setup.SetText("engine", "bore", "50");
+    bool didSave = false;
+    QCOMPARE(OpenSetupFromSession(
+                 setup, prompter, answer >= 0, [&] { didSave = true; }, dir.path()),
+             opened);
+    QCOMPARE(didSave, saved);
+    if (answer >= 0) QCOMPARE(prompter.questions.first(), QString("Unsaved changes exists, save now?"));
+    QCOMPARE(setup.Text("engine", "bore"), opened ? QString("54") : QString("50"));
+    QCOMPARE(setup.IsChanged(), !opened);
+}
+
+void TestOpenSetupFromSession::otherVehicleLoadsNothing() {
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    prompter.texts.push_back(WriteFile(dir, "a.ses", kKartSession));
+    SetupModel setup(VehicleType::Motorcycle, &prompter);
+    setup.SetText("engine", "bore", "50");
+    QVERIFY(!OpenSetupFromSession(setup, prompter, false, {}, dir.path()));
+    QCOMPARE(prompter.errors,
+             QStringList{"Vehicle types doesn't match!\nChange vehicle to kart to open this setup."});
+    QCOMPARE(setup.Text("engine", "bore"), QString("50"));
+}
+
+void TestOpenSetupFromSession::cancelledFileChoiceLoadsNothing() {
+    RecordingPrompter prompter;
+    prompter.texts.push_back(std::nullopt);
+    SetupModel setup(VehicleType::Kart, &prompter);
+    setup.SetText("engine", "bore", "50");
+    QVERIFY(!OpenSetupFromSession(setup, prompter, false, {}, QString()));
+    QCOMPARE(setup.Text("engine", "bore"), QString("50"));
+    QVERIFY(prompter.errors.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestOpenSetupFromSession)
+#include "tst_open_setup_from_session.moc"
