@@ -5,7 +5,10 @@
 #include "options_dialog.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
+#include "timing/live_timing_model.h"
+#include "ui/platform/qt_services.h"
 #include "ui/session/setup_page_builder.h"
+#include "ui/timing/live_timing_view.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -31,6 +34,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildPages(m_pages, MainPages(), {});
     setCentralWidget(m_pages);
     BuildSetupPages();
+    BuildLiveTiming();
     BuildMenu();
 
     auto* firstField = new QLabel(this);
@@ -75,12 +79,56 @@ void TVorlapaForm::BuildSetupPages() {
 
 TVorlapaForm::~TVorlapaForm() {
     qApp->removeEventFilter(this);
+    m_state.SetLiveTimingKeyHandler({});
+    delete m_liveTimingView; // before the model it shows
     m_state.SetChangeListener({});
     m_state.Changes().onCaptionChanged = {};
     m_state.Changes().onSaveButtonChanged = {};
     // The pages go before the setup model: an editor still open writes into the model as it closes.
     m_setup->markedChanged = {};
     delete m_pages;
+}
+
+void TVorlapaForm::BuildLiveTiming() {
+    const Services& services = m_state.GetServices();
+    LiveTimingHooks hooks;
+    hooks.markSessionChanged = [this] { m_state.Changes().SessionIsDirty(); };
+    hooks.sessionIsDirty = [this] { return m_state.Changes().IsChanged(Area::Session); };
+    hooks.saveSession = [this] {
+        return m_state.Leave().HasSaveAction(Area::Session) && m_state.Leave().Save(Area::Session);
+    };
+    hooks.knownDriversChanged = [this](const QStringList& drivers) { m_state.Settings().drivers = drivers; };
+    Clock* clock = services.clock;
+    if (!clock) clock = (m_ownClock = std::make_unique<QtClock>()).get();
+    Beeper* beeper = services.beeper;
+    if (!beeper) beeper = (m_ownBeeper = std::make_unique<QtBeeper>()).get();
+    Prompter* prompter = services.prompter;
+    if (!prompter) prompter = (m_ownPrompter = std::make_unique<QtPrompter>(false)).get();
+    m_liveTiming = std::make_unique<LiveTimingModel>(*clock, *beeper, *prompter, std::move(hooks));
+    m_liveTiming->SetJournalFolder(m_state.DataFolder());
+    // Placed here until the "General" page offers its area for the driver slots.
+    const PageSlot host = m_pageSlots.value(QStringLiteral("Active session/General"));
+    m_liveTimingView = new LiveTimingView(*m_liveTiming, this, host.tabs->widget(host.index), nullptr);
+    m_state.SetLiveTimingKeyHandler(
+        [this](int slot, LiveTimingAction action) { m_liveTimingView->RunKey(slot, action); });
+}
+
+void TVorlapaForm::ApplyLiveTimingSettings() {
+    const ProgramSettings& settings = m_state.Settings();
+    LiveTimingSettings timing;
+    timing.includePitLaps = settings.includePitlaps;
+    timing.percentForMean = settings.percentForMean;
+    timing.units = TimingUnitsOfSystem(settings.systemUnit);
+    m_liveTiming->SetSettings(timing);
+    m_liveTiming->SetKnownDrivers(settings.drivers);
+}
+
+void TVorlapaForm::RestoreTimingJournal() {
+    m_liveTiming->OfferJournalRestore(m_state.DataFolder());
+}
+
+void TVorlapaForm::OfferJournalRestore() {
+    if (m_interactive) RestoreTimingJournal();
 }
 
 void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) {
@@ -253,6 +301,9 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
     case MenuCommand::Options:
         ShowOptions();
         break;
+    case MenuCommand::PitCrewPanel:
+        m_liveTimingView->ShowPitPanel();
+        break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(
             this, Translate("About..."),
@@ -300,6 +351,12 @@ bool TVorlapaForm::Start() {
     resize(geometry.formWidth, geometry.formHeight);
     if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
     LoadTeamLogo();
+    ApplyLiveTimingSettings();
+    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
+        if (const QString& name = m_state.Settings().sessionLastDriver[size_t(slot - 1)]; !name.isEmpty())
+            m_liveTiming->SetDriverName(slot, name);
+    m_liveTimingView->ApplyGeometry(geometry);
+    m_state.Changes().MarkUnchanged(Area::Session); // the names read are no edit
     Refresh();
     return completed;
 }
@@ -343,7 +400,10 @@ void TVorlapaForm::ShowOptions() {
     Prompter& prompter = *m_state.GetServices().prompter;
     OptionsModel model(m_state.Settings(), m_state.Settings().percentForMean, prompter);
     TOptionsDialog dialog(model, prompter, this);
-    if (dialog.exec() == QDialog::Accepted) ApplyOptions(model.Accept(), m_state);
+    if (dialog.exec() == QDialog::Accepted) {
+        ApplyOptions(model.Accept(), m_state);
+        if (m_liveTiming) ApplyLiveTimingSettings();
+    }
 }
 
 void TVorlapaForm::CloseSplash() {
@@ -358,6 +418,9 @@ void TVorlapaForm::closeEvent(QCloseEvent* event) {
         geometry.formWidth = width();
         geometry.formHeight = height();
     }
+    m_liveTimingView->StoreGeometry(geometry);
+    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
+        m_state.Settings().sessionLastDriver[size_t(slot - 1)] = m_liveTiming->Slot(slot).driverName;
     if (m_state.CloseQuery())
         event->accept();
     else

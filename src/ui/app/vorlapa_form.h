@@ -13,6 +13,8 @@ class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class LiveTimingModel;
+class LiveTimingView;
 class SetupModel;
 class SetupPageBuilder;
 class TeamLogoView;
@@ -39,12 +41,18 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // The current setup and the controls of the setup sub-pages that show it.
     SetupModel& Setup() { return *m_setup; }
     SetupPageBuilder* SetupPages() const { return m_setupPages; }
+    // The four driver slots, their time windows and the pit crew panel.
+    LiveTimingModel& LiveTiming() { return *m_liveTiming; }
+    LiveTimingView* LiveTimingWindows() const { return m_liveTimingView; }
+    // Offers the lap data of a timing run that did not end cleanly (the live timing's journal).
+    void RestoreTimingJournal();
 
     // StartupView
     void ShowProgress(const QString& text) override;
     std::optional<int> AskBasicSetup() override;
     void ShowOptions() override;
     void CloseSplash() override;
+    void OfferJournalRestore() override; // not while taking a screenshot: nobody could answer
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +68,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildSetupPages();
+    void BuildLiveTiming();
+    void ApplyLiveTimingSettings();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -85,4 +95,10 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
+    // Stand-ins for services a caller left out (tests), so the live timing always has its own.
+    std::unique_ptr<Clock> m_ownClock;
+    std::unique_ptr<Beeper> m_ownBeeper;
+    std::unique_ptr<Prompter> m_ownPrompter;
+    std::unique_ptr<LiveTimingModel> m_liveTiming;
+    LiveTimingView* m_liveTimingView = nullptr;
 };
