@@ -15,6 +15,7 @@
 #include "ui/timing/show_time_dlg.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -297,6 +298,7 @@ void TestLiveTimingPage::renderPictures() {
     w.At(285000);
     w.Key(focus, Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier);
     w.View().TimeWindow(2)->resize(300, 180);
+    QApplication::processEvents(); // the layouts follow the new texts
     QVERIFY(w.form->grab().save(folder + QStringLiteral("/page.png")));
     QVERIFY(w.View().TimeWindow(1)->grab().save(folder + QStringLiteral("/time_window.png")));
     QVERIFY(w.View().TimeWindow(2)->grab().save(folder + QStringLiteral("/time_window_large.png")));

@@ -13,7 +13,7 @@ class QTimer;
 class TShowTimeDlg : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kBaseTimeFontSize = 28;
+    static constexpr int kBaseTimeFontSize = 22;
     static constexpr int kBaseDiffFontSize = 8;
 
     TShowTimeDlg(LiveTimingModel& model, int slot, QWidget* parent);
