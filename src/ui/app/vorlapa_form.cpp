@@ -421,8 +421,11 @@ void TVorlapaForm::closeEvent(QCloseEvent* event) {
     m_liveTimingView->StoreGeometry(geometry);
     for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
         m_state.Settings().sessionLastDriver[size_t(slot - 1)] = m_liveTiming->Slot(slot).driverName;
-    if (m_state.CloseQuery())
-        event->accept();
-    else
+    if (!m_state.CloseQuery()) {
         event->ignore();
+        return;
+    }
+    // Lap data that reached the session file need no journal; unsaved ones keep it for the next start.
+    if (!m_state.Changes().IsChanged(Area::Session)) m_liveTiming->DiscardJournal();
+    event->accept();
 }
