@@ -5,9 +5,8 @@
 #include "options_dialog.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
-#include "timing/live_timing_model.h"
-#include "ui/platform/qt_services.h"
 #include "ui/session/setup_page_builder.h"
+#include "ui/timing/live_timing_host.h"
 #include "ui/timing/live_timing_view.h"
 #include "ui/widgets/team_logo_view.h"
 
@@ -79,8 +78,7 @@ void TVorlapaForm::BuildSetupPages() {
 
 TVorlapaForm::~TVorlapaForm() {
     qApp->removeEventFilter(this);
-    m_state.SetLiveTimingKeyHandler({});
-    delete m_liveTimingView; // before the model it shows
+    m_liveTiming.reset();
     m_state.SetChangeListener({});
     m_state.Changes().onCaptionChanged = {};
     m_state.Changes().onSaveButtonChanged = {};
@@ -90,41 +88,21 @@ TVorlapaForm::~TVorlapaForm() {
 }
 
 void TVorlapaForm::BuildLiveTiming() {
-    const Services& services = m_state.GetServices();
-    LiveTimingHooks hooks;
-    hooks.markSessionChanged = [this] { m_state.Changes().SessionIsDirty(); };
-    hooks.sessionIsDirty = [this] { return m_state.Changes().IsChanged(Area::Session); };
-    hooks.saveSession = [this] {
-        return m_state.Leave().HasSaveAction(Area::Session) && m_state.Leave().Save(Area::Session);
-    };
-    hooks.knownDriversChanged = [this](const QStringList& drivers) { m_state.Settings().drivers = drivers; };
-    Clock* clock = services.clock;
-    if (!clock) clock = (m_ownClock = std::make_unique<QtClock>()).get();
-    Beeper* beeper = services.beeper;
-    if (!beeper) beeper = (m_ownBeeper = std::make_unique<QtBeeper>()).get();
-    Prompter* prompter = services.prompter;
-    if (!prompter) prompter = (m_ownPrompter = std::make_unique<QtPrompter>(false)).get();
-    m_liveTiming = std::make_unique<LiveTimingModel>(*clock, *beeper, *prompter, std::move(hooks));
-    m_liveTiming->SetJournalFolder(m_state.DataFolder());
     // Placed here until the "General" page offers its area for the driver slots.
     const PageSlot host = m_pageSlots.value(QStringLiteral("Active session/General"));
-    m_liveTimingView = new LiveTimingView(*m_liveTiming, this, host.tabs->widget(host.index), nullptr);
-    m_state.SetLiveTimingKeyHandler(
-        [this](int slot, LiveTimingAction action) { m_liveTimingView->RunKey(slot, action); });
+    m_liveTiming = std::make_unique<LiveTimingHost>(m_state, this, host.tabs->widget(host.index), nullptr);
 }
 
-void TVorlapaForm::ApplyLiveTimingSettings() {
-    const ProgramSettings& settings = m_state.Settings();
-    LiveTimingSettings timing;
-    timing.includePitLaps = settings.includePitlaps;
-    timing.percentForMean = settings.percentForMean;
-    timing.units = TimingUnitsOfSystem(settings.systemUnit);
-    m_liveTiming->SetSettings(timing);
-    m_liveTiming->SetKnownDrivers(settings.drivers);
+LiveTimingModel& TVorlapaForm::LiveTiming() {
+    return m_liveTiming->Model();
+}
+
+LiveTimingView* TVorlapaForm::LiveTimingWindows() const {
+    return m_liveTiming->View();
 }
 
 void TVorlapaForm::RestoreTimingJournal() {
-    m_liveTiming->OfferJournalRestore(m_state.DataFolder());
+    m_liveTiming->RestoreJournal();
 }
 
 void TVorlapaForm::OfferJournalRestore() {
@@ -302,7 +280,7 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
         ShowOptions();
         break;
     case MenuCommand::PitCrewPanel:
-        m_liveTimingView->ShowPitPanel();
+        m_liveTiming->View()->ShowPitPanel();
         break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(
@@ -351,12 +329,7 @@ bool TVorlapaForm::Start() {
     resize(geometry.formWidth, geometry.formHeight);
     if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
     LoadTeamLogo();
-    ApplyLiveTimingSettings();
-    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
-        if (const QString& name = m_state.Settings().sessionLastDriver[size_t(slot - 1)]; !name.isEmpty())
-            m_liveTiming->SetDriverName(slot, name);
-    m_liveTimingView->ApplyGeometry(geometry);
-    m_state.Changes().MarkUnchanged(Area::Session); // the names read are no edit
+    m_liveTiming->Started();
     Refresh();
     return completed;
 }
@@ -402,7 +375,7 @@ void TVorlapaForm::ShowOptions() {
     TOptionsDialog dialog(model, prompter, this);
     if (dialog.exec() == QDialog::Accepted) {
         ApplyOptions(model.Accept(), m_state);
-        if (m_liveTiming) ApplyLiveTimingSettings();
+        if (m_liveTiming) m_liveTiming->ApplySettings();
     }
 }
 
@@ -418,14 +391,11 @@ void TVorlapaForm::closeEvent(QCloseEvent* event) {
         geometry.formWidth = width();
         geometry.formHeight = height();
     }
-    m_liveTimingView->StoreGeometry(geometry);
-    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
-        m_state.Settings().sessionLastDriver[size_t(slot - 1)] = m_liveTiming->Slot(slot).driverName;
+    m_liveTiming->Closing();
     if (!m_state.CloseQuery()) {
         event->ignore();
         return;
     }
-    // Lap data that reached the session file need no journal; unsaved ones keep it for the next start.
-    if (!m_state.Changes().IsChanged(Area::Session)) m_liveTiming->DiscardJournal();
+    m_liveTiming->Closed();
     event->accept();
 }

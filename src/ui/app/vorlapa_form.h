@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QSplashScreen;
 class QTabWidget;
+class LiveTimingHost;
 class LiveTimingModel;
 class LiveTimingView;
 class SetupModel;
@@ -42,8 +43,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     SetupModel& Setup() { return *m_setup; }
     SetupPageBuilder* SetupPages() const { return m_setupPages; }
     // The four driver slots, their time windows and the pit crew panel.
-    LiveTimingModel& LiveTiming() { return *m_liveTiming; }
-    LiveTimingView* LiveTimingWindows() const { return m_liveTimingView; }
+    LiveTimingModel& LiveTiming();
+    LiveTimingView* LiveTimingWindows() const;
     // Offers the lap data of a timing run that did not end cleanly (the live timing's journal).
     void RestoreTimingJournal();
 
@@ -69,7 +70,6 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void BuildMenu();
     void BuildSetupPages();
     void BuildLiveTiming();
-    void ApplyLiveTimingSettings();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -95,10 +95,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
-    // Stand-ins for services a caller left out (tests), so the live timing always has its own.
-    std::unique_ptr<Clock> m_ownClock;
-    std::unique_ptr<Beeper> m_ownBeeper;
-    std::unique_ptr<Prompter> m_ownPrompter;
-    std::unique_ptr<LiveTimingModel> m_liveTiming;
-    LiveTimingView* m_liveTimingView = nullptr;
+    std::unique_ptr<LiveTimingHost> m_liveTiming;
 };

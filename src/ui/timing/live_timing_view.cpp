@@ -24,6 +24,12 @@ LiveTimingView::LiveTimingView(LiveTimingModel& model, QWidget* mainWindow, QWid
 
 LiveTimingView::~LiveTimingView() {
     m_model.SetChangeListener({});
+    // The widgets go with the view: none of them may call the model once it is gone (a name box
+    // losing the focus as it is destroyed would).
+    delete m_panel;
+    for (TShowTimeDlg* window : m_windows)
+        delete window;
+    delete m_pitPanel;
 }
 
 void LiveTimingView::RefreshAll() {
