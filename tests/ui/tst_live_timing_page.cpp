@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -92,6 +93,8 @@ class TestLiveTimingPage : public QObject {
     void functionKeysWorkTheSlots_data();
     void functionKeysWorkTheSlots();
     void twoDriversShowThePitPanel();
+    void buttonsWorkTheSlotAndPlaceItsWindow();
+    void nameBoxesShareTheKnownDrivers();
     void showAllDriversAndSplits();
     void geometryGoesToTheStore();
     void journalRestoreAfterACrash();
@@ -205,6 +208,52 @@ void TestLiveTimingPage::twoDriversShowThePitPanel() {
     QVERIFY(entry->isEnabled());
     entry->trigger();
     QVERIFY(panel->isVisible());
+}
+
+void TestLiveTimingPage::buttonsWorkTheSlotAndPlaceItsWindow() {
+    QTemporaryDir dir;
+    Window w(dir);
+    w.form->LiveTiming().SetShowAllDrivers(true);
+    w.form->move(40, 30);
+    w.At(0);
+    w.Control<QPushButton>(3, "StartSessionDriver%1Button")->click();
+    QVERIFY(w.form->LiveTiming().Slot(3).IsRunning());
+    // First shown below the window's upper part, in the third quarter of its width.
+    const QRect frame = w.form->frameGeometry();
+    const QRect placed = w.View().TimeWindow(3)->frameGeometry();
+    QCOMPARE(placed.top(), frame.top() + qRound(frame.height() * 0.27));
+    QCOMPARE(placed.left(), frame.left() + frame.width() / 2 + 10);
+    w.At(4000);
+    w.Control<QToolButton>(3, "TimeDriver%1SpeedButton")->click();
+    w.At(70000);
+    w.Control<QToolButton>(3, "TimeDriver%1SpeedButton")->click();
+    QCOMPARE(w.ShownRows(3), QStringList{"1|1:06.000"});
+    w.Control<QToolButton>(3, "UndoDriver%1SpeedButton")->click();
+    QCOMPARE(w.ShownRows(3), QStringList{});
+    w.Control<QPushButton>(3, "Driver%1PitInButton")->click();
+    QVERIFY(w.Control<QPushButton>(3, "Driver%1PitInButton")->isHidden());
+    w.Control<QPushButton>(3, "StopSessionDriver%1Button")->click();
+    QVERIFY(!w.form->LiveTiming().Slot(3).IsRunning());
+    QVERIFY(!w.Control<QPushButton>(3, "Driver%1PitInButton")->isEnabled());
+}
+
+void TestLiveTimingPage::nameBoxesShareTheKnownDrivers() {
+    QTemporaryDir dir;
+    Window w(dir);
+    w.form->LiveTiming().SetShowAllDrivers(true);
+    auto* box = w.Control<QComboBox>(2, "Driver%1NameComboBox");
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("Carla"));
+    QCOMPARE(w.form->LiveTiming().Slot(2).driverName, QStringLiteral("Carla"));
+    QVERIFY(w.state->Changes().IsChanged(Area::Session));
+    Q_EMIT box->lineEdit()->editingFinished(); // the box is left
+    QCOMPARE(w.state->Settings().drivers, QStringList{"Carla"});
+    auto* other = w.Control<QComboBox>(4, "Driver%1NameComboBox");
+    QCOMPARE(other->count(), 1);
+    QCOMPARE(other->itemText(0), QStringLiteral("Carla"));
+    QCOMPARE(other->currentText(), QStringLiteral("Driver 4"));
+    other->activated(0);
+    QCOMPARE(w.form->LiveTiming().Slot(4).driverName, QStringLiteral("Carla"));
 }
 
 void TestLiveTimingPage::showAllDriversAndSplits() {

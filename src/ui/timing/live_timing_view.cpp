@@ -40,7 +40,9 @@ void LiveTimingView::RefreshAll() {
 }
 
 void LiveTimingView::SyncMainWindow() {
-    m_model.SetMainWindowGeometry(RectOf(m_mainWindow));
+    // The placement rules go by the main window's outer size.
+    const QRect frame = m_mainWindow->frameGeometry();
+    m_model.SetMainWindowGeometry({frame.left(), frame.top(), frame.width(), frame.height()});
 }
 
 void LiveTimingView::RunKey(int slot, LiveTimingAction action) {

@@ -39,5 +39,5 @@ class TShowTimeDlg : public QWidget {
     bool m_applying = false;
 };
 
-// A window's place as the placement rules see it.
+// A window's place (its frame's top left) and size (inside the frame, as resize() takes it).
 WindowRect RectOf(const QWidget* window);
