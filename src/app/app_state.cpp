@@ -212,7 +212,7 @@ bool AppState::RunKey(const KeyAction& key, const QStringList& shownPath) {
 }
 
 void AppState::LiveTimingKey(int slot, LiveTimingAction action) {
-    // Live timing takes these keys once it exists.
+    if (m_liveTimingKeyHandler) m_liveTimingKeyHandler(slot, action);
     NotifyHook(QStringLiteral("LiveTimingKey %1 %2").arg(slot).arg(LiveTimingActionName(action)));
 }
 

@@ -74,8 +74,12 @@ class AppState {
     // False when the key means nothing there (it then goes on to the menu or the focused widget).
     bool RunKey(const KeyAction& key, const QStringList& shownPath);
     bool KeyApplies(const KeyAction& key, const QStringList& shownPath) const;
-    // Where the window's keys end until their owners exist: live timing, opening a session, the part
-    // status find dialog. Each tells the hook observer (tests) that it was reached.
+    // F5-F8 with modifiers go to the live timing through the handler the window sets.
+    void SetLiveTimingKeyHandler(std::function<void(int slot, LiveTimingAction action)> handler) {
+        m_liveTimingKeyHandler = std::move(handler);
+    }
+    // Where the window's keys end: live timing (the handler), and until their owners exist opening a
+    // session and the part status find dialog. Each tells the hook observer (tests) that it was reached.
     void LiveTimingKey(int slot, LiveTimingAction action);
     void OpenSessionHook();
     void FindHook();
@@ -116,4 +120,5 @@ class AppState {
     std::function<void()> m_listener;
     std::function<void(const QString&)> m_hookObserver;
     SessionActions m_sessionActions;
+    std::function<void(int, LiveTimingAction)> m_liveTimingKeyHandler;
 };

@@ -42,6 +42,7 @@ const std::array<CtrlKey, 3> kCtrlKeys{{
 std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers) {
     modifiers &= ~Qt::KeypadModifier;
     if (key >= Qt::Key_F5 && key <= Qt::Key_F8) {
+        modifiers &= ~Qt::AltModifier; // Alt does not matter to the stopwatch keys
         for (const ModifierAction& entry : kLiveTimingModifiers)
             if (entry.modifiers == modifiers)
                 return KeyAction{KeyCommand::LiveTiming, key - Qt::Key_F5 + 1, entry.action};

@@ -25,7 +25,8 @@ struct KeyAction {
     friend bool operator==(const KeyAction&, const KeyAction&) = default;
 };
 
-// The action of a key with its modifiers (keypad modifier ignored); nothing for other keys.
+// The action of a key with its modifiers (keypad modifier ignored, Alt too on F5-F8); nothing for other
+// keys.
 std::optional<KeyAction> KeyActionFor(int key, Qt::KeyboardModifiers modifiers);
 
 // The area Ctrl+S saves on the shown page (path of English captions from the top): "Active session" and

@@ -60,7 +60,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, QStringLiteral("Jetting Guru")}, C::JettingGuru, "", true),
         entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", false),
         entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", false),
-        entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", false),
+        entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", false),
         entry({tools, QStringLiteral("Options")}, C::Options, "", true),

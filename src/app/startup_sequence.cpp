@@ -97,6 +97,11 @@ void StartupSequence::OpenStartupFile(const CommandLine& commandLine, const QStr
         OpenSession(file.path);
     else if (file.kind == StartupFileKind::Setup)
         OpenSetup(file.path);
+    RestoreTimingJournal();
+}
+
+void StartupSequence::RestoreTimingJournal() {
+    m_view.OfferJournalRestore();
 }
 
 void StartupSequence::CreateLapTimers() {

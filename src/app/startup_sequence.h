@@ -14,6 +14,9 @@ class StartupView {
     virtual std::optional<int> AskBasicSetup() = 0;
     virtual void ShowOptions() = 0;
     virtual void CloseSplash() = 0;
+    // Lap data of a timing run that did not end cleanly are offered for restoring (the live timing's
+    // journal in the data folder).
+    virtual void OfferJournalRestore() {}
 };
 
 // The vehicle code of a "Basic Setup" entry ("mc", "sidecar", "gokart", "car").
@@ -29,7 +32,8 @@ class StartupSequence {
     bool FirstRun() const { return m_firstRun; }
 
     // After the window exists: the session or setup named on the command line, else the last session
-    // when that is wanted. The choice is kept in the state for the session and setup openers.
+    // when that is wanted. The choice is kept in the state for the session and setup openers. Then the
+    // lap data of an unfinished timing run are offered, so they win over the session just opened.
     void OpenStartupFile(const CommandLine& commandLine, const QString& launchFolder);
 
   private:
@@ -55,6 +59,7 @@ class StartupSequence {
     void OpenTodoList();
     void OpenSession(const QString& path);
     void OpenSetup(const QString& path);
+    void RestoreTimingJournal();
 
     AppState& m_state;
     StartupView& m_view;

@@ -9,6 +9,7 @@ LapTable::LapTable() : m_rows(size_t(kInitialRows - 1)) {
 }
 
 void LapTable::SetSplits(int splits) {
+    ++m_revision;
     m_headers = QStringList{Translate("Lap")};
     if (splits > 0) {
         for (int i = 1; i <= splits; ++i)
@@ -37,13 +38,16 @@ int LapTable::LastFilledRow() const {
 }
 
 void LapTable::ClearRows() {
+    ++m_revision;
     for (QStringList& row : m_rows)
         row.clear();
     m_scrollRow = 1;
 }
 
 void LapTable::EnsureRowCount(int rows) {
-    if (rows > RowCount()) m_rows.resize(size_t(rows - 1));
+    if (rows <= RowCount()) return;
+    m_rows.resize(size_t(rows - 1));
+    ++m_revision;
 }
 
 void LapTable::SetRow(int row, const QStringList& cells) {
@@ -51,6 +55,7 @@ void LapTable::SetRow(int row, const QStringList& cells) {
     EnsureRowCount(row + 1);
     m_rows[size_t(row - 1)] = cells;
     m_scrollRow = row;
+    ++m_revision;
 }
 
 void LapTable::SetCell(int row, int column, const QString& text) {
@@ -61,6 +66,7 @@ void LapTable::SetCell(int row, int column, const QString& text) {
         cells << QString();
     cells[column] = text;
     m_scrollRow = row;
+    ++m_revision;
 }
 
 int LapTableColumnWidth(int clientWidth, int firstColumnWidth, int gridLineWidth, int columns) {

@@ -30,11 +30,14 @@ class LapTable {
 
     // The row the grid should bring into view (the last written row; 1 after clearing).
     int ScrollRow() const { return m_scrollRow; }
+    // Grows with every change of headers, rows or cells: a view redraws only when it moved.
+    int Revision() const { return m_revision; }
 
   private:
     QStringList m_headers;
     std::vector<QStringList> m_rows; // data rows 1.. at index 0..
     int m_scrollRow = 1;
+    int m_revision = 0;
 };
 
 // Width of each of columns 1..columns-1: the room left beside column 0, shared equally.

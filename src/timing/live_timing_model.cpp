@@ -14,6 +14,7 @@ LiveTimingModel::LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompte
 }
 
 void LiveTimingModel::SetSettings(const LiveTimingSettings& settings) {
+    ChangeScope scope(*this);
     m_settings = settings;
     for (auto& slot : m_slots)
         slot->timer.SetPercentForMean(settings.percentForMean);
@@ -52,6 +53,7 @@ void LiveTimingModel::WriteFigures(DriverSlot& slot) {
 }
 
 bool LiveTimingModel::Start(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().startVisible) return false;
     DriverSlot& s = S(slot);
     if (!m_loading && s.timer.LapCount() > 0 &&
@@ -101,6 +103,7 @@ bool LiveTimingModel::Start(int slot) {
 }
 
 bool LiveTimingModel::StopwatchPress(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().stopwatchEnabled) return false;
     DriverSlot& s = S(slot);
     if (!s.timer.Mark()) return false;
@@ -121,6 +124,7 @@ bool LiveTimingModel::StopwatchPress(int slot) {
 }
 
 bool LiveTimingModel::Undo(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().undoEnabled) return false;
     S(slot).timer.Undo();
     Redraw(slot);
@@ -130,6 +134,7 @@ bool LiveTimingModel::Undo(int slot) {
 }
 
 bool LiveTimingModel::PitIn(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().pitInEnabled) return false;
     StopwatchPress(slot); // the in-lap ends at the pit entry; a refused press does not stop the pit in
     DriverSlot& s = S(slot);
@@ -140,6 +145,7 @@ bool LiveTimingModel::PitIn(int slot) {
 }
 
 bool LiveTimingModel::PitOut(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().pitOutEnabled) return false;
     DriverSlot& s = S(slot);
     s.timeWindow.PitOut();
@@ -153,6 +159,7 @@ bool LiveTimingModel::PitOut(int slot) {
 }
 
 bool LiveTimingModel::StartOrStop(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot)) return false;
     const SlotControls c = S(slot).Controls();
     if (c.startVisible) return Start(slot);
@@ -161,11 +168,13 @@ bool LiveTimingModel::StartOrStop(int slot) {
 }
 
 bool LiveTimingModel::PitInOrOut(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot)) return false;
     return S(slot).Controls().pitInVisible ? PitIn(slot) : PitOut(slot);
 }
 
 bool LiveTimingModel::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
+    ChangeScope scope(*this);
     const TimingKey k = TimingKeyOf(key, modifiers);
     switch (k.action) {
     case TimingKeyAction::None:
@@ -187,6 +196,7 @@ bool LiveTimingModel::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void LiveTimingModel::SlotTick(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().tickEnabled) return;
     DriverSlot& s = S(slot);
     s.stopTime = m_clock.NowDayNumber();
@@ -194,6 +204,7 @@ void LiveTimingModel::SlotTick(int slot) {
 }
 
 void LiveTimingModel::Tick() {
+    ChangeScope scope(*this);
     for (int i = 1; i <= kSlots; ++i) {
         SlotTick(i);
         if (S(i).timeWindow.IsVisible()) S(i).timeWindow.DisplayTick();
@@ -202,6 +213,7 @@ void LiveTimingModel::Tick() {
 }
 
 bool LiveTimingModel::Stop(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().stopVisible) return false;
     // The automatic press closes the running lap; it must never touch lap data being loaded.
     if (m_settings.includePitLaps && !m_loading) StopwatchPress(slot);
@@ -226,6 +238,7 @@ void LiveTimingModel::StopSlot(int slot) {
 }
 
 void LiveTimingModel::Redraw(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot)) return;
     DriverSlot& s = S(slot);
     s.table.ClearRows();
@@ -251,6 +264,7 @@ void LiveTimingModel::Redraw(int slot) {
 }
 
 bool LiveTimingModel::SetSplitsText(const QString& text) {
+    ChangeScope scope(*this);
     if (text.isEmpty()) return false;
     // The laps of a running slot would be reinterpreted under the driver's wheels.
     if (AnyRunning()) return false;
@@ -271,6 +285,7 @@ bool LiveTimingModel::SetSplitsText(const QString& text) {
 }
 
 bool LiveTimingModel::ResetLapTimes() {
+    ChangeScope scope(*this);
     if (AnyRunning()) return false;
     if (!m_loading) {
         if (m_hooks.sessionIsDirty && m_hooks.sessionIsDirty()) {
@@ -303,6 +318,7 @@ bool LiveTimingModel::ResetLapTimes() {
 }
 
 void LiveTimingModel::StartActiveDrivers() {
+    ChangeScope scope(*this);
     ResetLapTimes(); // a declined question does not stop the starts
     const QString prefix = QStringLiteral("Driver");
     for (int i = 1; i <= kSlots; ++i)
@@ -310,12 +326,14 @@ void LiveTimingModel::StartActiveDrivers() {
 }
 
 void LiveTimingModel::SetDriverName(int slot, const QString& name) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot)) return;
     S(slot).driverName = name;
     Changed();
 }
 
 void LiveTimingModel::DriverNameExit(int slot) {
+    ChangeScope scope(*this);
     if (!ValidSlot(slot)) return;
     const QString name = S(slot).driverName;
     bool isDefault = false;
@@ -328,12 +346,29 @@ void LiveTimingModel::DriverNameExit(int slot) {
     if (m_pitPanel.IsVisible()) WritePanelHeaders();
 }
 
+void LiveTimingModel::SetShowAllDrivers(bool show) {
+    ChangeScope scope(*this);
+    m_showAllDrivers = show;
+}
+
+void LiveTimingModel::SetKnownDrivers(const QStringList& names) {
+    ChangeScope scope(*this);
+    m_knownDrivers = names;
+}
+
+void LiveTimingModel::ClosePitPanel() {
+    ChangeScope scope(*this);
+    m_pitPanel.SetVisible(false);
+}
+
 void LiveTimingModel::ShowPitPanel() {
+    ChangeScope scope(*this);
     m_pitPanel.geometry = PlacePitPanel(m_pitPanel.geometry, m_mainWindow);
     m_pitPanel.SetVisible(true);
 }
 
 Expected<void, QString> LiveTimingModel::LoadLapData(const LapData& data) {
+    ChangeScope scope(*this);
     m_loading = true;
     // The loaded figures are not this run's: no post-session updates for them.
     m_driver1Started = false;
@@ -372,6 +407,7 @@ LapData LiveTimingModel::CurrentLapData() const {
 }
 
 bool LiveTimingModel::OfferJournalRestore(const QString& folder) {
+    ChangeScope scope(*this);
     const QString path = JournalFindUnfinished(folder);
     if (path.isEmpty()) return false;
     if (m_prompter.AskYesNo(Translate("Lap times of a timing session that did not end normally were found.\n"

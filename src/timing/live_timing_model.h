@@ -46,6 +46,9 @@ class LiveTimingModel {
     void SetFuelFigures(const FuelFigures& fuel) { m_fuel = fuel; }
     void SetMainWindowGeometry(const WindowRect& rect) { m_mainWindow = rect; }
     void SetJournalFolder(const QString& folder) { m_journalFolder = folder; }
+    // Called once after each operation below (nested calls included), so the page, the time windows and
+    // the panel redraw from what the model holds.
+    void SetChangeListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
     // Slot events (slot 1..4). Each returns whether it took effect; a control that is hidden or disabled
     // does nothing.
@@ -65,11 +68,12 @@ class LiveTimingModel {
     bool SetSplitsText(const QString& text); // refused while any slot runs
     bool ResetLapTimes();
     void StartActiveDrivers();
-    void SetShowAllDrivers(bool show) { m_showAllDrivers = show; }
+    void SetShowAllDrivers(bool show);
     void SetDriverName(int slot, const QString& name);
     void DriverNameExit(int slot);
-    void SetKnownDrivers(const QStringList& names) { m_knownDrivers = names; }
-    void ShowPitPanel(); // the "Pit crew panel" menu entry
+    void SetKnownDrivers(const QStringList& names);
+    void ShowPitPanel();  // the "Pit crew panel" menu entry
+    void ClosePitPanel(); // the user closed the panel
 
     // Lap data in and out (session files, lap entry, the crash journal). Loading stops every slot and
     // replaces all lap data; an error names a bad stored time (the data before it stay loaded).
@@ -103,6 +107,20 @@ class LiveTimingModel {
     bool AnyRunning() const;
 
   private:
+    // Tells the listener once the outermost operation has finished.
+    class ChangeScope {
+      public:
+        explicit ChangeScope(LiveTimingModel& model) : m_model(model) { ++m_model.m_scopeDepth; }
+        ~ChangeScope() {
+            if (--m_model.m_scopeDepth == 0 && m_model.m_listener) m_model.m_listener();
+        }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+      private:
+        LiveTimingModel& m_model;
+    };
+
     static size_t Index(int slot) { return size_t(slot - 1); }
     static bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlots; }
     DriverSlot& S(int slot) { return *m_slots[Index(slot)]; }
@@ -131,4 +149,6 @@ class LiveTimingModel {
     bool m_showAllDrivers = false;
     bool m_loading = false;
     bool m_driver1Started = false;
+    std::function<void()> m_listener;
+    int m_scopeDepth = 0;
 };

@@ -283,6 +283,15 @@ class TestStartup : public QObject {
         QCOMPARE(file.path, opened.isEmpty() ? QString() : f.Path(opened));
     }
 
+    void openingTheStartupFileEndsWithTheTimingJournal() {
+        Fixture f;
+        QVERIFY(f.Start(false));
+        QVERIFY(!f.view.events.contains(QStringLiteral("journal restore")));
+        f.view.events.clear();
+        StartupSequence(*f.state, f.view).OpenStartupFile(ParseCommandLine({}), f.dir.path());
+        QCOMPARE(f.view.events, QStringList{QStringLiteral("journal restore")});
+    }
+
     void commandLine() {
         const CommandLine a = ParseCommandLine({"x.ses", "-lang", "sv", "-lang", "de", "--data-dir", "/d",
                                                 "--screenshot", "out.png", "--page", "Tracks"});

@@ -179,7 +179,8 @@ class TestWindowModel : public QObject {
         QTest::newRow("Ctrl+F7") << int(Qt::Key_F7) << ctrl << live(3, L::StartStop);
         QTest::newRow("Ctrl+Shift+F8") << int(Qt::Key_F8) << ctrlShift << live(4, L::PitInOut);
         QTest::newRow("Alt+F5") << int(Qt::Key_F5) << Qt::KeyboardModifiers(Qt::AltModifier)
-                                << std::optional<KeyAction>();
+                                << live(1, L::Stopwatch);
+        QTest::newRow("Alt+Ctrl+F6") << int(Qt::Key_F6) << (ctrl | Qt::AltModifier) << live(2, L::StartStop);
         QTest::newRow("F4") << int(Qt::Key_F4) << none << std::optional<KeyAction>();
         QTest::newRow("F9") << int(Qt::Key_F9) << none << std::optional<KeyAction>();
         QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << std::optional(KeyAction{KeyCommand::Save});

@@ -6,7 +6,8 @@
 
 class RecordingStartupView : public StartupView {
   public:
-    QStringList events;                // "progress: <text>", "Basic Setup", "Options", "close splash"
+    QStringList events;                // "progress: <text>", "Basic Setup", "Options", "close splash",
+                                       // "journal restore"
     std::optional<int> basicSetup = 0; // the entry chosen in "Basic Setup"
 
     void ShowProgress(const QString& text) override { events << QStringLiteral("progress: ") + text; }
@@ -16,4 +17,5 @@ class RecordingStartupView : public StartupView {
     }
     void ShowOptions() override { events << QStringLiteral("Options"); }
     void CloseSplash() override { events << QStringLiteral("close splash"); }
+    void OfferJournalRestore() override { events << QStringLiteral("journal restore"); }
 };

@@ -41,6 +41,7 @@ class TestLiveTiming : public QObject {
     void startActiveDrivers();
     void driverNamesJoinTheKnownList();
     void tableGrowsPastItsInitialRows();
+    void listenerHearsEachOperationOnce();
 };
 
 void TestLiveTiming::sessions_data() {
@@ -429,6 +430,24 @@ void TestLiveTiming::tableGrowsPastItsInitialRows() {
     QCOMPARE(s.table.RowCount(), 61);
     QCOMPARE(s.table.Row(60), (QStringList{"60", "4.000"}));
     QCOMPARE(s.table.ScrollRow(), 60);
+}
+
+void TestLiveTiming::listenerHearsEachOperationOnce() {
+    TimingRig rig(true);
+    int heard = 0;
+    int revision = rig.Slot(1).table.Revision();
+    rig.model.SetChangeListener([&] { ++heard; });
+    Run(rig, {"0 start 1"}); // the start's own press and the pit panel inside: one report
+    QCOMPARE(heard, 1);
+    Run(rig, {"1000 press 1"}); // refused (3 s rule): reported, nothing to redraw
+    QCOMPARE(heard, 2);
+    QCOMPARE(rig.Slot(1).table.Revision(), revision + 2); // cleared by the start, lap 1 marked
+    Run(rig, {"61000 press 1", "62000 tick 0"});
+    QCOMPARE(heard, 4);
+    LapData data;
+    data.slots[1].splitTimes = "60000,61000";
+    QVERIFY(rig.model.LoadLapData(data)); // stops, resets, loads, redraws: one report
+    QCOMPARE(heard, 5);
 }
 
 QTEST_GUILESS_MAIN(TestLiveTiming)

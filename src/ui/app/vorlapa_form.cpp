@@ -12,6 +12,8 @@
 #include "storage/translate.h"
 #include "ui/session/active_session_pages.h"
 #include "ui/session/setup_page_builder.h"
+#include "ui/timing/live_timing_host.h"
+#include "ui/timing/live_timing_view.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -38,6 +40,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     setCentralWidget(m_pages);
     BuildSetupPages();
     BuildSessionPages();
+    BuildLiveTiming();
     BuildMenu();
 
     auto* firstField = new QLabel(this);
@@ -112,6 +115,7 @@ TVorlapaForm::~TVorlapaForm() {
     m_session->changed = {};
     m_session->loaded = {};
     qApp->removeEventFilter(this);
+    m_liveTiming.reset();
     m_state.SetChangeListener({});
     m_state.Changes().onCaptionChanged = {};
     m_state.Changes().onSaveButtonChanged = {};
@@ -119,6 +123,28 @@ TVorlapaForm::~TVorlapaForm() {
     m_setup->markedChanged = {};
     CloseCalculators();
     delete m_pages;
+}
+
+void TVorlapaForm::BuildLiveTiming() {
+    // Placed here until the "General" page offers its area for the driver slots.
+    const PageSlot host = m_pageSlots.value(QStringLiteral("Active session/General"));
+    m_liveTiming = std::make_unique<LiveTimingHost>(m_state, this, host.tabs->widget(host.index), nullptr);
+}
+
+LiveTimingModel& TVorlapaForm::LiveTiming() {
+    return m_liveTiming->Model();
+}
+
+LiveTimingView* TVorlapaForm::LiveTimingWindows() const {
+    return m_liveTiming->View();
+}
+
+void TVorlapaForm::RestoreTimingJournal() {
+    m_liveTiming->RestoreJournal();
+}
+
+void TVorlapaForm::OfferJournalRestore() {
+    if (m_interactive) RestoreTimingJournal();
 }
 
 void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) {
@@ -314,6 +340,9 @@ void TVorlapaForm::RunCommand(MenuCommand command) {
     case MenuCommand::ExportSession:
         ExportReport(true);
         break;
+    case MenuCommand::PitCrewPanel:
+        m_liveTiming->View()->ShowPitPanel();
+        break;
     case MenuCommand::HelpAbout:
         QMessageBox::about(
             this, Translate("About..."),
@@ -378,6 +407,7 @@ bool TVorlapaForm::Start() {
     LoadTeamLogo();
     // The guru keeps its values from the settings file for the whole run.
     m_jettingGuru->SetSettings(JettingSettingsFrom(m_state.Settings()));
+    m_liveTiming->Started();
     Refresh();
     return completed;
 }
@@ -441,6 +471,7 @@ void TVorlapaForm::ShowOptions() {
         ApplyOptions(model.Accept(), m_state);
         m_session->ApplyOptions();
         m_session->CalcRAD();
+        if (m_liveTiming) m_liveTiming->ApplySettings();
     }
 }
 
@@ -456,8 +487,11 @@ void TVorlapaForm::closeEvent(QCloseEvent* event) {
         geometry.formWidth = width();
         geometry.formHeight = height();
     }
-    if (m_state.CloseQuery())
-        event->accept();
-    else
+    m_liveTiming->Closing();
+    if (!m_state.CloseQuery()) {
         event->ignore();
+        return;
+    }
+    m_liveTiming->Closed();
+    event->accept();
 }

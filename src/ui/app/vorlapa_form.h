@@ -19,6 +19,9 @@ class SessionModel;
 class GearingPage;
 class JettingGuruModel;
 class SetupCalculators;
+class LiveTimingHost;
+class LiveTimingModel;
+class LiveTimingView;
 class SetupModel;
 class TDynoDataDlg;
 class TJettingGuruDlg;
@@ -61,12 +64,18 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     ActiveSessionPages* SessionPages() const { return m_sessionPages; }
     SetupCalculators& Calculators() { return *m_calculators; }
     GearingPage* Gearing() const { return m_gearingPage; }
+    // The four driver slots, their time windows and the pit crew panel.
+    LiveTimingModel& LiveTiming();
+    LiveTimingView* LiveTimingWindows() const;
+    // Offers the lap data of a timing run that did not end cleanly (the live timing's journal).
+    void RestoreTimingJournal();
 
     // StartupView
     void ShowProgress(const QString& text) override;
     std::optional<int> AskBasicSetup() override;
     void ShowOptions() override;
     void CloseSplash() override;
+    void OfferJournalRestore() override; // not while taking a screenshot: nobody could answer
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +100,7 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void ShowJettingGuru(bool modal, int page = 0, const QString& airDensityText = {});
     void OpenSetupFromSession();
     void SetupReloaded();
+    void BuildLiveTiming();
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
@@ -126,4 +136,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     QPointer<TPowerChartForm> m_powerChartForm;
     std::unique_ptr<JettingGuruModel> m_jettingGuru;
     QPointer<TJettingGuruDlg> m_jettingGuruDlg;
+    std::unique_ptr<LiveTimingHost> m_liveTiming;
 };
