@@ -32,6 +32,8 @@ class TracksPage {
     const TTrackList& List() const { return m_list; }
     QStringList TrackNames() const { return m_list.Names(); }
     int SelectedIndex() const { return m_selected; }
+    // Copy, rename, delete, the fields, the map and the movie need a shown track.
+    bool HasSelection() const { return m_selected >= 0; }
     QString SelectedName() const;
     // The stored track of that name (compared as the file compares them), nullptr when absent. Values are
     // metric whatever the page shows.

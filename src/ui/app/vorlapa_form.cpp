@@ -6,6 +6,7 @@
 #include "session/setup_model.h"
 #include "storage/translate.h"
 #include "ui/session/setup_page_builder.h"
+#include "ui/tracks/tracks_page_view.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -31,6 +32,14 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildPages(m_pages, MainPages(), {});
     setCentralWidget(m_pages);
     BuildSetupPages();
+    m_tracksPages = new TracksPageView(m_state, this);
+    QHash<QString, QWidget*> trackHosts;
+    for (const QString& caption : QStringList{"Track map", "Contact details", "Movie"}) {
+        const PageSlot slot = m_pageSlots.value(QStringLiteral("Tracks/") + caption);
+        if (slot.tabs) trackHosts.insert(caption, slot.tabs->widget(slot.index));
+    }
+    const PageSlot tracks = m_pageSlots.value(QStringLiteral("Tracks"));
+    if (tracks.tabs) m_tracksPages->Build(tracks.tabs, tracks.index, trackHosts);
     BuildMenu();
 
     auto* firstField = new QLabel(this);

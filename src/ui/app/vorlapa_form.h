@@ -16,6 +16,7 @@ class QTabWidget;
 class SetupModel;
 class SetupPageBuilder;
 class TeamLogoView;
+class TracksPageView;
 
 class TVorlapaForm : public QMainWindow, public StartupView {
     Q_OBJECT
@@ -39,6 +40,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     // The current setup and the controls of the setup sub-pages that show it.
     SetupModel& Setup() { return *m_setup; }
     SetupPageBuilder* SetupPages() const { return m_setupPages; }
+    // The Tracks pages and their model (the session page's track box takes its names from it).
+    TracksPageView* TracksPages() const { return m_tracksPages; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -85,4 +88,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
+    TracksPageView* m_tracksPages = nullptr;
 };
