@@ -239,7 +239,7 @@ void TracksPage::EditTrackButtonClick() {
         AskNewName(Translate("Edit track"), Fill(Translate("Rename %s to"), current), current, m_selected);
     if (!name) return;
     m_list.At(m_selected).name = *name;
-    ShowSelected();
+    // The shown track keeps what was typed on the page: only its name changed.
     SetDirty(true);
     NamesChanged();
     Changed();

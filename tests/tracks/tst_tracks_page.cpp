@@ -218,11 +218,15 @@ void TestTracksPage::renameRules() {
     QCOMPARE(f.page.TrackNames(), (QStringList{"Oval", "Ring"}));
     QVERIFY(!f.page.IsDirty());
 
-    // Its own name in another case is a rename.
+    // Its own name in another case is a rename; what was typed on the page stays.
+    f.page.SetField(TrackField::Length, QStringLiteral("1200"));
     f.prompter.texts = {QStringLiteral("OVAL")};
     f.page.EditTrackButtonClick();
     QCOMPARE(f.page.TrackNames(), (QStringList{"OVAL", "Ring"}));
     QVERIFY(f.page.IsDirty());
+    QCOMPARE(f.page.Field(TrackField::Length), QStringLiteral("1200"));
+    QVERIFY(f.page.SaveTracksButtonClick());
+    QCOMPARE(f.ReadBack().At(0).info.Length, QStringLiteral("1200"));
     QCOMPARE(f.prompter.questions.last(), QStringLiteral("Edit track"));
 }
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -326,12 +327,16 @@ void TracksPageView::SelectMovie() {
 void TracksPageView::FocusRequested() {
     const auto field = m_model->TakeFocusRequest();
     if (!field || !m_built) return;
-    QLineEdit* edit = m_edits[std::size_t(*field)];
-    if (!edit) return;
-    if (m_subPages && m_trackMapHost && m_trackMapHost->isAncestorOf(edit))
-        m_subPages->setCurrentWidget(m_trackMapHost);
-    edit->setFocus();
-    edit->selectAll();
+    QPointer<QLineEdit> edit = m_edits[std::size_t(*field)];
+    // After the page change that asked has been undone: switching sub-pages from inside a leave check
+    // would start another one.
+    QTimer::singleShot(0, this, [this, edit] {
+        if (!edit) return;
+        if (m_subPages && m_trackMapHost && m_trackMapHost->isAncestorOf(edit))
+            m_subPages->setCurrentWidget(m_trackMapHost);
+        edit->setFocus();
+        edit->selectAll();
+    });
 }
 
 void TracksPageView::Refresh() {
