@@ -133,7 +133,12 @@ void AppState::NotifyChanged() {
 void AppState::LoadTireList() {
 }
 
+void AppState::LoadTracks() {
+    if (m_tracksLoader) m_tracksLoader();
+}
+
 bool AppState::TracksLeaveCheck() {
+    if (m_tracksLeaveCheck) return m_tracksLeaveCheck();
     // Cancel keeps the program open, and so does a save that was cancelled or failed.
     const SaveAnswer answer = m_leaveChecks.AskToSave(Area::Tracks);
     return answer != SaveAnswer::Cancelled && answer != SaveAnswer::SaveFailed;
@@ -168,9 +173,14 @@ bool AppState::LeavePages(const QStringList& fromPath, const QStringList& toPath
         {{QStringLiteral("Sessions")}, &LeaveChecks::EventsTabSheetExit},
         {{QStringLiteral("General notes")}, &LeaveChecks::GeneralNotesTabSheetHide},
     }};
-    for (const QStringList& page : PagesLeft(fromPath, toPath))
+    for (const QStringList& page : PagesLeft(fromPath, toPath)) {
+        if (m_tracksLeaveCheck && page == QStringList{QStringLiteral("Tracks")}) {
+            if (!m_tracksLeaveCheck()) return false;
+            continue;
+        }
         for (const PageCheck& entry : checks)
             if (entry.page == page && !(m_leaveChecks.*entry.check)()) return false;
+    }
     return true;
 }
 

@@ -67,6 +67,13 @@ class AppState {
     // Called after every change the window shows (vehicle, page visibility, changed flags).
     void SetChangeListener(std::function<void()> listener);
 
+    // The Tracks page: its leave check (asked when the page is left and when the program closes; false
+    // keeps the user there) and the loading of the track list at start-up. Without them the tracks' change
+    // flag is asked about and nothing is loaded.
+    void SetTracksLeaveCheck(std::function<bool()> check) { m_tracksLeaveCheck = std::move(check); }
+    void SetTracksLoader(std::function<void()> loader) { m_tracksLoader = std::move(loader); }
+    void LoadTracks();
+
     // Page changes: runs the leave checks of every page on the way from one shown page to the other
     // (paths of English captions from the top). False when the user stays on the old page.
     bool LeavePages(const QStringList& fromPath, const QStringList& toPath);
@@ -121,4 +128,6 @@ class AppState {
     std::function<void(const QString&)> m_hookObserver;
     SessionActions m_sessionActions;
     std::function<void(int, LiveTimingAction)> m_liveTimingKeyHandler;
+    std::function<bool()> m_tracksLeaveCheck;
+    std::function<void()> m_tracksLoader;
 };

@@ -2,8 +2,8 @@
 
 #include "data_folder.h"
 #include "settings_file.h"
-#include "unit_captions.h"
 #include "storage/translate.h"
+#include "unit_captions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -126,6 +126,7 @@ void StartupSequence::LoadPictures() {
 void StartupSequence::FillPartSetupLists() {
 }
 void StartupSequence::LoadTracks() {
+    m_state.LoadTracks();
 }
 void StartupSequence::ApplyGearSymbols() {
 }

@@ -64,7 +64,39 @@ QString TrackFieldCaption(TrackField field, const TrackUnits& units) {
         return Translate(litres ? "Dry track litres/lap" : "Dry track gallons/lap");
     case TrackField::FuelConsumptionWet:
         return Translate(litres ? "Wet track litres/lap" : "Wet track gallons/lap");
-    default:
-        return QString();
+    case TrackField::LeftTurns:
+        return Translate("Left turns");
+    case TrackField::RightTurns:
+        return Translate("Right turns");
+    case TrackField::Surface:
+        return Translate("Surface");
+    case TrackField::Country:
+        return Translate("Country");
+    case TrackField::City:
+        return Translate("City");
+    case TrackField::Organisation:
+        return Translate("Organisation");
+    case TrackField::Address:
+        return Translate("Address");
+    case TrackField::Phone:
+        return Translate("Phone");
+    case TrackField::Telefax:
+        return Translate("Telefax");
+    case TrackField::Accounts:
+        return Translate("Accounts");
+    case TrackField::Contact1:
+        return Translate("Contact 1");
+    case TrackField::Contact2:
+        return Translate("Contact 2");
+    case TrackField::Contact1Email:
+    case TrackField::Contact2Email:
+        return Translate("E-mail");
+    case TrackField::Homepage:
+        return Translate("Home page");
+    case TrackField::Picture:
+        return Translate("Track map");
+    case TrackField::Movie:
+        return Translate("Movie");
     }
+    return QString();
 }

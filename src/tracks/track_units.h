@@ -20,5 +20,6 @@ QString StoredTrackValue(TrackUnit unit, const QString& shown, const TrackUnits&
 // A value shown in the old units, shown in the new ones (a change of unit system on screen). Fuel is not
 // converted here: the page shows it again from the stored litres.
 QString ReshownTrackValue(TrackUnit unit, const QString& shown, const TrackUnits& from, const TrackUnits& to);
-// Captions that carry a unit ("Length [m]", "Dry track litres/lap", ...), translated; empty for the rest.
+// The caption of a field on the page, translated; those of lengths and fuel name the unit ("Length [m]",
+// "Dry track litres/lap").
 QString TrackFieldCaption(TrackField field, const TrackUnits& units);

@@ -3,8 +3,10 @@
 #include "storage/text_helpers.h"
 #include "storage/translate.h"
 #include "track_links.h"
+#include "track_media_files.h"
 #include "track_names.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 TracksPage::TracksPage(Prompter& prompter, Shell& shell, QString dataDir)
@@ -13,6 +15,15 @@ TracksPage::TracksPage(Prompter& prompter, Shell& shell, QString dataDir)
 
 void TracksPage::Changed() {
     if (m_onChanged) m_onChanged();
+}
+
+void TracksPage::NamesChanged() {
+    if (m_onTrackNamesChanged) m_onTrackNamesChanged(m_list.Names());
+}
+
+const TTrackInfo* TracksPage::FindTrack(const QString& name) const {
+    const int index = m_list.IndexOf(name);
+    return index >= 0 ? &m_list.At(index).info : nullptr;
 }
 
 void TracksPage::SetDirty(bool dirty) {
@@ -55,6 +66,7 @@ void TracksPage::LoadTrackList(const QString& selectName) {
     m_selected = m_list.IndexOf(selectName);
     ShowSelected();
     SetDirty(false);
+    NamesChanged();
     Changed();
 }
 
@@ -198,6 +210,7 @@ void TracksPage::AddTrackButtonClick() {
     m_selected = m_list.Count() - 1;
     ShowSelected();
     SetDirty(true);
+    NamesChanged();
     Changed();
 }
 
@@ -215,6 +228,7 @@ void TracksPage::CopyTrackButtonClick() {
     m_selected = m_list.Count() - 1;
     ShowSelected();
     SetDirty(true);
+    NamesChanged();
     Changed();
 }
 
@@ -225,8 +239,9 @@ void TracksPage::EditTrackButtonClick() {
         AskNewName(Translate("Edit track"), Fill(Translate("Rename %s to"), current), current, m_selected);
     if (!name) return;
     m_list.At(m_selected).name = *name;
-    ShowSelected();
+    // The shown track keeps what was typed on the page: only its name changed.
     SetDirty(true);
+    NamesChanged();
     Changed();
 }
 
@@ -237,6 +252,7 @@ void TracksPage::DeleteTrackButtonClick() {
     m_selected = m_list.Count() > 0 ? 0 : -1;
     ShowSelected();
     SetDirty(true);
+    NamesChanged();
     Changed();
 }
 
@@ -286,4 +302,51 @@ void TracksPage::ViewMovieInExternalPlayerButtonClick() {
     if (!target || !m_shell.Open(*target))
         m_prompter.ShowError(
             Translate("Unable to show movie, make sure you have a suitable movieplayer installed."));
+}
+
+void TracksPage::SelectTrackMapButtonClick() {
+    if (m_selected < 0) return;
+    const QString folder = QDir(m_dataDir).filePath(QStringLiteral("Tracks"));
+    const auto chosen =
+        m_prompter.ChooseOpenFile(Translate("Select track map"), folder, TrackPictureFilter());
+    if (!chosen || chosen->isEmpty()) return;
+    QString path = *chosen;
+    if (!FileIsInFolder(path, folder)) {
+        // A failed copy is no reason to refuse the picture: the chosen path is kept.
+        const QString copy = CopyIntoFolder(path, folder);
+        if (!copy.isEmpty()) path = copy;
+    }
+    SetPicture(path);
+}
+
+void TracksPage::SelectMovieButtonClick(const QString& chosen) {
+    if (m_selected < 0) return;
+    QString path = chosen.trimmed();
+    if (path.isEmpty()) return;
+    const QString moviesFolder = QDir(m_dataDir).filePath(QStringLiteral("Tracks/Movies"));
+    if (path.startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+        m_prompter.ShowInformation(
+            Translate("This file must be played using your default player,\nto play it in Vorlapa first "
+                      "download it and then select the\ndownloaded file"));
+    } else if (const QString file = ResolveDataPath(m_dataDir, path);
+               QFileInfo(file).isFile() && !FileIsInFolder(file, moviesFolder)) {
+        const QString question =
+            Translate("This file is not located in the Tracks\\Movies folder\ndo you want to copy it there?");
+        if (m_prompter.AskYesNo(question) == Answer::Yes) {
+            const QString copy = CopyIntoFolder(file, moviesFolder);
+            if (!copy.isEmpty()) path = copy;
+        }
+    }
+    SetMovie(path);
+}
+
+void TracksPage::OpenNotesLink(const QString& link) {
+    const auto address = WebAddressOf(link);
+    if (!address) {
+        m_prompter.ShowError(Fill(Translate("%s is not a web address."), link));
+        return;
+    }
+    if (!m_shell.Open(*address))
+        m_prompter.ShowError(
+            Translate("Unable to start web browser. Make sure you have it properly set-up on your system."));
 }

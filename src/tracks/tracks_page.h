@@ -17,6 +17,11 @@ class TracksPage {
     // Called after every change of the list or of the shown track (the session page's track selector
     // follows the list).
     void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
+    // Called with the names in list order after the list was loaded and after a track was added, copied,
+    // renamed or deleted: the session page's track box shows the same names.
+    void SetOnTrackNamesChanged(std::function<void(const QStringList&)> onNames) {
+        m_onTrackNamesChanged = std::move(onNames);
+    }
 
     // Units: captions and the shown values follow; converting is no edit (the changed state stays).
     void SetUnits(const TrackUnits& units);
@@ -27,7 +32,12 @@ class TracksPage {
     const TTrackList& List() const { return m_list; }
     QStringList TrackNames() const { return m_list.Names(); }
     int SelectedIndex() const { return m_selected; }
+    // Copy, rename, delete, the fields, the map and the movie need a shown track.
+    bool HasSelection() const { return m_selected >= 0; }
     QString SelectedName() const;
+    // The stored track of that name (compared as the file compares them), nullptr when absent. Values are
+    // metric whatever the page shows.
+    const TTrackInfo* FindTrack(const QString& name) const;
 
     // A track chosen in the selector (-1: none). Unsaved field edits of the previous track are dropped.
     void TrackComboBoxChange(int index);
@@ -70,6 +80,14 @@ class TracksPage {
     void TrackContact1SendEmailSpeedButtonClick();
     void TrackContact2SendEmailSpeedButtonClick();
     void ViewMovieInExternalPlayerButtonClick();
+    // A map picture chosen in the file dialog; a picture outside the data folder's Tracks folder is
+    // copied there first (a failed copy keeps the chosen path).
+    void SelectTrackMapButtonClick();
+    // The path given in the "Select Movie" dialog: a web address is kept after telling the user it plays
+    // outside; an existing file outside Tracks\Movies may be copied there. Empty: nothing changes.
+    void SelectMovieButtonClick(const QString& chosen);
+    // A link clicked in the notes: opened only as a web address.
+    void OpenNotesLink(const QString& link);
 
   private:
     void ShowSelected();
@@ -81,6 +99,7 @@ class TracksPage {
     std::optional<QString> AskNewName(const QString& caption, const QString& prompt, const QString& initial,
                                       int keep);
     void SendEmail(TrackField field);
+    void NamesChanged();
 
     Prompter& m_prompter;
     Shell& m_shell;
@@ -93,4 +112,5 @@ class TracksPage {
     bool m_dirty = false;
     std::optional<TrackField> m_focusRequest;
     std::function<void()> m_onChanged;
+    std::function<void(const QStringList&)> m_onTrackNamesChanged;
 };

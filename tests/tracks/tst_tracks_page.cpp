@@ -81,6 +81,7 @@ class TestTracksPage : public QObject {
     void copyNamesAndFields();
     void addAndCopyRefusedAtTwoHundred();
     void deleteOnlyTrackEmptiesThePage();
+    void sessionPageGetsNamesAndTracks();
     void leaveQuestion_data();
     void leaveQuestion();
     void failedWriteKeepsChanges();
@@ -217,11 +218,15 @@ void TestTracksPage::renameRules() {
     QCOMPARE(f.page.TrackNames(), (QStringList{"Oval", "Ring"}));
     QVERIFY(!f.page.IsDirty());
 
-    // Its own name in another case is a rename.
+    // Its own name in another case is a rename; what was typed on the page stays.
+    f.page.SetField(TrackField::Length, QStringLiteral("1200"));
     f.prompter.texts = {QStringLiteral("OVAL")};
     f.page.EditTrackButtonClick();
     QCOMPARE(f.page.TrackNames(), (QStringList{"OVAL", "Ring"}));
     QVERIFY(f.page.IsDirty());
+    QCOMPARE(f.page.Field(TrackField::Length), QStringLiteral("1200"));
+    QVERIFY(f.page.SaveTracksButtonClick());
+    QCOMPARE(f.ReadBack().At(0).info.Length, QStringLiteral("1200"));
     QCOMPARE(f.prompter.questions.last(), QStringLiteral("Edit track"));
 }
 
@@ -272,6 +277,44 @@ void TestTracksPage::deleteOnlyTrackEmptiesThePage() {
     QVERIFY(f.page.Field(TrackField::Length).isEmpty());
     QVERIFY(f.page.Notes().isEmpty());
     QVERIFY(f.page.IsDirty());
+}
+
+void TestTracksPage::sessionPageGetsNamesAndTracks() {
+    QTemporaryDir dir;
+    TTrackList list = OneTrack();
+    list.Append(QStringLiteral("Oval"));
+    SaveTrackListFile(TrackListPath(dir.path()), list, dir.path());
+    RecordingPrompter prompter;
+    RecordingShell shell;
+    TracksPage page(prompter, shell, dir.path());
+    QList<QStringList> handed;
+    page.SetOnTrackNamesChanged([&](const QStringList& names) { handed << names; });
+    page.SetUnits(Miles());
+    page.LoadTrackList(QStringLiteral("ring"));
+    QCOMPARE(page.SelectedName(), QStringLiteral("Ring"));
+
+    prompter.texts = {QStringLiteral("Hill"), QStringLiteral("Hill 2")};
+    prompter.answers = {Answer::Ok, Answer::Ok};
+    page.AddTrackButtonClick();
+    page.EditTrackButtonClick();
+    page.CopyTrackButtonClick();
+    page.DeleteTrackButtonClick();
+    // Showing another track or editing a field hands nothing.
+    page.TrackComboBoxChange(0);
+    page.SetField(TrackField::City, QStringLiteral("x"));
+    const QList<QStringList> expected{{"Oval", "Ring"},
+                                      {"Oval", "Ring", "Hill"},
+                                      {"Oval", "Ring", "Hill 2"},
+                                      {"Oval", "Ring", "Hill 2", "Copy of Hill 2"},
+                                      {"Oval", "Ring", "Hill 2"}};
+    QCOMPARE(handed, expected);
+
+    // The session looks a track up by name, in stored (metric) values whatever the page shows.
+    const TTrackInfo* ring = page.FindTrack(QStringLiteral("RING"));
+    QVERIFY(ring);
+    QCOMPARE(ring->Length, QStringLiteral("1609"));
+    QCOMPARE(page.Field(TrackField::Length), QStringLiteral("")); // "Oval" is shown, without a length
+    QVERIFY(!page.FindTrack(QStringLiteral("Copy of Hill 2")));
 }
 
 void TestTracksPage::leaveQuestion_data() {

@@ -242,15 +242,16 @@ void TestMainWindow::leavingAPageRunsItsChecks() {
     QCOMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Track map"}));
 
     // A save that fails keeps the user on the page.
+    QVERIFY(w.form->ShowPage(QStringLiteral("Scheduled")));
     w.prompter.questions.clear();
-    w.state->Changes().TracksIsDirty();
-    w.failing << Area::Tracks;
+    w.state->Changes().ScheduleIsDirty();
+    w.failing << Area::Schedule;
     w.prompter.answers = {Answer::Yes};
     w.Tabs({})->setCurrentIndex(0);
-    QCOMPARE(w.prompter.questions, QStringList{"Unsaved Track changes exists, save now?"});
-    QCOMPARE(w.Tabs({})->currentIndex(), 2);
-    QCOMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Track map"}));
-    QVERIFY(w.state->Changes().IsChanged(Area::Tracks));
+    QCOMPARE(w.prompter.questions, QStringList{"Unsaved Schedule changes exists, save now?"});
+    QCOMPARE(w.Tabs({})->currentIndex(), 4);
+    QCOMPARE(w.form->ShownPath(), (QStringList{"Sessions", "Scheduled"}));
+    QVERIFY(w.state->Changes().IsChanged(Area::Schedule));
 }
 
 void TestMainWindow::liveTimingKeysFromAnyWidget_data() {
@@ -295,7 +296,9 @@ void TestMainWindow::pageKeysFollowTheShownPage() {
     QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(w.form->ShowPage(QStringLiteral("Scheduled")));
     QTest::keyClick(w.form.get(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(w.saved, (QList<Area>{Area::Tracks, Area::Schedule}));
+    // The Tracks page saves through its own page: the track file is written.
+    QCOMPARE(w.saved, (QList<Area>{Area::Schedule}));
+    QVERIFY(QFile::exists(QDir(w.dir.path()).filePath(QStringLiteral("Tracks/tracks.txt"))));
 
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
     QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));

@@ -14,6 +14,7 @@
 #include "ui/session/setup_page_builder.h"
 #include "ui/timing/live_timing_host.h"
 #include "ui/timing/live_timing_view.h"
+#include "ui/tracks/tracks_page_view.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -41,6 +42,14 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildSetupPages();
     BuildSessionPages();
     BuildLiveTiming();
+    m_tracksPages = new TracksPageView(m_state, this);
+    QHash<QString, QWidget*> trackHosts;
+    for (const QString& caption : QStringList{"Track map", "Contact details", "Movie"}) {
+        const PageSlot slot = m_pageSlots.value(QStringLiteral("Tracks/") + caption);
+        if (slot.tabs) trackHosts.insert(caption, slot.tabs->widget(slot.index));
+    }
+    const PageSlot tracks = m_pageSlots.value(QStringLiteral("Tracks"));
+    if (tracks.tabs) m_tracksPages->Build(tracks.tabs, tracks.index, trackHosts);
     BuildMenu();
 
     auto* firstField = new QLabel(this);

@@ -28,6 +28,7 @@ class TJettingGuruDlg;
 class TPowerChartForm;
 class SetupPageBuilder;
 class TeamLogoView;
+class TracksPageView;
 
 class TVorlapaForm : public QMainWindow, public StartupView {
     Q_OBJECT
@@ -69,6 +70,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     LiveTimingView* LiveTimingWindows() const;
     // Offers the lap data of a timing run that did not end cleanly (the live timing's journal).
     void RestoreTimingJournal();
+    // The Tracks pages and their model (the session page's track box takes its names from it).
+    TracksPageView* TracksPages() const { return m_tracksPages; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -137,4 +140,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<JettingGuruModel> m_jettingGuru;
     QPointer<TJettingGuruDlg> m_jettingGuruDlg;
     std::unique_ptr<LiveTimingHost> m_liveTiming;
+    TracksPageView* m_tracksPages = nullptr;
 };
