@@ -1,5 +1,7 @@
 #include "session_summary.h"
 
+#include "app/program_settings.h"
+#include "app/unit_captions.h"
 #include "storage/date_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
@@ -71,6 +73,21 @@ QString SummaryOptions::Fingerprint() const {
         tracks << it.key() + u'\x1f' + it.value();
     tracks.sort();
     return (parts + tracks).join(u'\x1e');
+}
+
+SummaryOptions SummaryOptionsFrom(const ProgramSettings& settings, const QString& vehicleCode) {
+    SummaryOptions options;
+    options.vehicleCode = vehicleCode;
+    options.temperatureUnit = settings.temperatureUnit;
+    options.pressureUnit = settings.pressureUnit;
+    options.useAd = settings.useAd;
+    options.miles = DerivedUnitsOf(settings.systemUnit).distance == Unit::Miles;
+    return options;
+}
+
+void AddTrackLength(SummaryOptions& options, const QString& track, const QString& lengthMetres) {
+    const QString key = track.toCaseFolded();
+    if (!options.trackLengths.contains(key)) options.trackLengths.insert(key, lengthMetres);
 }
 
 QStringList SummaryHeaders(const SummaryOptions& options) {

@@ -50,6 +50,11 @@ struct SummaryOptions {
     QString Fingerprint() const;
 };
 
+struct ProgramSettings;
+// The options of the program settings for the vehicle code; the track lengths are the caller's.
+SummaryOptions SummaryOptionsFrom(const ProgramSettings& settings, const QString& vehicleCode);
+void AddTrackLength(SummaryOptions& options, const QString& track, const QString& lengthMetres);
+
 // The 22 header texts (translated; hidden columns empty).
 QStringList SummaryHeaders(const SummaryOptions& options);
 // Initial widths in pixels; the hidden columns are 0.
