@@ -1,5 +1,6 @@
 #include "archive_page.h"
 
+#include "recent_sessions.h"
 #include "storage/translate.h"
 
 #include <QDir>
@@ -13,6 +14,12 @@ bool OfferToSaveSession(const SessionCallbacks& session, Prompter& prompter) {
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes && session.saveSession) session.saveSession();
     return true;
+}
+
+bool ReopenSession(const QString& entry, const RecentSessions& recent, const SessionCallbacks& session,
+                   Prompter& prompter) {
+    if (!session.loadSession || !OfferToSaveSession(session, prompter)) return false;
+    return session.loadSession(recent.FileOf(entry));
 }
 
 ArchivePage::ArchivePage(ProgramSettings& settings, const QString& dataFolder, Prompter* prompter)

@@ -27,6 +27,12 @@ struct SessionCallbacks {
 // Cancel stops. False when the caller must stop.
 bool OfferToSaveSession(const SessionCallbacks& session, Prompter& prompter);
 
+class RecentSessions;
+// A "Reopen session" entry chosen: the changed session is offered for saving, then the entry's file is
+// loaded (the entry itself, else the sessions folder + the entry). False when stopped or not loaded.
+bool ReopenSession(const QString& entry, const RecentSessions& recent, const SessionCallbacks& session,
+                   Prompter& prompter);
+
 class ArchivePage {
   public:
     ArchivePage(ProgramSettings& settings, const QString& dataFolder, Prompter* prompter);

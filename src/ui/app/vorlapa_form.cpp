@@ -5,6 +5,7 @@
 #include "options_dialog.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
+#include "ui/archive/archive_page_view.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/team_logo_view.h"
 
@@ -32,6 +33,8 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     setCentralWidget(m_pages);
     BuildSetupPages();
     BuildMenu();
+    const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
+    m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index), Action(MenuCommand::ReopenSession));
 
     auto* firstField = new QLabel(this);
     firstField->setObjectName(QStringLiteral("statusMessage"));

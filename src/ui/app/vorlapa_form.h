@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+class ArchivePageView;
 class QAction;
 class QLabel;
 class QMenu;
@@ -85,4 +86,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     std::unique_ptr<SetupModel> m_setup;
     SetupPageBuilder* m_setupPages = nullptr;
     bool m_setupPagesBuilt = false;
+    ArchivePageView* m_archivePage = nullptr; // "Sessions/Completed"
 };
