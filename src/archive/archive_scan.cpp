@@ -1,29 +1,63 @@
 #include "archive_scan.h"
 
+#include "storage/atomic_file.h"
 #include "storage/date_time.h"
+#include "storage/text_codec.h"
 #include "storage/txt_parser.h"
+#include "summary_excerpt.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace {
 
-void ListInto(const QDir& dir, std::vector<ScanEntry>& list) {
-    const auto files = dir.entryInfoList({QStringLiteral("*.ses")}, QDir::Files | QDir::Hidden | QDir::System,
-                                         QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : files)
-        list.push_back({info.filePath(), info.size(), info.lastModified().toMSecsSinceEpoch()});
-    const QStringList folders =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QString& sub : folders) {
-        const QFileInfo info(dir.filePath(sub));
-        if (info.isSymLink()) continue; // a link back up the tree would never end
-        ListInto(QDir(info.filePath()), list);
+// One stat per entry: the file times come as they are, with no conversion to local time.
+void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list) {
+    struct Found {
+        QString name;
+        std::filesystem::path path;
+        qint64 size = 0;
+        qint64 modifiedMs = 0;
+    };
+    std::vector<Found> files, folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::directory_entry& entry = *it;
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().string()));
+        std::error_code statError;
+        if (entry.is_directory(statError)) {
+            // A link back up the tree would never end.
+            if (!entry.is_symlink(statError)) folders.push_back({name, entry.path()});
+            continue;
+        }
+        if (!entry.is_regular_file(statError) || !name.endsWith(QLatin1String(".ses"), Qt::CaseInsensitive))
+            continue;
+        const auto size = entry.file_size(statError);
+        const auto modified = entry.last_write_time(statError);
+        if (statError) continue;
+        const auto sinceEpoch = std::chrono::file_clock::to_sys(modified).time_since_epoch();
+        files.push_back({name, entry.path(), qint64(size),
+                         qint64(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count())});
     }
+    auto byName = [](const Found& a, const Found& b) {
+        const int order = a.name.compare(b.name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.name < b.name;
+    };
+    std::sort(files.begin(), files.end(), byName);
+    std::sort(folders.begin(), folders.end(), byName);
+    for (const Found& file : files)
+        list.push_back(
+            {QFile::decodeName(QByteArray::fromStdString(file.path.string())), file.size, file.modifiedMs});
+    for (const Found& sub : folders)
+        ListInto(sub.path, list);
 }
 
 // Below this many files one thread reads faster than starting others.
@@ -33,7 +67,8 @@ constexpr std::size_t kParallelFrom = 32;
 
 std::vector<ScanEntry> ListSessionFiles(const QString& folder) {
     std::vector<ScanEntry> list;
-    if (QFileInfo(folder).isDir()) ListInto(QDir(folder), list);
+    if (QFileInfo(folder).isDir())
+        ListInto(std::filesystem::path(QFile::encodeName(folder).toStdString()), list);
     return list;
 }
 
@@ -42,9 +77,15 @@ ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const Sum
     parsed.cached.size = entry.size;
     parsed.cached.modifiedMs = entry.modifiedMs;
     // A file that cannot be read still gets its row (with empty values); it is read again next time.
-    TTxtParser parser([&](const QString&) { parsed.readable = false; });
-    parser.OpenRead(entry.path);
-    parsed.readable = parsed.readable && parser.IsOpen();
+    TTxtParser parser;
+    if (const auto bytes = ReadWholeFile(entry.path)) {
+        // Plain ASCII files: only the lines the row reads are decoded.
+        const auto excerpt = SummaryExcerpt(*bytes);
+        parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
+    } else {
+        parsed.readable = false;
+        if (!QFileInfo::exists(entry.path)) return parsed; // deleted meanwhile: not listed
+    }
     if (IsOtherVehicle(parser, options)) return parsed;
     parsed.cached.listed = true;
     const double modified = DayNumberFromDateTime(QDateTime::fromMSecsSinceEpoch(entry.modifiedMs));
