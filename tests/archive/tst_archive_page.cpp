@@ -1,6 +1,7 @@
 // The archive page model: remembered node and filters, open with the unsaved-session question, delete
 // asking once, reopening a recent session.
 #include "archive/archive_page.h"
+#include "archive/new_session.h"
 #include "archive/recent_sessions.h"
 #include "gen_session_files.h"
 #include "recording_prompter.h"
@@ -161,6 +162,54 @@ class TestArchivePage : public QObject {
         QVERIFY(session.calls.isEmpty());
         QVERIFY(ReopenSession(recent.Entries().first(), recent, session.Callbacks(), prompter));
         QCOMPARE(session.calls, (QStringList{"save", "load b.ses"}));
+    }
+
+    void newSessionRunsTheChosenStepsInOrder_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("allChecked");
+        QTest::addColumn<QString>("track");
+        QTest::addColumn<QStringList>("calls");
+        const QStringList all{"laps", "notes", "tires", "track Lake", "event Cup 2/Race", "forget"};
+        QTest::newRow("all, other track") << false << QList<int>{} << true << true << "Lake" << all;
+        QTest::newRow("same track, nothing cleared")
+            << false << QList<int>{} << true << false << "Hill" << QStringList{"event Cup 2/Race", "forget"};
+        QTest::newRow("saved first") << true << QList<int>{int(Answer::Yes)} << true << true << "Lake"
+                                     << QStringList{"save"} + all;
+        QTest::newRow("cancel the question")
+            << true << QList<int>{int(Answer::Cancel)} << true << true << "Lake" << QStringList{};
+        QTest::newRow("cancel the dialog")
+            << false << QList<int>{} << false << true << "Lake" << QStringList{};
+    }
+    void newSessionRunsTheChosenStepsInOrder() {
+        QFETCH(bool, changed);
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, ok);
+        QFETCH(bool, allChecked);
+        QFETCH(QString, track);
+        QFETCH(QStringList, calls);
+        RecordingPrompter prompter;
+        for (const int answer : answers)
+            prompter.answers.push_back(Answer(answer));
+        SessionLog session;
+        session.changed = changed;
+        QStringList& log = session.calls;
+        NewSessionHooks hooks;
+        hooks.defaults = [] { return NewSessionDefaults{{"Hill", "Lake"}, "Hill", "Cup", "Race"}; };
+        hooks.ask = [&](const NewSessionDefaults& defaults) -> std::optional<NewSessionChoice> {
+            if (!ok) return std::nullopt;
+            return NewSessionChoice{
+                track, defaults.eventName + " 2", defaults.sessionType, allChecked, allChecked, allChecked};
+        };
+        hooks.resetLapTimes = [&] { log << "laps"; };
+        hooks.clearSessionNotes = [&] { log << "notes"; };
+        hooks.updateTireData = [&] { log << "tires"; };
+        hooks.selectTrack = [&](const QString& t) { log << "track " + t; };
+        hooks.setEventAndType = [&](const QString& e, const QString& t) { log << "event " + e + "/" + t; };
+        hooks.forgetFileName = [&] { log << "forget"; };
+        QCOMPARE(PrepareNewSession(session.Callbacks(), hooks, prompter), !calls.isEmpty());
+        QCOMPARE(log, calls);
     }
 
   private:

@@ -34,7 +34,8 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildSetupPages();
     BuildMenu();
     const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
-    m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index), Action(MenuCommand::ReopenSession));
+    m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index),
+                                        Action(MenuCommand::ReopenSession), Action(MenuCommand::NewSession));
 
     auto* firstField = new QLabel(this);
     firstField->setObjectName(QStringLiteral("statusMessage"));

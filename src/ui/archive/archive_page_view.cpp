@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/column_widths.h"
 #include "archive_list_model.h"
+#include "new_session_dialog.h"
 #include "storage/translate.h"
 #include "storage/vehicle.h"
 #include "tracks/track_list.h"
@@ -34,7 +35,7 @@ constexpr int kChildRole = Qt::UserRole + 1;
 
 } // namespace
 
-ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession)
+ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession, QAction* newSession)
     : QWidget(host), m_state(state), m_page(std::make_unique<ArchivePage>(
                                          state.Settings(), state.DataFolder(), state.GetServices().prompter)),
       m_recent(state.DataFolder()) {
@@ -68,6 +69,12 @@ ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopen
         reopenSession->setMenu(m_reopenMenu);
         connect(m_reopenMenu, &QMenu::aboutToShow, this, [this] { FillReopenMenu(); });
     }
+    SetNewSessionHooks({});
+    if (newSession)
+        connect(newSession, &QAction::triggered, this, [this] {
+            if (Prompter* prompter = m_state.GetServices().prompter)
+                PrepareNewSession(m_callbacks, m_newSession, *prompter);
+        });
 }
 
 ArchivePageView::~ArchivePageView() {
@@ -181,6 +188,14 @@ void ArchivePageView::BuildControls() {
 void ArchivePageView::SetCallbacks(const SessionCallbacks& callbacks) {
     m_callbacks = callbacks;
     m_page->SetCallbacks(callbacks);
+}
+
+void ArchivePageView::SetNewSessionHooks(const NewSessionHooks& hooks) {
+    m_newSession = hooks;
+    if (!m_newSession.ask)
+        m_newSession.ask = [this](const NewSessionDefaults& defaults) {
+            return TPrepareNewSessionDialog::Ask(defaults, m_state.GetServices().settings, window());
+        };
 }
 
 void ArchivePageView::SessionLoaded(const QString& path) {

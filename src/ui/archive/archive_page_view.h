@@ -3,6 +3,7 @@
 // chosen node with its commands on the right. Everything it shows comes from ArchivePage; it rescans
 // each time it is shown. It also carries the "Reopen session" submenu.
 #include "archive/archive_page.h"
+#include "archive/new_session.h"
 #include "archive/recent_sessions.h"
 
 #include <QWidget>
@@ -22,14 +23,17 @@ class QTreeWidgetItem;
 class ArchivePageView : public QWidget {
     Q_OBJECT
   public:
-    // Fills host (an empty page) and attaches the recent sessions to the "Reopen session" entry.
-    ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession);
+    // Fills host (an empty page), attaches the recent sessions to the "Reopen session" entry and runs
+    // "New session" from its entry.
+    ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession, QAction* newSession = nullptr);
     ~ArchivePageView() override;
 
     ArchivePage& Page() { return *m_page; }
     RecentSessions& Recent() { return m_recent; }
     // Loading and saving the current session; connected where the session model lives.
     void SetCallbacks(const SessionCallbacks& callbacks);
+    // The session operations of "New session"; the dialog is this page's unless hooks.ask is set.
+    void SetNewSessionHooks(const NewSessionHooks& hooks);
     // A session file was loaded: it goes on top of "Reopen session".
     void SessionLoaded(const QString& path);
 
@@ -55,6 +59,7 @@ class ArchivePageView : public QWidget {
     AppState& m_state;
     std::unique_ptr<ArchivePage> m_page;
     SessionCallbacks m_callbacks;
+    NewSessionHooks m_newSession;
     RecentSessions m_recent;
     ArchiveListModel* m_model = nullptr;
     std::array<QComboBox*, 4> m_filters{};
