@@ -15,8 +15,30 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
+
+// Size and modification time (ms since the Unix epoch) with a single stat where the system allows.
+bool FileStat(const std::filesystem::directory_entry& entry, qint64& size, qint64& modifiedMs) {
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(entry.path().c_str(), &info) != 0) return false;
+    size = qint64(info.st_size);
+    modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + qint64(info.st_mtim.tv_nsec / 1000000);
+    return true;
+#else
+    std::error_code error;
+    size = qint64(entry.file_size(error));
+    const auto modified = entry.last_write_time(error);
+    if (error) return false;
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(modified).time_since_epoch();
+    modifiedMs = qint64(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+    return true;
+#endif
+}
 
 // One stat per entry: the file times come as they are, with no conversion to local time.
 void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list) {
@@ -40,12 +62,9 @@ void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list)
         }
         if (!entry.is_regular_file(statError) || !name.endsWith(QLatin1String(".ses"), Qt::CaseInsensitive))
             continue;
-        const auto size = entry.file_size(statError);
-        const auto modified = entry.last_write_time(statError);
-        if (statError) continue;
-        const auto sinceEpoch = std::chrono::file_clock::to_sys(modified).time_since_epoch();
-        files.push_back({name, entry.path(), qint64(size),
-                         qint64(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count())});
+        qint64 size = 0, modifiedMs = 0;
+        if (!FileStat(entry, size, modifiedMs)) continue;
+        files.push_back({name, entry.path(), size, modifiedMs});
     }
     auto byName = [](const Found& a, const Found& b) {
         const int order = a.name.compare(b.name, Qt::CaseInsensitive);

@@ -1,30 +1,75 @@
 #include "summary_excerpt.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Line {
-    qsizetype begin, end; // bytes of the line without its line break
+// Lines end at CR LF, LF or a lone CR, as the tag-file reader splits them. Positions are byte offsets;
+// a line is [start, end) without its line break.
+struct Text {
+    const char* data;
+    qsizetype size;
+
+    static bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+    qsizetype LineStart(qsizetype pos) const {
+        while (pos > 0 && !IsBreak(data[pos - 1]))
+            --pos;
+        return pos;
+    }
+    // The end of the line holding pos; at the end of the text, the end of the last line (before a final
+    // line break, which ends that line rather than starting another).
+    qsizetype LineEnd(qsizetype pos) const {
+        if (pos >= size) {
+            qsizetype end = size;
+            if (end > 0 && data[end - 1] == '\n') {
+                --end;
+                if (end > 0 && data[end - 1] == '\r') --end;
+            } else if (end > 0 && data[end - 1] == '\r') {
+                --end;
+            }
+            return end;
+        }
+        while (pos < size && !IsBreak(data[pos]))
+            ++pos;
+        return pos;
+    }
+    qsizetype NextLine(qsizetype end) const {
+        if (end >= size) return size;
+        return (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ? end + 2 : end + 1;
+    }
+    std::string_view View(qsizetype start, qsizetype end) const {
+        return std::string_view(data + start, std::size_t(end - start));
+    }
+    // First position at or after from holding c, or size.
+    qsizetype Find(char c, qsizetype from) const {
+        if (from >= size) return size;
+        const void* found = std::memchr(data + from, c, std::size_t(size - from));
+        return found ? static_cast<const char*>(found) - data : size;
+    }
+    qsizetype Find(std::string_view needle, qsizetype from) const {
+        if (from >= size) return size;
+        const std::string_view rest = View(from, size);
+        const std::size_t found = rest.find(needle);
+        return found == std::string_view::npos ? size : from + qsizetype(found);
+    }
 };
 
-// Lines as the tag-file reader splits them: at CR LF, LF or a lone CR; no empty line after a final break.
-std::vector<Line> SplitByteLines(const char* data, qsizetype size) {
-    std::vector<Line> lines;
-    lines.reserve(std::size_t(size / 24 + 1));
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.push_back({start, i});
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-        start = i + 1;
+bool IsAscii(const char* data, qsizetype size) {
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        if (word & 0x8080808080808080ull) return false;
     }
-    if (start < size) lines.push_back({start, size});
-    return lines;
+    for (; i < size; ++i)
+        if (static_cast<unsigned char>(data[i]) >= 0x80) return false;
+    return true;
 }
 
 char Lower(char c) {
@@ -65,63 +110,69 @@ const std::vector<NeededSection>& Needed() {
     return sections;
 }
 
+// The first line that is exactly "[name]" (any case); -1 when none.
+qsizetype FindHeader(const Text& text, std::string_view header) {
+    for (qsizetype pos = text.Find('[', 0); pos < text.size;) {
+        const qsizetype start = text.LineStart(pos);
+        const qsizetype end = text.LineEnd(pos);
+        if (EqualsIgnoringCase(text.View(start, end), header)) return start;
+        pos = text.Find('[', end);
+    }
+    return -1;
+}
+
 } // namespace
 
 std::optional<QString> SummaryExcerpt(const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i)
-        if (static_cast<unsigned char>(data[i]) >= 0x80) return std::nullopt;
+    const Text text{bytes.constData(), bytes.size()};
+    if (!IsAscii(text.data, text.size)) return std::nullopt;
 
-    const std::vector<Line> lines = SplitByteLines(data, size);
-    const int count = int(lines.size());
-    auto text = [&](int line) {
-        return std::string_view(data + lines[std::size_t(line)].begin,
-                                std::size_t(lines[std::size_t(line)].end - lines[std::size_t(line)].begin));
-    };
-    std::vector<int> headerCandidates, sectionEnds;
-    for (int i = 0; i < count; ++i) {
-        const std::string_view line = text(i);
-        const bool open = line.find('[') != std::string_view::npos;
-        if (open) headerCandidates.push_back(i);
-        if (open || line.find(']') != std::string_view::npos) sectionEnds.push_back(i);
-    }
-
-    std::vector<char> keep(std::size_t(count), 0);
-    auto keepRange = [&](int first, int last) { // inclusive
-        for (int i = first; i <= last && i < count; ++i)
-            keep[std::size_t(i)] = 1;
-    };
+    std::vector<std::pair<qsizetype, qsizetype>> ranges; // whole lines, [start, end)
     for (const NeededSection& section : Needed()) {
         const std::string header = '[' + std::string(section.name) + ']';
-        const auto found = std::find_if(headerCandidates.begin(), headerCandidates.end(),
-                                        [&](int line) { return EqualsIgnoringCase(text(line), header); });
-        if (found == headerCandidates.end()) continue;
-        const int headerLine = *found;
-        const auto end = std::upper_bound(sectionEnds.begin(), sectionEnds.end(), headerLine);
-        const int scanEnd = end == sectionEnds.end() ? count - 1 : *end; // inclusive
-        keepRange(headerLine, scanEnd);
+        const qsizetype headerStart = FindHeader(text, header);
+        if (headerStart < 0) continue;
+        // Keys are looked up up to and including the next line holding "[" or "]".
+        const qsizetype body = text.NextLine(text.LineEnd(headerStart));
+        const qsizetype bracket = std::min(text.Find('[', body), text.Find(']', body));
+        const qsizetype sectionEnd = std::max(text.LineEnd(bracket), text.LineEnd(headerStart));
+        ranges.emplace_back(headerStart, sectionEnd);
         for (const Block& block : section.blocks) {
             // The key's line is the first of the section that starts with "key=" (any case); the block
             // runs from the next line to the first one holding the end marker, or to the end of the file.
             const std::string probe = std::string(block.key) + '=';
-            int keyLine = -1;
-            for (int i = headerLine + 1; i <= scanEnd && keyLine < 0; ++i)
-                if (StartsIgnoringCase(text(i), probe)) keyLine = i;
-            if (keyLine < 0) continue;
-            int last = keyLine + 1;
-            while (last < count && text(last).find(block.endMarker) == std::string_view::npos)
-                ++last;
-            keepRange(keyLine + 1, last);
+            for (qsizetype line = body; line < text.size;) {
+                const qsizetype end = text.LineEnd(line);
+                if (StartsIgnoringCase(text.View(line, end), probe)) {
+                    const qsizetype first = text.NextLine(end);
+                    if (first < text.size)
+                        ranges.emplace_back(first, text.LineEnd(text.Find(block.endMarker, first)));
+                    break;
+                }
+                if (end >= sectionEnd) break;
+                line = text.NextLine(end);
+            }
         }
     }
 
+    std::sort(ranges.begin(), ranges.end());
     QString excerpt;
-    for (int i = 0; i < count; ++i) {
-        if (!keep[std::size_t(i)]) continue;
-        const std::string_view line = text(i);
-        excerpt += QLatin1String(line.data(), qsizetype(line.size()));
-        excerpt += u'\n';
+    qsizetype start = -1, end = -1;
+    auto flush = [&] {
+        if (start < 0) return;
+        excerpt += QLatin1String(text.data + start, end - start);
+        // CR LF: a plain LF would join a lone CR that ends the range's last (empty) line.
+        excerpt += QLatin1String("\r\n");
+    };
+    for (const auto& [first, last] : ranges) {
+        if (start >= 0 && first <= end) {
+            end = std::max(end, last);
+            continue;
+        }
+        flush();
+        start = first;
+        end = last;
     }
+    flush();
     return excerpt;
 }

@@ -55,6 +55,13 @@ class TestSummaryExcerpt : public QObject {
                           "[lap_times]\ndriver1_split_times=59000;\n");
         QTest::newRow("block without end")
             << QByteArray("[session_notes]\nnotes_vehicle=notes_begin;\nrest\n");
+        QTest::newRow("block to the end, empty last line")
+            << QByteArray("[session_notes]\r\nnotes=notes_begin;\r\na\r\n\r\n");
+        QTest::newRow("block to the end, lone CR")
+            << QByteArray("[session_notes]\rnotes=notes_begin;\ra\r\r");
+        QTest::newRow("block to the end, no final break")
+            << QByteArray("[session_notes]\nnotes=notes_begin;\na");
+        QTest::newRow("header on the last line") << QByteArray("[lap_times]\ndriver1_name=A;\n[conditions]");
         QTest::newRow("header case and duplicates")
             << QByteArray("[Conditions]\ntrack=Hill;\n[conditions]\ntrack=Lake;\n[CONDITIONS] \nclass=x;\n") +
                    laps;
