@@ -120,6 +120,11 @@ QStringList GenerateSessionFiles(const QString& folder, int count, unsigned seed
         s.driverNotes = {QStringLiteral("Front end pushes in turn %1.").arg(1 + int(random() % 9)),
                          QStringLiteral("Rear grip fine after lap 5.")};
         if (random() % 2) s.vehicleNotes = {QStringLiteral("Chain adjusted.")};
+        if (random() % 8 == 0) {
+            s.shaftDrive = true;
+            s.shaftInput = QString::number(10 + int(random() % 5));
+            s.shaftOutput = QString::number(30 + int(random() % 9));
+        }
         s.setupKeys = 500;
         const QString name = SafeFileName(s.track + u' ' + DateTimeText(s.startTime) + u' ' + s.sessionType +
                                           QStringLiteral(" %1.ses").arg(i));

@@ -93,19 +93,25 @@ struct Block {
 };
 struct NeededSection {
     const char* name;
-    std::vector<Block> blocks;
+    std::vector<const char*> keys;
+    std::vector<Block> blocks; // keys whose value starts a block of lines
 };
 
-// Every section the summary row reads, with the blocks it reads after a key.
+// Every section and key the summary row reads (ReadSummaryRow), with the blocks it reads after a key.
 const std::vector<NeededSection>& Needed() {
     static const std::vector<NeededSection> sections = {
-        {"information", {}},
-        {"conditions", {}},
-        {"session_notes", {{"notes", "notes_end"}, {"notes_vehicle", "notes_end"}}},
-        {"lap_times", {}},
-        {"general", {}},
-        {"engine", {}},
-        {"gearing", {}},
+        {"information", {"vehicle"}, {}},
+        {"conditions",
+         {"name_of_event", "track", "track_condition", "session_type", "class", "session_info", "position",
+          "rank_setup", "temperature", "barometric_pressure", "humidity"},
+         {}},
+        {"session_notes", {"top_speed"}, {{"notes", "notes_end"}, {"notes_vehicle", "notes_end"}}},
+        {"lap_times", {"splits_per_lap", "driver1_name", "driver1_start_time", "driver1_split_times"}, {}},
+        {"general", {"frame"}, {}},
+        {"engine", {"engine"}, {}},
+        {"gearing",
+         {"countershaft", "rear_sprocket", "uses_shaftdrive", "shaftdrive_input", "shaftdrive_output"},
+         {}},
     };
     return sections;
 }
@@ -136,22 +142,37 @@ std::optional<QString> SummaryExcerpt(const QByteArray& bytes) {
         const qsizetype body = text.NextLine(text.LineEnd(headerStart));
         const qsizetype bracket = std::min(text.Find('[', body), text.Find(']', body));
         const qsizetype sectionEnd = std::max(text.LineEnd(bracket), text.LineEnd(headerStart));
-        ranges.emplace_back(headerStart, sectionEnd);
-        for (const Block& block : section.blocks) {
-            // The key's line is the first of the section that starts with "key=" (any case); the block
-            // runs from the next line to the first one holding the end marker, or to the end of the file.
-            const std::string probe = std::string(block.key) + '=';
-            for (qsizetype line = body; line < text.size;) {
-                const qsizetype end = text.LineEnd(line);
-                if (StartsIgnoringCase(text.View(line, end), probe)) {
-                    const qsizetype first = text.NextLine(end);
-                    if (first < text.size)
-                        ranges.emplace_back(first, text.LineEnd(text.Find(block.endMarker, first)));
-                    break;
-                }
-                if (end >= sectionEnd) break;
-                line = text.NextLine(end);
+        ranges.emplace_back(headerStart, text.LineEnd(headerStart));
+        if (bracket < text.size) ranges.emplace_back(text.LineStart(bracket), sectionEnd);
+
+        // Of the lines between, a key's first line is all a lookup ever reads ("key=" in any case). A
+        // block runs from the line after its key to the first line holding the end marker, or to the end.
+        std::vector<char> found(section.keys.size() + section.blocks.size(), 0);
+        for (qsizetype line = body; line < text.size;) {
+            const qsizetype end = text.LineEnd(line);
+            const std::string_view view = text.View(line, end);
+            for (std::size_t k = 0; k < section.keys.size(); ++k) {
+                if (found[k] || !StartsIgnoringCase(view, section.keys[k]) ||
+                    view.size() <= std::strlen(section.keys[k]) || view[std::strlen(section.keys[k])] != '=')
+                    continue;
+                found[k] = 1;
+                ranges.emplace_back(line, end);
             }
+            for (std::size_t b = 0; b < section.blocks.size(); ++b) {
+                const Block& block = section.blocks[b];
+                const std::size_t length = std::strlen(block.key);
+                char& seen = found[section.keys.size() + b];
+                if (seen || !StartsIgnoringCase(view, block.key) || view.size() <= length ||
+                    view[length] != '=')
+                    continue;
+                seen = 1;
+                ranges.emplace_back(line, end);
+                const qsizetype first = text.NextLine(end);
+                if (first < text.size)
+                    ranges.emplace_back(first, text.LineEnd(text.Find(block.endMarker, first)));
+            }
+            if (end >= sectionEnd) break;
+            line = text.NextLine(end);
         }
     }
 
