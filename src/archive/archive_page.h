@@ -7,6 +7,7 @@
 #include "archive_list.h"
 #include "archive_scan.h"
 #include "archive_tree.h"
+#include "smart_save.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,9 @@ struct SessionCallbacks {
     std::function<bool(const QString& path)> loadSession;   // loads a session file
     std::function<bool(const QString& path)> loadSetupOnly; // takes only the setup of a session file
     std::function<void()> showActiveSession;                // shows the "Active session" page
+    // Smart save: the session's track, type, driver 1's start and laps and its file; the save itself.
+    std::function<SmartSaveInput()> smartSaveInput;
+    std::function<bool(const QString& path)> saveSessionTo;
 };
 
 // "Unsaved Session changes exists, save now?" when the session has changes: Yes saves, No goes on,

@@ -29,6 +29,7 @@ struct Page {
     std::unique_ptr<AppState> state;
     QWidget host;
     QAction reopen{"Reopen session"};
+    QAction smartSave{"Save session (smart)"};
     ArchivePageView* view = nullptr;
 
     Page() {
@@ -45,7 +46,10 @@ struct Page {
         services.clock = &clock;
         services.settings = &store;
         state = std::make_unique<AppState>(services, dir.path());
-        view = new ArchivePageView(*state, &host, &reopen);
+        view = new ArchivePageView(*state, &host, [this](MenuCommand command) {
+            if (command == MenuCommand::SaveSessionSmart) return &smartSave;
+            return command == MenuCommand::ReopenSession ? &reopen : nullptr;
+        });
     }
     QTableView* List() const { return view->findChild<QTableView*>("CompletedSessionsList"); }
     QTreeWidget* Tree() const { return view->findChild<QTreeWidget*>("CompletedSessionsTreeView"); }
@@ -141,6 +145,24 @@ class TestArchivePageView : public QObject {
         QVERIFY(menu->actions().first()->text().endsWith("s2.ses"));
         menu->actions().last()->trigger();
         QCOMPARE(loaded, QStringList{page.dir.filePath("Sessions/s0.ses")});
+    }
+
+    void smartSaveRunsFromItsMenuEntry() {
+        Page page;
+        page.state->Settings().smartsaveIntoTrackfolder = true;
+        QStringList saved;
+        SessionCallbacks callbacks;
+        callbacks.smartSaveInput = [] { return SmartSaveInput{"a/b", "Race", "", 39000.5, 3}; };
+        callbacks.saveSessionTo = [&](const QString& path) {
+            saved << path;
+            return true;
+        };
+        page.view->SetCallbacks(callbacks);
+        page.prompter.texts = {page.dir.filePath("Sessions/a_b/chosen.ses")};
+        page.smartSave.trigger();
+        QCOMPARE(page.prompter.questions, QStringList{"Save session"});
+        QVERIFY(QFileInfo(page.dir.filePath("Sessions/a_b")).isDir());
+        QCOMPARE(saved, QStringList{page.dir.filePath("Sessions/a_b/chosen.ses")});
     }
 
     void columnWidthsAreStoredOnlyWhenTheUserChangedThem() {

@@ -35,7 +35,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     BuildMenu();
     const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
     m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index),
-                                        Action(MenuCommand::ReopenSession), Action(MenuCommand::NewSession));
+                                        [this](MenuCommand command) { return Action(command); });
 
     auto* firstField = new QLabel(this);
     firstField->setObjectName(QStringLiteral("statusMessage"));

@@ -35,7 +35,8 @@ constexpr int kChildRole = Qt::UserRole + 1;
 
 } // namespace
 
-ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession, QAction* newSession)
+ArchivePageView::ArchivePageView(AppState& state, QWidget* host,
+                                 const std::function<QAction*(MenuCommand)>& actions)
     : QWidget(host), m_state(state), m_page(std::make_unique<ArchivePage>(
                                          state.Settings(), state.DataFolder(), state.GetServices().prompter)),
       m_recent(state.DataFolder()) {
@@ -62,7 +63,9 @@ ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopen
             m_page->SetWidths(*stored);
     m_page->onListChanged = [this] { ListChanged(); };
 
-    m_recent.FromSettings(state.Settings().recentSessions);
+    QAction* reopenSession = actions ? actions(MenuCommand::ReopenSession) : nullptr;
+    QAction* newSession = actions ? actions(MenuCommand::NewSession) : nullptr;
+    QAction* smartSave = actions ? actions(MenuCommand::SaveSessionSmart) : nullptr;
     if (reopenSession) {
         m_reopenMenu = new QMenu(this);
         m_reopenMenu->setObjectName(QStringLiteral("reopenSessionMenu"));
@@ -75,6 +78,7 @@ ArchivePageView::ArchivePageView(AppState& state, QWidget* host, QAction* reopen
             if (Prompter* prompter = m_state.GetServices().prompter)
                 PrepareNewSession(m_callbacks, m_newSession, *prompter);
         });
+    if (smartSave) connect(smartSave, &QAction::triggered, this, [this] { SmartSave(); });
 }
 
 ArchivePageView::~ArchivePageView() {
@@ -198,7 +202,17 @@ void ArchivePageView::SetNewSessionHooks(const NewSessionHooks& hooks) {
         };
 }
 
+void ArchivePageView::SmartSave() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter || !m_callbacks.smartSaveInput || !m_callbacks.saveSessionTo) return;
+    SmartSaveInput input = m_callbacks.smartSaveInput();
+    input.intoTrackFolder = m_state.Settings().smartsaveIntoTrackfolder;
+    if (Clock* clock = m_state.GetServices().clock) input.now = clock->NowDayNumber();
+    SmartSaveSession(input, m_state.DataFolder(), *prompter, m_callbacks.saveSessionTo);
+}
+
 void ArchivePageView::SessionLoaded(const QString& path) {
+    m_recent.FromSettings(m_state.Settings().recentSessions);
     m_recent.Offer(path);
     m_state.Settings().recentSessions = m_recent.ToSettings();
 }
@@ -356,6 +370,7 @@ bool ArchivePageView::eventFilter(QObject* watched, QEvent* event) {
 
 void ArchivePageView::FillReopenMenu() {
     m_reopenMenu->clear();
+    m_recent.FromSettings(m_state.Settings().recentSessions);
     Prompter* prompter = m_state.GetServices().prompter;
     for (const QString& entry : m_recent.Entries()) {
         QAction* action = m_reopenMenu->addAction(QDir::toNativeSeparators(entry));

@@ -2,6 +2,7 @@
 // The archive page ("Sessions" / "Completed"): filter boxes and the tree on the left, the list of the
 // chosen node with its commands on the right. Everything it shows comes from ArchivePage; it rescans
 // each time it is shown. It also carries the "Reopen session" submenu.
+#include "app/main_window_layout.h"
 #include "archive/archive_page.h"
 #include "archive/new_session.h"
 #include "archive/recent_sessions.h"
@@ -23,9 +24,9 @@ class QTreeWidgetItem;
 class ArchivePageView : public QWidget {
     Q_OBJECT
   public:
-    // Fills host (an empty page), attaches the recent sessions to the "Reopen session" entry and runs
-    // "New session" from its entry.
-    ArchivePageView(AppState& state, QWidget* host, QAction* reopenSession, QAction* newSession = nullptr);
+    // Fills host (an empty page). Of the main menu (actions gives its entries), "Reopen session" gets the
+    // recent sessions as its submenu; "New session" and "Save session (smart)" run from here.
+    ArchivePageView(AppState& state, QWidget* host, const std::function<QAction*(MenuCommand)>& actions);
     ~ArchivePageView() override;
 
     ArchivePage& Page() { return *m_page; }
@@ -34,7 +35,7 @@ class ArchivePageView : public QWidget {
     void SetCallbacks(const SessionCallbacks& callbacks);
     // The session operations of "New session"; the dialog is this page's unless hooks.ask is set.
     void SetNewSessionHooks(const NewSessionHooks& hooks);
-    // A session file was loaded: it goes on top of "Reopen session".
+    // A session file was loaded: it goes on top of "Reopen session" (the list lives in the settings).
     void SessionLoaded(const QString& path);
 
     // Scans and redraws (also on every showing).
@@ -55,6 +56,7 @@ class ArchivePageView : public QWidget {
     void DeleteSelected();
     void ShowContextMenu(const QPoint& position);
     void FillReopenMenu();
+    void SmartSave();
 
     AppState& m_state;
     std::unique_ptr<ArchivePage> m_page;
