@@ -1,6 +1,5 @@
 #include "archive_scan.h"
 
-#include "storage/atomic_file.h"
 #include "storage/date_time.h"
 #include "storage/text_codec.h"
 #include "storage/txt_parser.h"
@@ -14,6 +13,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <thread>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -79,6 +79,19 @@ void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list)
         ListInto(sub.path, list);
 }
 
+// The file's bytes in one read of the size the listing saw (and whatever was appended since).
+std::optional<QByteArray> ReadSessionBytes(const ScanEntry& entry) {
+    QFile file(entry.path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes(qsizetype(std::max<qint64>(entry.size, 0)), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0) return std::nullopt;
+    bytes.truncate(qsizetype(got));
+    if (got == entry.size) bytes += file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
 // Below this many files one thread reads faster than starting others.
 constexpr std::size_t kParallelFrom = 32;
 
@@ -97,7 +110,7 @@ ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const Sum
     parsed.cached.modifiedMs = entry.modifiedMs;
     // A file that cannot be read still gets its row (with empty values); it is read again next time.
     TTxtParser parser;
-    if (const auto bytes = ReadWholeFile(entry.path)) {
+    if (const auto bytes = ReadSessionBytes(entry)) {
         // Plain ASCII files: only the lines the row reads are decoded.
         const auto excerpt = SummaryExcerpt(*bytes);
         parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
