@@ -25,20 +25,22 @@ struct SessionLog {
     bool changed = false;
     QStringList calls;
     SessionCallbacks Callbacks() {
-        return {[this] { return changed; },
-                [this] {
-                    calls << "save";
-                    return true;
-                },
-                [this](const QString& path) {
-                    calls << "load " + QFileInfo(path).fileName();
-                    return true;
-                },
-                [this](const QString& path) {
-                    calls << "setup " + QFileInfo(path).fileName();
-                    return true;
-                },
-                [this] { calls << "show"; }};
+        SessionCallbacks callbacks;
+        callbacks.sessionIsChanged = [this] { return changed; };
+        callbacks.saveSession = [this] {
+            calls << "save";
+            return true;
+        };
+        callbacks.loadSession = [this](const QString& path) {
+            calls << "load " + QFileInfo(path).fileName();
+            return true;
+        };
+        callbacks.loadSetupOnly = [this](const QString& path) {
+            calls << "setup " + QFileInfo(path).fileName();
+            return true;
+        };
+        callbacks.showActiveSession = [this] { calls << "show"; };
+        return callbacks;
     }
 };
 
