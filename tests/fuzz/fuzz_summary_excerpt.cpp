@@ -1,6 +1,7 @@
 // The archive reads only an excerpt of each session file: its summary row must equal the row read from
 // the whole file, whatever the bytes. The input is built as lines of session-file pieces (headers, keys,
-// block markers, stray brackets) and free text, with every kind of line break.
+// block markers, stray brackets, keys on lines that end a section) and free text, with every kind of line
+// break.
 #include "archive/session_summary.h"
 #include "archive/summary_excerpt.h"
 #include "storage/text_codec.h"
@@ -48,7 +49,11 @@ const char* const kPieces[] = {"[information]",
                                "shaftdrive_input=11;",
                                "shaftdrive_output=33;",
                                "session_info=x",
-                               "position=3;rank_setup=4;"};
+                               "position=3;rank_setup=4;",
+                               "track=Lake;[",
+                               "class=B;]",
+                               "notes=notes_begin;]",
+                               "x[notes_end"};
 const char* const kBreaks[] = {"\r\n", "\n", "\r", ""};
 
 QStringList RowOf(const QString& text) {
