@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -163,6 +164,18 @@ class TestArchivePageView : public QObject {
         QCOMPARE(page.prompter.questions, QStringList{"Save session"});
         QVERIFY(QFileInfo(page.dir.filePath("Sessions/a_b")).isDir());
         QCOMPARE(saved, QStringList{page.dir.filePath("Sessions/a_b/chosen.ses")});
+    }
+
+    void treeWidthIsRememberedInTheWindowGeometry() {
+        Page page;
+        page.state->Geometry().completedSessionsTreeWidth = 260;
+        page.host.resize(1000, 600);
+        page.host.show();
+        auto* splitter = page.view->findChild<QSplitter*>();
+        QCOMPARE(splitter->sizes().value(0), 260);
+        splitter->setSizes({300, 600});
+        splitter->splitterMoved(300, 1);
+        QCOMPARE(page.state->Geometry().completedSessionsTreeWidth, 300);
     }
 
     void columnWidthsAreStoredOnlyWhenTheUserChangedThem() {

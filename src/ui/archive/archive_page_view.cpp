@@ -99,6 +99,7 @@ ArchivePageView::~ArchivePageView() {
 void ArchivePageView::BuildControls() {
     auto* layout = new QHBoxLayout(this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter = splitter;
     layout->addWidget(splitter);
 
     auto* left = new QWidget(splitter);
@@ -186,6 +187,8 @@ void ArchivePageView::BuildControls() {
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({190, 800});
+    connect(splitter, &QSplitter::splitterMoved, this,
+            [this] { m_state.Geometry().completedSessionsTreeWidth = m_splitter->sizes().value(0); });
     UpdateCommands();
 }
 
@@ -219,6 +222,12 @@ void ArchivePageView::SessionLoaded(const QString& path) {
 
 void ArchivePageView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    const int treeWidth = m_state.Geometry().completedSessionsTreeWidth;
+    if (!m_treeWidthApplied && treeWidth > 0) {
+        const int total = std::max(m_splitter->width(), treeWidth + 100);
+        m_splitter->setSizes({treeWidth, total - treeWidth});
+    }
+    m_treeWidthApplied = true;
     Rescan();
 }
 

@@ -17,6 +17,7 @@ class QAction;
 class QComboBox;
 class QMenu;
 class QPushButton;
+class QSplitter;
 class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -65,6 +66,8 @@ class ArchivePageView : public QWidget {
     RecentSessions m_recent;
     ArchiveListModel* m_model = nullptr;
     std::array<QComboBox*, 4> m_filters{};
+    QSplitter* m_splitter = nullptr;
+    bool m_treeWidthApplied = false; // the remembered tree width is applied at the first showing
     QTreeWidget* m_tree = nullptr;
     QTableView* m_list = nullptr;
     QPushButton* m_open = nullptr;
