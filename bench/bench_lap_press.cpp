@@ -19,7 +19,6 @@ class QuietBeeper : public Beeper {
     void Beep() override {}
 };
 
-
 void BM_PressOnFullSlot(benchmark::State& state) {
     BenchClock clock;
     QuietBeeper beeper;

@@ -11,6 +11,7 @@
 #include "session/setup_model.h"
 #include "storage/translate.h"
 #include "ui/session/active_session_pages.h"
+#include "ui/archive/archive_page_view.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/timing/live_timing_host.h"
 #include "ui/timing/live_timing_view.h"
@@ -51,6 +52,9 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     const PageSlot tracks = m_pageSlots.value(QStringLiteral("Tracks"));
     if (tracks.tabs) m_tracksPages->Build(tracks.tabs, tracks.index, trackHosts);
     BuildMenu();
+    const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
+    m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index),
+                                        [this](MenuCommand command) { return Action(command); });
 
     auto* firstField = new QLabel(this);
     firstField->setObjectName(QStringLiteral("statusMessage"));

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+class ArchivePageView;
 class QAction;
 class QLabel;
 class QMenu;
@@ -141,4 +142,5 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     QPointer<TJettingGuruDlg> m_jettingGuruDlg;
     std::unique_ptr<LiveTimingHost> m_liveTiming;
     TracksPageView* m_tracksPages = nullptr;
+    ArchivePageView* m_archivePage = nullptr; // "Sessions/Completed"
 };

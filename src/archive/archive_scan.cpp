@@ -1,0 +1,185 @@
+#include "archive_scan.h"
+
+#include "storage/date_time.h"
+#include "storage/text_codec.h"
+#include "storage/txt_parser.h"
+#include "summary_excerpt.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Size and modification time (ms since the Unix epoch) with a single stat where the system allows.
+bool FileStat(const std::filesystem::directory_entry& entry, qint64& size, qint64& modifiedMs) {
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(entry.path().c_str(), &info) != 0) return false;
+    size = qint64(info.st_size);
+    modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + qint64(info.st_mtim.tv_nsec / 1000000);
+    return true;
+#else
+    std::error_code error;
+    size = qint64(entry.file_size(error));
+    const auto modified = entry.last_write_time(error);
+    if (error) return false;
+    const auto sinceEpoch = std::chrono::file_clock::to_sys(modified).time_since_epoch();
+    modifiedMs = qint64(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+    return true;
+#endif
+}
+
+// One stat per entry: the file times come as they are, with no conversion to local time.
+void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list) {
+    struct Found {
+        QString name;
+        std::filesystem::path path;
+        qint64 size = 0;
+        qint64 modifiedMs = 0;
+    };
+    std::vector<Found> files, folders;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::directory_entry& entry = *it;
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().string()));
+        std::error_code statError;
+        if (entry.is_directory(statError)) {
+            // A link back up the tree would never end.
+            if (!entry.is_symlink(statError)) folders.push_back({name, entry.path()});
+            continue;
+        }
+        if (!entry.is_regular_file(statError) || !name.endsWith(QLatin1String(".ses"), Qt::CaseInsensitive))
+            continue;
+        qint64 size = 0, modifiedMs = 0;
+        if (!FileStat(entry, size, modifiedMs)) continue;
+        files.push_back({name, entry.path(), size, modifiedMs});
+    }
+    auto byName = [](const Found& a, const Found& b) {
+        const int order = a.name.compare(b.name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.name < b.name;
+    };
+    std::sort(files.begin(), files.end(), byName);
+    std::sort(folders.begin(), folders.end(), byName);
+    for (const Found& file : files)
+        list.push_back(
+            {QFile::decodeName(QByteArray::fromStdString(file.path.string())), file.size, file.modifiedMs});
+    for (const Found& sub : folders)
+        ListInto(sub.path, list);
+}
+
+// The file's bytes in one read of the size the listing saw (and whatever was appended since).
+std::optional<QByteArray> ReadSessionBytes(const ScanEntry& entry) {
+    QFile file(entry.path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes(qsizetype(std::max<qint64>(entry.size, 0)), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0) return std::nullopt;
+    bytes.truncate(qsizetype(got));
+    if (got == entry.size) bytes += file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
+// Below this many files one thread reads faster than starting others.
+constexpr std::size_t kParallelFrom = 32;
+
+} // namespace
+
+std::vector<ScanEntry> ListSessionFiles(const QString& folder) {
+    std::vector<ScanEntry> list;
+    if (QFileInfo(folder).isDir())
+        ListInto(std::filesystem::path(QFile::encodeName(folder).toStdString()), list);
+    return list;
+}
+
+ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const SummaryOptions& options) {
+    Parsed parsed;
+    parsed.cached.size = entry.size;
+    parsed.cached.modifiedMs = entry.modifiedMs;
+    // A file that cannot be read still gets its row (with empty values); it is read again next time.
+    TTxtParser parser;
+    if (const auto bytes = ReadSessionBytes(entry)) {
+        // Plain ASCII files: only the lines the row reads are decoded.
+        const auto excerpt = SummaryExcerpt(*bytes);
+        parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
+    } else {
+        parsed.readable = false;
+        if (!QFileInfo::exists(entry.path)) return parsed; // deleted meanwhile: not listed
+    }
+    if (IsOtherVehicle(parser, options)) return parsed;
+    parsed.cached.listed = true;
+    const double modified = DayNumberFromDateTime(QDateTime::fromMSecsSinceEpoch(entry.modifiedMs));
+    parsed.cached.row = ReadSummaryRow(parser, entry.path, modified, options);
+    return parsed;
+}
+
+void ArchiveScanner::ReadAll(const std::vector<const ScanEntry*>& entries, const SummaryOptions& options,
+                             std::vector<Parsed>& results) const {
+    results.resize(entries.size());
+    unsigned threads =
+        m_threads > 0 ? unsigned(m_threads) : std::min(8u, std::thread::hardware_concurrency());
+    if (entries.size() < kParallelFrom || threads < 2) threads = 1;
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t i = next++; i < entries.size(); i = next++)
+            results[i] = ReadOne(*entries[i], options);
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 1; t < threads; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& thread : pool)
+        thread.join();
+}
+
+std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const SummaryOptions& options) {
+    const QString fingerprint = options.Fingerprint();
+    if (fingerprint != m_fingerprint) {
+        m_cache.clear();
+        m_fingerprint = fingerprint;
+    }
+    const std::vector<ScanEntry> files = ListSessionFiles(folder);
+
+    // Forget deleted files; collect new and changed ones.
+    QHash<QString, Cached> kept;
+    kept.reserve(qsizetype(files.size()));
+    std::vector<const ScanEntry*> toRead;
+    for (const ScanEntry& entry : files) {
+        const auto found = m_cache.constFind(entry.path);
+        if (found != m_cache.constEnd() && found->size == entry.size && found->modifiedMs == entry.modifiedMs)
+            kept.insert(entry.path, *found);
+        else
+            toRead.push_back(&entry);
+    }
+    std::vector<Parsed> parsed;
+    ReadAll(toRead, options, parsed);
+    m_filesRead = int(toRead.size());
+
+    QHash<QString, Cached> fresh; // rows read now; unreadable files are not cached
+    for (std::size_t i = 0; i < toRead.size(); ++i) {
+        fresh.insert(toRead[i]->path, parsed[i].cached);
+        if (parsed[i].readable) kept.insert(toRead[i]->path, parsed[i].cached);
+    }
+    m_cache = std::move(kept);
+
+    std::vector<QStringList> rows;
+    rows.reserve(files.size());
+    for (const ScanEntry& entry : files) {
+        auto found = fresh.constFind(entry.path);
+        if (found == fresh.constEnd()) found = m_cache.constFind(entry.path);
+        if (found->listed) rows.push_back(found->row);
+    }
+    return rows;
+}
