@@ -16,6 +16,17 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 // Case folding code point by code point, the same folding QString's case-insensitive comparison uses.
 QString Fold(QStringView text) {
+    // Keys are nearly always ASCII: fold those without the round trip through UCS-4.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        QString lowered(text.size(), Qt::Uninitialized);
+        QChar* out = lowered.data();
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            *out++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+        }
+        return lowered;
+    }
     QString folded;
     folded.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
