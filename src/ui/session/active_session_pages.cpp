@@ -169,14 +169,15 @@ void ActiveSessionPages::Sync() {
 }
 
 void ActiveSessionPages::RebuildVehiclePages() {
-    // The tire page has a bike and a four-wheel variant; the vehicle page shows the stroke group for bikes.
-    const bool fourWheel = m_state.Vehicle() == VehicleType::Kart || m_state.Vehicle() == VehicleType::Car;
+    // The tire page has a bike and a four-wheel variant; the vehicle page shows the stroke group for bikes:
+    // the field table picks them for the current vehicle.
     for (SessionPage page : {SessionPage::Tires, SessionPage::Vehicle}) {
         const QString caption = PageCaption(page);
         QWidget* host = m_hosts.value(caption);
         if (!host) continue;
         delete m_built.value(caption).data();
-        const int columns = page == SessionPage::Tires ? (fourWheel ? 2 : 3) : 2;
+        // Two columns keep every group clear of the team logo in the top right corner.
+        const int columns = 2;
         QWidget* content = Scrolled(BuildGroups(page, columns), QStringLiteral("sessionPage/") + caption);
         HostLayout(host)->addWidget(content);
         m_built.insert(caption, content);
