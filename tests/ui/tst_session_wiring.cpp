@@ -9,15 +9,21 @@
 #include "tracks/tracks_page.h"
 #include "ui/app/vorlapa_form.h"
 #include "ui/archive/archive_page_view.h"
+#include "ui/session/active_session_pages.h"
 #include "ui/tracks/tracks_page_view.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -161,6 +167,59 @@ class TestSessionWiring : public QObject {
         QCOMPARE(reopen->actions().size(), 1);
         QCOMPARE(QDir::fromNativeSeparators(reopen->actions().first()->text()), path);
         QVERIFY(w.prompter.errors.isEmpty());
+    }
+
+    void newSessionStartsUnchangedWithoutAFile() {
+        Window w;
+        SessionModel& session = w.form->Session();
+        QVERIFY(session.SaveSession(w.Path(QStringLiteral("Sessions/old.ses"))));
+        w.TimeTwoLaps();
+        w.Key(130000, Qt::ControlModifier);
+        QVERIFY(w.Timing().JournalOpen());
+        // No at the save offer and at the reset's own save question, OK to reset the laps, OK in the dialog.
+        w.prompter.answers = {Answer::No, Answer::No, Answer::Ok};
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+        });
+        w.form->Action(MenuCommand::NewSession)->trigger();
+        QCOMPARE(w.Timing().Slot(1).timer.LapCount(), 0);
+        QVERIFY(!w.Timing().JournalOpen());
+        QVERIFY(session.FileName().isEmpty());
+        QVERIFY(!session.IsChanged());
+        QVERIFY(w.prompter.answers.empty());
+    }
+
+    void openSetupFromSessionSavesTheSessionFirst() {
+        Window w;
+        SessionModel& session = w.form->Session();
+        session.SetText(SessionKeys::Conditions, kType, QStringLiteral("Practice"));
+        const QString path = w.Path(QStringLiteral("Sessions/first.ses"));
+        // Yes at "Unsaved changes exists, save now?", the save dialog, then the session to take the setup of.
+        w.prompter.answers = {Answer::Yes};
+        w.prompter.texts = {path, path};
+        w.form->Action(MenuCommand::OpenSetupFromSession)->trigger();
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(session.FileName(), path);
+        QVERIFY(!session.IsChanged());
+        QVERIFY(w.prompter.errors.isEmpty());
+    }
+
+    void airDensityOpensTheGuruWithItsFigure() {
+        Window w;
+        SessionModel& session = w.form->Session();
+        session.SetText(SessionKeys::Conditions, SessionKeys::AirTemperature, QStringLiteral("20"));
+        session.SetText(SessionKeys::Conditions, SessionKeys::Pressure, QStringLiteral("1013"));
+        session.SetText(SessionKeys::Conditions, SessionKeys::Humidity, QStringLiteral("50"));
+        w.form->SessionPages()->Reload();
+        QPushButton* figure = w.form->SessionPages()->AirDensityButton();
+        QVERIFY(!figure->text().isEmpty());
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        figure->click();
+        auto* value = w.form->findChild<QLineEdit*>(QStringLiteral("jettingSelectedValue"));
+        QVERIFY(value);
+        QCOMPARE(value->text(), figure->text());
     }
 };
 
