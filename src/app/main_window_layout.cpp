@@ -44,11 +44,11 @@ const std::vector<MenuEntry>& MainMenu() {
     const QString help = QStringLiteral("Help");
     using C = MenuCommand;
     static const std::vector<MenuEntry> menu = {
-        entry({file, QStringLiteral("New session")}, C::NewSession, "Ctrl+N", false),
+        entry({file, QStringLiteral("New session")}, C::NewSession, "Ctrl+N", true),
         entry({file, QStringLiteral("Open session")}, C::OpenSession, "Ctrl+O", true),
         entry({file, QStringLiteral("Save session")}, C::SaveSession, "", true),
-        entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", false),
-        entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", false),
+        entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", true),
+        entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", true),
         entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", false),
         entry({file, QStringLiteral("Open setup from session")}, C::OpenSetupFromSession, "", true),
         entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", false),

@@ -1,8 +1,6 @@
-// First: the change tracker's AreaInfo type must be seen before the setup tables' AreaInfo function.
-#include "session/session_model.h"
-
 #include "report_commands.h"
 
+#include "session/session_model.h"
 #include "session_report_input.h"
 
 ReportContext MainWindowReportContext(const AppState& state, const QString& caption, const ReportLogo& logo) {

@@ -1,8 +1,6 @@
-// First: the change tracker's AreaInfo type must be seen before the setup tables' AreaInfo function.
-#include "session/session_model.h"
-
 #include "session_report_input.h"
 
+#include "session/session_model.h"
 #include "session/setup_model.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"

@@ -129,6 +129,11 @@ QString SessionModel::StatusText() const {
     return Translate("Session:") + u' ' + QFileInfo(m_fileName).fileName();
 }
 
+void SessionModel::ForgetFileName() {
+    m_fileName.clear();
+    Notify();
+}
+
 void SessionModel::SetCurrentFile(const QString& path) {
     m_fileName = path;
     m_state.Settings().lastSession = path;
@@ -152,6 +157,7 @@ bool SessionModel::SaveSession(const QString& path) {
     MarkUnchanged();
     m_setup.MarkUnchanged();
     m_state.Changes().MarkUnchanged(Area::Setup);
+    if (saved) saved();
     Notify();
     return true;
 }
@@ -205,9 +211,10 @@ bool SessionModel::LoadSession(const QString& path) {
     return true;
 }
 
-bool SessionModel::ClearSessionNotes() {
+bool SessionModel::ClearSessionNotes(bool ask) {
     Prompter* prompter = m_state.GetServices().prompter;
-    if (!prompter || prompter->AskOkCancel(Translate("Clear all session notes?")) != Answer::Ok) return false;
+    if (ask && (!prompter || prompter->AskOkCancel(Translate("Clear all session notes?")) != Answer::Ok))
+        return false;
     ReadSessionNotes(m_record, Units(), nullptr);
     MarkChanged();
     Notify();

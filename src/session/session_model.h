@@ -33,6 +33,8 @@ class SessionModel {
     std::function<void(const QString& track)> trackSelected;
     // A session file was loaded or saved: offer it to the recent-sessions list.
     std::function<void(const QString& path)> offerRecent;
+    // The session file was written (the lap data are safe in it).
+    std::function<void()> saved;
     // Anything the pages show may have changed (load, clear, unit change, options).
     std::function<void()> changed;
     // A session file was read (also when a bad lap time stopped it): the setup was replaced as well.
@@ -62,6 +64,8 @@ class SessionModel {
     bool Loading() const { return m_loading; }
     QString FileName() const { return m_fileName; }
     QString StatusText() const; // first status bar field: "Session: name.ses", empty without a file
+    // "New session": the next save asks for a name.
+    void ForgetFileName();
 
     // Writes the session file (session sections, then the setup sections). On failure the error is shown
     // and the current file name stays the previous one.
@@ -70,8 +74,9 @@ class SessionModel {
     // vehicle (then nothing changes) and when a stored lap time could not be read (the values read before
     // it stay, the session counts as changed).
     bool LoadSession(const QString& path);
-    // "Clear notes": asks, then empties the result fields, notes, measurements, pit-stop data and links.
-    bool ClearSessionNotes();
+    // "Clear notes": asks (unless ask is false), then empties the result fields, notes, measurements,
+    // pit-stop data and links.
+    bool ClearSessionNotes(bool ask = true);
     // Before a session is replaced (open, new, reopen): offers to save unsaved changes. False on Cancel and
     // when the save was cancelled or failed.
     bool AskToSaveChanges();

@@ -164,7 +164,7 @@ bool HasOlderKeys(SetupArea area) {
 } // namespace
 
 bool HasSetupArea(SetupArea area, VehicleType vehicle) {
-    return AppliesTo(AreaInfo(area).vehicles, vehicle);
+    return AppliesTo(SetupAreaInfoOf(area).vehicles, vehicle);
 }
 
 QString ShownText(DistanceConversion conversion, bool miles, const QString& stored) {
@@ -181,7 +181,7 @@ QString StoredText(const SetupRecord& record, const QString& id, DistanceConvers
 }
 
 void ReadSetupArea(SetupRecord& record, SetupArea area, const SetupIoContext& context, TTxtParser& reader) {
-    const SetupAreaInfo& info = AreaInfo(area);
+    const SetupAreaInfo& info = SetupAreaInfoOf(area);
     record.selectedNames[size_t(area)] = reader.ReadValue(info.section, info.selectedKey);
 
     const auto& fields = SetupFields();
@@ -224,7 +224,7 @@ SectionOutput& SectionNamed(std::vector<SectionOutput>& sections, const QString&
 
 void WriteSetupArea(const SetupRecord& record, SetupArea area, const SetupIoContext& context,
                     TTxtParser& writer) {
-    const SetupAreaInfo& info = AreaInfo(area);
+    const SetupAreaInfo& info = SetupAreaInfoOf(area);
     if (!HasSetupArea(area, context.vehicle)) return;
     std::vector<SectionOutput> sections;
     SectionNamed(sections, info.section)

@@ -451,7 +451,7 @@ int FieldIndex(const QString& section, const QString& key) {
     return index.value(section + QLatin1Char('/') + key, -1);
 }
 
-const SetupAreaInfo& AreaInfo(SetupArea area) {
+const SetupAreaInfo& SetupAreaInfoOf(SetupArea area) {
     static const std::array<SetupAreaInfo, 8> infos = {{
         {A::Tires, "Tires", "tires", "selected_tire_setup", "zTireSetup ", V::All},
         {A::Suspension, "Suspension", "suspension", "selected_suspension_setup", "zSuspensionSetup ", V::All},
@@ -493,7 +493,7 @@ QString SetupSubPageOf(const QString& page, SetupArea area) {
     case SetupArea::Suspension:
         return QStringLiteral("Basic settings");
     default:
-        return AreaInfo(area).caption;
+        return SetupAreaInfoOf(area).caption;
     }
 }
 

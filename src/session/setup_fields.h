@@ -141,7 +141,7 @@ struct SetupAreaInfo {
 
 const std::vector<SetupField>& SetupFields();
 const std::vector<SetupGrid>& SetupGrids();
-const SetupAreaInfo& AreaInfo(SetupArea area);
+const SetupAreaInfo& SetupAreaInfoOf(SetupArea area);
 const SetupGrid& Grid(GridId id);
 
 // The setup sub-page a field or grid is shown on: its own page when that is a sub-page, else the first

@@ -43,6 +43,14 @@ void LiveTimingModel::WritePanelHeaders() {
         if (S(i).Controls().stopwatchEnabled) m_pitPanel.SetHeader(i, S(i).driverName);
 }
 
+void LiveTimingModel::SetTrackLength(const QString& metres) {
+    ChangeScope scope(*this);
+    if (metres == m_trackLength) return;
+    m_trackLength = metres;
+    for (int i = 1; i <= kSlots; ++i)
+        if (S(i).timer.LapCount() > 0) WriteFigures(S(i));
+}
+
 void LiveTimingModel::WriteFigures(DriverSlot& slot) {
     const LapFigureTexts texts = ComputeLapFigures(slot.timer, m_trackLength, m_settings.units);
     slot.distanceText = texts.distance;
@@ -117,7 +125,7 @@ bool LiveTimingModel::StopwatchPress(int slot) {
     } else {
         s.table.SetCell(1, 0, QStringLiteral("1"));
     }
-    if (slot == 1) s.timeWindow.SetLapsRemaining(LapsRemaining(m_fuel, laps));
+    if (slot == 1) s.timeWindow.SetLapsRemaining(LapsRemaining(m_fuelSource ? m_fuelSource() : m_fuel, laps));
     if (m_pitPanel.IsVisible()) m_pitPanel.RecordPass(slot, s.timer.GetLastMark());
     Changed();
     return true;

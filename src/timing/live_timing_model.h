@@ -42,8 +42,12 @@ class LiveTimingModel {
     // Inputs from settings and the session.
     void SetSettings(const LiveTimingSettings& settings);
     const LiveTimingSettings& Settings() const { return m_settings; }
-    void SetTrackLength(const QString& metres) { m_trackLength = metres; }
+    // The session's track length in metres (may be empty): the figures of every slot with laps follow.
+    void SetTrackLength(const QString& metres);
     void SetFuelFigures(const FuelFigures& fuel) { m_fuel = fuel; }
+    // Where the figures come from when they can change between laps (the session's amount, the track's
+    // consumption): asked at each lap of slot 1 in place of the figures set.
+    void SetFuelSource(std::function<FuelFigures()> source) { m_fuelSource = std::move(source); }
     void SetMainWindowGeometry(const WindowRect& rect) { m_mainWindow = rect; }
     void SetJournalFolder(const QString& folder) { m_journalFolder = folder; }
     // Called once after each operation below (nested calls included), so the page, the time windows and
@@ -138,6 +142,7 @@ class LiveTimingModel {
     LiveTimingSettings m_settings;
     QString m_trackLength;
     FuelFigures m_fuel;
+    std::function<FuelFigures()> m_fuelSource;
     WindowRect m_mainWindow;
     QString m_journalFolder;
     TimingJournal m_journal;

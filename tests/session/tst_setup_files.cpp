@@ -42,7 +42,7 @@ void TestSetupFiles::tablesAddressEveryValueOnce() {
             }
     }
     for (SetupArea area : kSetupAreaOrder)
-        QCOMPARE(AreaInfo(area).area, area);
+        QCOMPARE(SetupAreaInfoOf(area).area, area);
 }
 
 void TestSetupFiles::readingRules_data() {

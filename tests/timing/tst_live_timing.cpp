@@ -226,6 +226,12 @@ void TestLiveTiming::figures() {
     Run(rig, {"290000 undo 1"});
     QCOMPARE(s.bestText, QStringLiteral("1:30.000 (2)"));
     QCOMPARE(rig.Slot(1).timer.LapCount(), 2);
+    // Another track chosen later: the speeds and distance follow at once.
+    rig.model.SetTrackLength(QString());
+    QCOMPARE(s.bestSpeedText, QString());
+    QCOMPARE(s.distanceText, QString());
+    rig.model.SetTrackLength(trackLength);
+    QCOMPARE(s.bestSpeedText, texts.at(1));
 }
 
 void TestLiveTiming::lapsRemaining_data() {
@@ -252,6 +258,11 @@ void TestLiveTiming::lapsRemaining() {
     const ShowTimeModel& window = rig.model.TimeWindow(1);
     QCOMPARE(window.LapsRemainingVisible(), !text.isEmpty());
     if (!text.isEmpty()) QCOMPARE(window.LapsRemainingText(), text);
+    // A source, when given, is asked at the next lap: the amount typed meanwhile counts.
+    rig.model.SetFuelFigures({});
+    rig.model.SetFuelSource([fuel] { return fuel; });
+    Run(rig, {"181000 press 1"});
+    QCOMPARE(window.LapsRemainingVisible(), LapsRemaining(fuel, 3).has_value());
 }
 
 void TestLiveTiming::keys_data() {

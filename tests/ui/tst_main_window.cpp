@@ -2,12 +2,10 @@
 #include "manual_clock.h"
 #include "recording_prompter.h"
 #include "recording_shell.h"
-#include "ui/app/vorlapa_form.h"
-#include "ui/widgets/team_logo_view.h"
-
-// After the window: the change tracker's AreaInfo type before the setup tables' AreaInfo function.
 #include "session/session_model.h"
 #include "session/setup_model.h"
+#include "ui/app/vorlapa_form.h"
+#include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
 #include <QDialog>
@@ -107,7 +105,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(menus, (QStringList{"File", "Tools", "Export to HTML", "Help"}));
         QVERIFY(w.form->Action(MenuCommand::Exit)->isEnabled());
         QVERIFY(w.form->Action(MenuCommand::Options)->isEnabled());
-        QVERIFY(!w.form->Action(MenuCommand::NewSession)->isEnabled());
+        QVERIFY(!w.form->Action(MenuCommand::ImportLapTimes)->isEnabled());
+        QVERIFY(w.form->Action(MenuCommand::NewSession)->isEnabled());
         QCOMPARE(w.form->Action(MenuCommand::NewSession)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.form->Action(MenuCommand::BackupRestore)->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+B")));

@@ -1,10 +1,8 @@
-// The window first: the change tracker's AreaInfo type and the setup tables' AreaInfo() share a name.
-#include "ui/app/vorlapa_form.h"
-
 #include "in_memory_settings_store.h"
 #include "manual_clock.h"
 #include "recording_prompter.h"
 #include "session/setup_model.h"
+#include "ui/app/vorlapa_form.h"
 #include "ui/calc/gearing_page.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/grid_cell_editor.h"

@@ -10,8 +10,8 @@
 #include "session/session_model.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
-#include "ui/session/active_session_pages.h"
 #include "ui/archive/archive_page_view.h"
+#include "ui/session/active_session_pages.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/timing/live_timing_host.h"
 #include "ui/timing/live_timing_view.h"
@@ -55,6 +55,7 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
     m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index),
                                         [this](MenuCommand command) { return Action(command); });
+    ConnectSession();
 
     auto* firstField = new QLabel(this);
     firstField->setObjectName(QStringLiteral("statusMessage"));
@@ -127,6 +128,12 @@ TVorlapaForm::~TVorlapaForm() {
     m_state.SetSessionActions({});
     m_session->changed = {};
     m_session->loaded = {};
+    m_session->collectLapData = {};
+    m_session->applyLapData = {};
+    m_session->saved = {};
+    m_session->offerRecent = {};
+    m_session->trackSelected = {};
+    m_tracksPages->Model().SetOnTrackNamesChanged({});
     qApp->removeEventFilter(this);
     m_liveTiming.reset();
     m_state.SetChangeListener({});
@@ -139,9 +146,11 @@ TVorlapaForm::~TVorlapaForm() {
 }
 
 void TVorlapaForm::BuildLiveTiming() {
-    // Placed here until the "General" page offers its area for the driver slots.
-    const PageSlot host = m_pageSlots.value(QStringLiteral("Active session/General"));
-    m_liveTiming = std::make_unique<LiveTimingHost>(m_state, this, host.tabs->widget(host.index), nullptr);
+    // The driver slots go into their area of the "General" page; the session notes panel takes the room
+    // of slots 2 to 4 while "Show all drivers" is off.
+    m_sessionPages->Build();
+    m_liveTiming = std::make_unique<LiveTimingHost>(m_state, this, m_sessionPages->DriverSlotsArea(),
+                                                    m_sessionPages->SessionNotesPanel());
 }
 
 LiveTimingModel& TVorlapaForm::LiveTiming() {
@@ -272,7 +281,14 @@ void TVorlapaForm::ExportReport(bool session) {
                 m_teamLogo->PictureRect().height()};
     const ReportContext context =
         MainWindowReportContext(m_state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR), logo);
-    const ReportSource source = CurrentSessionSource(*m_session, *m_setup, m_state);
+    ReportSource source =
+        CurrentSessionSource(*m_session, *m_setup, m_state, [this] { return SessionTrackLength(); });
+    // The setup report shows the gearing page's mode, which is no part of the setup.
+    source.setup = [this, setup = source.setup] {
+        SetupReportInput input = setup();
+        input.gearCalcMode = m_calculators->Gearing().Mode();
+        return input;
+    };
     ReportExporter exporter(*services.prompter, *services.shell);
     if (session)
         exporter.ExportSession(context, source, true);

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ArchivePageView;
+struct FuelFigures;
 class QAction;
 class QLabel;
 class QMenu;
@@ -73,6 +74,8 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void RestoreTimingJournal();
     // The Tracks pages and their model (the session page's track box takes its names from it).
     TracksPageView* TracksPages() const { return m_tracksPages; }
+    // "Sessions/Completed" with the recent sessions of "Reopen session".
+    ArchivePageView* Archive() const { return m_archivePage; }
 
     // StartupView
     void ShowProgress(const QString& text) override;
@@ -105,6 +108,10 @@ class TVorlapaForm : public QMainWindow, public StartupView {
     void OpenSetupFromSession();
     void SetupReloaded();
     void BuildLiveTiming();
+    void ConnectSession();
+    void SessionTrackSelected(const QString& track);
+    QString SessionTrackLength() const; // metres, empty without a known track
+    FuelFigures SessionFuelFigures() const;
     void RunCommand(MenuCommand command);
     void Refresh();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);

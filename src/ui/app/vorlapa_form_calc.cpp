@@ -6,6 +6,7 @@
 #include "calc/jetting_guru_settings.h"
 #include "calc/setup_calculators.h"
 #include "session/open_setup_from_session.h"
+#include "session/session_model.h"
 #include "session/setup_model.h"
 #include "storage/translate.h"
 #include "ui/calc/dyno_data_dialog.h"
@@ -131,7 +132,7 @@ void TVorlapaForm::OpenSetupFromSession() {
     const bool unsaved =
         m_state.Changes().IsChanged(Area::Session) || m_state.Changes().IsChanged(Area::Setup);
     const bool opened = ::OpenSetupFromSession(
-        *m_setup, *prompter, unsaved, [this] { m_state.RunCommand(MenuCommand::SaveSession); },
+        *m_setup, *prompter, unsaved, [this] { m_session->SaveSessionWithDialog(); },
         m_state.DataPath(QStringLiteral("Sessions")));
     if (opened) m_state.Changes().MarkUnchanged(Area::Setup);
 }

@@ -274,8 +274,9 @@ QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
 }
 
 QWidget* ActiveSessionPages::MakeLinkRow(SessionLink link, QWidget* parent) {
+    // The path gets a line of its own: beside the driver slots the panel is narrow.
     auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
+    auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const bool video = link == SessionLink::OnboardVideo;
     auto* choose = new QPushButton(Translate(video ? "Onboard video" : "Datalogging link"), row);
@@ -287,9 +288,9 @@ QWidget* ActiveSessionPages::MakeLinkRow(SessionLink link, QWidget* parent) {
     path->setObjectName(QStringLiteral("session/") + SessionFields()[size_t(index)].key);
     auto* open = new QPushButton(Translate("Open"), row);
     open->setObjectName(video ? QStringLiteral("onboardVideoOpen") : QStringLiteral("dataLoggingOpen"));
-    layout->addWidget(choose);
-    layout->addWidget(path, 1);
-    layout->addWidget(open);
+    layout->addWidget(choose, 0, 0, Qt::AlignLeft);
+    layout->addWidget(open, 0, 1, Qt::AlignRight);
+    layout->addWidget(path, 1, 0, 1, 2);
     connect(choose, &QPushButton::clicked, this, [this, link] { ChooseLink(link); });
     connect(open, &QPushButton::clicked, this, [this, link] { m_session.OpenLink(link); });
     m_linkOpenButtons.insert(int(link), open);
@@ -331,7 +332,7 @@ void ActiveSessionPages::BuildGeneral(QWidget* host) {
     connect(clear, &QPushButton::clicked, this, [this] { m_session.ClearSessionNotes(); });
     notesLayout->addWidget(clear, 0, Qt::AlignLeft);
 
-    QWidget* groups = BuildGroups(SessionPage::General, 2);
+    QWidget* groups = BuildGroups(SessionPage::General, 1);
     // The air density figure sits in the weather group, below the fields it is computed from.
     if (auto* weather = groups->findChild<QGroupBox*>(QStringLiteral("group/Weather"))) {
         auto* form = static_cast<QFormLayout*>(weather->layout());
@@ -352,7 +353,8 @@ void ActiveSessionPages::BuildGeneral(QWidget* host) {
     layout->addWidget(m_driverSlots, 1, 1);
     layout->addWidget(m_notesPanel, 2, 1);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(2, 1);
+    // The live timing takes the notes panel beside its slots; what remains of row 2 stays small.
+    layout->setRowStretch(1, 1);
     HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/General")));
 }
 

@@ -11,8 +11,12 @@ LiveTimingView::LiveTimingView(LiveTimingModel& model, QWidget* mainWindow, QWid
                                QWidget* notesPanel)
     : QObject(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     m_panel = new LiveTimingPanel(model, notesPanel, host);
-    auto* layout = new QVBoxLayout(host);
-    layout->setContentsMargins(4, 4, 4, 4);
+    // A host that brings its own layout (the session page's driver slots area) keeps it.
+    auto* layout = qobject_cast<QBoxLayout*>(host->layout());
+    if (!layout) {
+        layout = new QVBoxLayout(host);
+        layout->setContentsMargins(4, 4, 4, 4);
+    }
     layout->addWidget(m_panel);
     connect(m_panel, &LiveTimingPanel::aboutToOperate, this, [this] { SyncMainWindow(); });
     for (int i = 1; i <= 4; ++i)
