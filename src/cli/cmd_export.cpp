@@ -4,9 +4,9 @@
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
 #include "command_registry.h"
+#include "data_folder_option.h"
 #include "stderr_prompter.h"
 
-#include "app/data_folder.h"
 #include "app/main_window_layout.h"
 #include "app/services.h"
 #include "app/settings_file.h"
@@ -26,12 +26,6 @@
 namespace {
 
 const QString kUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
-
-QString DataFolderOf(const std::optional<QString>& option) {
-    return ResolveDataFolder(option.value_or(QString()), qEnvironmentVariable("VORLAPA_DATA"),
-                             QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -64,7 +58,7 @@ int Export(QStringList args) {
         cli::PrintError(QStringLiteral("File not found: ") + args.at(1));
         return 1;
     }
-    const QString dataFolder = QDir(DataFolderOf(dataDir)).absolutePath();
+    const QString dataFolder = cli::DataFolder(dataDir);
     const ProgramSettings settings = LoadSettingsFile(
         QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
         DayNumberFromDateTime(QDateTime::currentDateTime()), [](const QString& m) { cli::PrintError(m); });

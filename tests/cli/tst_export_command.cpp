@@ -50,6 +50,18 @@ class TestExportCommand : public QObject {
         QVERIFY(!QFile::exists(QDir(data.path()).filePath("Exports/session_report_session.htm")));
     }
 
+    void withoutDataDirTheProgramsDataFolderIsUsed() {
+        // No --data-dir and no VORLAPA_DATA: the user's data folder the program window uses too.
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("Vorlapa"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("VORLAPA_DATA");
+        environment.insert("XDG_DATA_HOME", home.path());
+        const CliRun run = RunCli({"export", "setup", kSession}, environment);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QDir(home.path()).filePath("Vorlapa/Exports/setup_report_session.htm") + "\n");
+    }
+
     void errorsGoToStderr_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("err");

@@ -14,8 +14,11 @@ struct CliRun {
     QStringList lines; // out split at line ends, without the empty piece after the last one
 };
 
-inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
+inline CliRun RunCli(const QStringList& args,
+                     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                     int timeoutMs = 30000) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VORLAPA_CLI), args);
     process.waitForFinished(timeoutMs);
     CliRun run;
