@@ -78,13 +78,13 @@ const std::vector<MenuEntry>& MainMenu() {
 QString VehicleCodeOfCommand(MenuCommand command) {
     switch (command) {
     case MenuCommand::VehicleMotorcycle:
-        return QStringLiteral("mc");
+        return VehicleCode(VehicleType::Motorcycle);
     case MenuCommand::VehicleSidecar:
-        return QStringLiteral("sidecar");
+        return VehicleCode(VehicleType::Sidecar);
     case MenuCommand::VehicleKart:
-        return QStringLiteral("gokart");
+        return VehicleCode(VehicleType::Kart);
     case MenuCommand::VehicleCar:
-        return QStringLiteral("car");
+        return VehicleCode(VehicleType::Car);
     default:
         return QString();
     }

@@ -3,6 +3,7 @@
 #include "data_folder.h"
 #include "settings_file.h"
 #include "storage/translate.h"
+#include "storage/vehicle.h"
 #include "unit_captions.h"
 
 #include <QDir>
@@ -10,8 +11,9 @@
 #include <cmath>
 
 QString BasicSetupVehicleCode(int entry) {
-    static const char* const codes[] = {"mc", "sidecar", "gokart", "car"};
-    return entry >= 0 && entry < 4 ? QString::fromLatin1(codes[entry]) : QStringLiteral("mc");
+    static constexpr VehicleType types[] = {VehicleType::Motorcycle, VehicleType::Sidecar, VehicleType::Kart,
+                                            VehicleType::Car};
+    return VehicleCode(entry >= 0 && entry < 4 ? types[entry] : VehicleType::Motorcycle);
 }
 
 bool StartupSequence::Run(bool firstRunDialogs) {

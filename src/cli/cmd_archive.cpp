@@ -1,6 +1,7 @@
 // vorlapa-cli archive list: the sessions the archive list shows for a tree node, TAB-separated, header
 // line first, in the list's default order (by start time).
 #include "command_registry.h"
+#include "data_folder_option.h"
 
 #include "app/settings_file.h"
 #include "app/unit_captions.h"
@@ -22,17 +23,6 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "archive list [--data-dir DIR] [--vehicle CODE] [--node TEXT] [--units metric|us|imperial] [--ad]");
-
-// The data folder: --data-dir, else VORLAPA_DATA, else the program's folder when it holds vorlapa.ini
-// (portable install), else the user's data folder.
-QString DataFolder(QStringList& args) {
-    if (const auto option = cli::TakeOption(args, QStringLiteral("--data-dir"))) return *option;
-    const QString environment = qEnvironmentVariable("VORLAPA_DATA");
-    if (!environment.isEmpty()) return environment;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("vorlapa.ini")))) return programFolder;
-    return QDir::homePath() + QStringLiteral("/.local/share/Vorlapa");
-}
 
 std::optional<QString> UnitSystem(const QString& option) {
     if (option == u"metric") return Unit::Metric;
@@ -56,7 +46,7 @@ QString VisibleLine(const QStringList& cells) {
 }
 
 int ArchiveList(QStringList args) {
-    const QString dataDir = DataFolder(args);
+    const QString dataDir = cli::DataFolder(cli::TakeOption(args, QStringLiteral("--data-dir")));
     const auto vehicle = cli::TakeOption(args, QStringLiteral("--vehicle"));
     const auto node = cli::TakeOption(args, QStringLiteral("--node"));
     const auto units = cli::TakeOption(args, QStringLiteral("--units"));

@@ -4,8 +4,9 @@
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
 #include "command_registry.h"
+#include "data_folder_option.h"
+#include "stderr_prompter.h"
 
-#include "app/data_folder.h"
 #include "app/main_window_layout.h"
 #include "app/services.h"
 #include "app/settings_file.h"
@@ -25,35 +26,6 @@
 namespace {
 
 const QString kUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
-
-// Messages go to stderr; the command asks no questions.
-class StderrPrompter : public Prompter {
-  public:
-    void ShowError(const QString& message) override { cli::PrintError(message); }
-    void ShowWarning(const QString& message) override { cli::PrintError(message); }
-    void ShowInformation(const QString& message) override { cli::PrintError(message); }
-    Answer AskYesNoCancel(const QString&) override { return Answer::Cancel; }
-    Answer AskOkCancel(const QString&) override { return Answer::Cancel; }
-    Answer AskYesNo(const QString&) override { return Answer::No; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> ChooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<quint32> ChooseColour(quint32) override { return std::nullopt; }
-    std::optional<QString> ChooseFont(const QString&) override { return std::nullopt; }
-};
-
-QString DataFolderOf(const std::optional<QString>& option) {
-    return ResolveDataFolder(option.value_or(QString()), qEnvironmentVariable("VORLAPA_DATA"),
-                             QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -86,7 +58,7 @@ int Export(QStringList args) {
         cli::PrintError(QStringLiteral("File not found: ") + args.at(1));
         return 1;
     }
-    const QString dataFolder = QDir(DataFolderOf(dataDir)).absolutePath();
+    const QString dataFolder = cli::DataFolder(dataDir);
     const ProgramSettings settings = LoadSettingsFile(
         QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
         DayNumberFromDateTime(QDateTime::currentDateTime()), [](const QString& m) { cli::PrintError(m); });
@@ -103,7 +75,7 @@ int Export(QStringList args) {
     if (!settings.logotype.isEmpty()) context.logo.path = ResolveDataPath(dataFolder, settings.logotype);
 
     const TimingUnits units = TimingUnitsOfSystem(settings.systemUnit);
-    StderrPrompter prompter;
+    cli::StderrPrompter prompter;
     SetupModel setup(VehicleOfFile(path, settings), &prompter);
     setup.ApplyDistanceUnit(units.distanceInMiles);
     if (!setup.OpenSetup(path)) return 1;

@@ -1,7 +1,7 @@
 // vorlapa-cli settings show [--data-dir DIR]: the effective program settings.
-#include "app/data_folder.h"
 #include "app/settings_file.h"
 #include "command_registry.h"
+#include "data_folder_option.h"
 #include "storage/date_time.h"
 
 #include <QCoreApplication>
@@ -17,11 +17,7 @@ int SettingsCommand(const QStringList& arguments) {
     QStringList args = arguments;
     const auto dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
     if (args != QStringList{QStringLiteral("show")}) return cli::UsageError(kUsage);
-    const QString userData = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-                                 .filePath(QStringLiteral("Vorlapa"));
-    const QString folder =
-        ResolveDataFolder(dataDir.value_or(QString()), qEnvironmentVariable("VORLAPA_DATA"),
-                          QCoreApplication::applicationDirPath(), userData);
+    const QString folder = cli::DataFolder(dataDir);
     const double today = std::floor(DayNumberFromDateTime(QDateTime::currentDateTime()));
     const ProgramSettings settings =
         LoadSettingsFile(QDir(folder).filePath(QString::fromLatin1(kSettingsFileName)), today,

@@ -1,5 +1,6 @@
 // vorlapa-cli tracks list [--data-dir DIR]: the names of the track list, one per line, in list order.
 #include "command_registry.h"
+#include "data_folder_option.h"
 
 #include "storage/translate.h"
 #include "tracks/track_list.h"
@@ -12,21 +13,10 @@ namespace {
 
 const QString kUsage = QStringLiteral("tracks list [--data-dir DIR]");
 
-// The data folder: --data-dir, else VORLAPA_DATA, else the program's folder when it holds vorlapa.ini
-// (portable install), else the user's data folder.
-QString DataFolder(QStringList& args) {
-    if (const auto option = cli::TakeOption(args, QStringLiteral("--data-dir"))) return *option;
-    const QString environment = qEnvironmentVariable("VORLAPA_DATA");
-    if (!environment.isEmpty()) return environment;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("vorlapa.ini")))) return programFolder;
-    return QDir::homePath() + QStringLiteral("/.local/share/Vorlapa");
-}
-
 int TracksCommand(const QStringList& arguments) {
     QStringList args = arguments;
     if (args.isEmpty() || args.takeFirst() != QLatin1String("list")) return cli::UsageError(kUsage);
-    const QString dataDir = DataFolder(args);
+    const QString dataDir = cli::DataFolder(cli::TakeOption(args, QStringLiteral("--data-dir")));
     if (!args.isEmpty()) return cli::UsageError(kUsage);
     if (!QFileInfo(dataDir).isDir()) {
         cli::PrintError(Fill(Translate("No data folder %s"), dataDir));

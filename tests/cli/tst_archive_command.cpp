@@ -1,29 +1,13 @@
 // vorlapa-cli archive list on a small sessions folder.
+#include "cli_runner.h"
 #include "gen_session_files.h"
 #include "storage/date_time.h"
 #include "tracks/track_list.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QStringList lines;
-    QString err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VORLAPA_CLI), args);
-    process.waitForFinished(20000);
-    QString out = QString::fromUtf8(process.readAllStandardOutput());
-    if (out.endsWith(u'\n')) out.chop(1);
-    return {process.exitCode(), out.isEmpty() ? QStringList{} : out.split(u'\n'),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 double At(int day, int hour) {
     return DayNumberFromDateTime(QDateTime(QDate(2007, 5, day), QTime(hour, 0)));
@@ -65,7 +49,7 @@ class TestArchiveCommand : public QObject {
     }
 
     void listsThePassingSessionsByStartTime() {
-        const Run run = Cli({"archive", "list", "--data-dir", m_dir.path()});
+        const CliRun run = RunCli({"archive", "list", "--data-dir", m_dir.path()});
         QCOMPARE(run.err, "");
         QCOMPARE(run.status, 0);
         QCOMPARE(run.lines.size(), 3);
@@ -79,16 +63,16 @@ class TestArchiveCommand : public QObject {
     }
 
     void optionsChooseNodeVehicleAndUnits() {
-        Run run = Cli({"archive", "list", "--data-dir", m_dir.path(), "--node", "Incomplete"});
+        CliRun run = RunCli({"archive", "list", "--data-dir", m_dir.path(), "--node", "Incomplete"});
         QCOMPARE(run.lines.size(), 2);
         QVERIFY(run.lines[1].contains("\t0\t"));
-        run = Cli({"archive", "list", "--data-dir", m_dir.path(), "--node", "Anna"});
+        run = RunCli({"archive", "list", "--data-dir", m_dir.path(), "--node", "Anna"});
         QCOMPARE(run.lines.size(), 2);
         QVERIFY(run.lines[1].contains("North Loop"));
-        run = Cli({"archive", "list", "--data-dir", m_dir.path(), "--vehicle", "car"});
+        run = RunCli({"archive", "list", "--data-dir", m_dir.path(), "--vehicle", "car"});
         QCOMPARE(run.lines.size(), 2);
         QVERIFY(run.lines[1].contains("50.000"));
-        run = Cli({"archive", "list", "--data-dir", m_dir.path(), "--units", "us", "--ad"});
+        run = RunCli({"archive", "list", "--data-dir", m_dir.path(), "--units", "us", "--ad"});
         QVERIFY(run.lines[0].contains("\tAD\t"));
         QVERIFY(run.lines[2].contains("\t1.2250\t"));
         QVERIFY(run.lines[2].contains("\t4.000\t")); // 3218 m * 2 laps in miles
@@ -105,7 +89,7 @@ class TestArchiveCommand : public QObject {
     void errorsGoToStderrWithStatusOne() {
         QFETCH(QStringList, args);
         QFETCH(QString, err);
-        const Run run = Cli(QStringList{"archive", "list", "--data-dir", m_dir.path()} + args);
+        const CliRun run = RunCli(QStringList{"archive", "list", "--data-dir", m_dir.path()} + args);
         QCOMPARE(run.status, 1);
         QVERIFY(run.lines.isEmpty());
         if (!err.isEmpty())

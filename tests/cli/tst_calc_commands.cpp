@@ -1,21 +1,9 @@
 // The calculator commands: the gearing figures of a setup file and the jetting guru's suggestion.
-#include <QProcess>
+#include "cli_runner.h"
+
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VORLAPA_CLI), args);
-    process.waitForFinished(10000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kSetup = QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set");
 const QString kEmptyRows = QStringLiteral("4\t\t\t\t\t\n5\t\t\t\t\t\n6\t\t\t\t\t\nFinal: 3.000\n");
@@ -49,7 +37,7 @@ class TestCalcCommands : public QObject {
     void gearingPrintsThePageFigures() {
         QFETCH(QStringList, options);
         QFETCH(QString, out);
-        const Run run = Cli(QStringList{"gearing", kSetup} + options);
+        const CliRun run = RunCli(QStringList{"gearing", kSetup} + options);
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, out);
@@ -71,7 +59,7 @@ class TestCalcCommands : public QObject {
     void gearingErrors() {
         QFETCH(QStringList, args);
         QFETCH(QString, err);
-        const Run run = Cli(args);
+        const CliRun run = RunCli(args);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
         QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
@@ -102,7 +90,7 @@ class TestCalcCommands : public QObject {
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, out);
-        const Run run = Cli(QStringList{"jetting"} + args);
+        const CliRun run = RunCli(QStringList{"jetting"} + args);
         QCOMPARE(run.status, status);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err.isEmpty(), status == 0);

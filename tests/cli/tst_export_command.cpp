@@ -1,5 +1,7 @@
 // vorlapa-cli export: the reports of a session or setup file in the data folder's Exports folder, and a
 // look at the written session report through a real browser's DOM.
+#include "cli_runner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -8,19 +10,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VORLAPA_CLI), args);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kSession = QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses");
 
@@ -36,7 +25,7 @@ class TestExportCommand : public QObject {
   private Q_SLOTS:
     void sessionExportWritesSetupAndSessionReports() {
         QTemporaryDir data;
-        const Run run = Cli({"export", "session", kSession, "--data-dir", data.path()});
+        const CliRun run = RunCli({"export", "session", kSession, "--data-dir", data.path()});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         const QString exports = QDir(data.path()).filePath("Exports");
@@ -55,10 +44,22 @@ class TestExportCommand : public QObject {
 
     void setupExportWritesOneReport() {
         QTemporaryDir data;
-        const Run run = Cli({"export", "setup", kSession, "--data-dir", data.path()});
+        const CliRun run = RunCli({"export", "setup", kSession, "--data-dir", data.path()});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QDir(data.path()).filePath("Exports/setup_report_session.htm") + "\n");
         QVERIFY(!QFile::exists(QDir(data.path()).filePath("Exports/session_report_session.htm")));
+    }
+
+    void withoutDataDirTheProgramsDataFolderIsUsed() {
+        // No --data-dir and no VORLAPA_DATA: the user's data folder the program window uses too.
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkpath("Vorlapa"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("VORLAPA_DATA");
+        environment.insert("XDG_DATA_HOME", home.path());
+        const CliRun run = RunCli({"export", "setup", kSession}, environment);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QDir(home.path()).filePath("Vorlapa/Exports/setup_report_session.htm") + "\n");
     }
 
     void errorsGoToStderr_data() {
@@ -75,7 +76,7 @@ class TestExportCommand : public QObject {
         QFETCH(QStringList, args);
         QFETCH(QString, err);
         QTemporaryDir data;
-        const Run run = Cli(args << "--data-dir" << data.path());
+        const CliRun run = RunCli(args << "--data-dir" << data.path());
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err, err);
@@ -88,7 +89,7 @@ class TestExportCommand : public QObject {
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[information]\r\nvehicle=car;\r\n");
         ini.close();
-        const Run run = Cli({"export", "setup", kSession, "--data-dir", data.path()});
+        const CliRun run = RunCli({"export", "setup", kSession, "--data-dir", data.path()});
         QCOMPARE(run.status, 0);
         QVERIFY(ReadAll(QDir(data.path()).filePath("Exports/setup_report_session.htm"))
                     .contains("Front Suspension"));
@@ -98,7 +99,7 @@ class TestExportCommand : public QObject {
         const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
         if (chromium.isEmpty()) QSKIP("chromium is not installed (scripts/install-deps installs it)");
         QTemporaryDir data;
-        const Run run = Cli({"export", "session", kSession, "--data-dir", data.path()});
+        const CliRun run = RunCli({"export", "session", kSession, "--data-dir", data.path()});
         QCOMPARE(run.status, 0);
         const QString report = QDir(data.path()).filePath("Exports/session_report_session.htm");
 

@@ -1,22 +1,6 @@
-#include <QProcess>
+#include "cli_runner.h"
+
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VORLAPA_CLI), args);
-    process.waitForFinished(10000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestSessionCommands : public QObject {
     Q_OBJECT
@@ -49,7 +33,7 @@ class TestSessionCommands : public QObject {
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = Cli(
+        const CliRun run = RunCli(
             QStringList{"session", "laps", QStringLiteral(VORLAPA_TEST_DATA "/session_laps.ses")} + options);
         QCOMPARE(run.err, err);
         QCOMPARE(run.out, out);
@@ -57,7 +41,7 @@ class TestSessionCommands : public QObject {
     }
 
     void missingFileIsAnError() {
-        const Run run = Cli({"session", "laps", "/no/such/file.ses"});
+        const CliRun run = RunCli({"session", "laps", "/no/such/file.ses"});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err, QStringLiteral("File /no/such/file.ses does not exist!\n"));

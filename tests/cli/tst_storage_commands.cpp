@@ -1,24 +1,8 @@
+#include "cli_runner.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VORLAPA_CLI), args);
-    process.waitForFinished(10000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestStorageCommands : public QObject {
     Q_OBJECT
@@ -50,15 +34,16 @@ class TestStorageCommands : public QObject {
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run run = Cli(args);
+        const CliRun run = RunCli(args);
         QCOMPARE(run.status, status);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err, err);
     }
 
     void tagGetReadsAWindows1252File() {
-        const Run run = Cli({"tag", "get", QStringLiteral(VORLAPA_TEST_DATA "/windows1252_tag_file.txt"),
-                             "Session", "driver"});
+        const CliRun run =
+            RunCli({"tag", "get", QStringLiteral(VORLAPA_TEST_DATA "/windows1252_tag_file.txt"), "Session",
+                    "driver"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString::fromUtf8("José Müller\n"));
     }
@@ -69,7 +54,7 @@ class TestStorageCommands : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[S]\r\nk=v\r\n");
         file.close();
-        const Run run = Cli({"tag", "get", file.fileName(), "S", "k"});
+        const CliRun run = RunCli({"tag", "get", file.fileName(), "S", "k"});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QString("\n"));
         QCOMPARE(run.err, QString("Missing terminating ; for identifier k=\n"));

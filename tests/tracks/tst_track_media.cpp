@@ -48,6 +48,7 @@ class TestTrackMedia : public QObject {
     void failedCopyKeepsTheOldFileAndTheChosenPath();
     void notesMarkWebAddresses_data();
     void notesMarkWebAddresses();
+    void noteLinkAtCoversOnlyTheAddressText();
     void notesLinksOpenOnlyWebAddresses();
 };
 
@@ -175,6 +176,15 @@ void TestTrackMedia::notesMarkWebAddresses() {
     const QString paragraph = QStringLiteral("<p style=\"margin:0; white-space:pre-wrap\">%1</p>");
     QCOMPARE(TrackNotesHtml({line}), paragraph.arg(html));
     QCOMPARE(TrackNotesHtml({line, QString()}), paragraph.arg(html) + paragraph.arg(QString()));
+}
+
+void TestTrackMedia::noteLinkAtCoversOnlyTheAddressText() {
+    // "see www.ring.example, then" - the address runs from 4 up to the comma at 20.
+    const QString line = QStringLiteral("see www.ring.example, then");
+    QCOMPARE(NoteLinkAt(line, 3), QString());
+    QCOMPARE(NoteLinkAt(line, 4), QStringLiteral("http://www.ring.example"));
+    QCOMPARE(NoteLinkAt(line, 19), QStringLiteral("http://www.ring.example"));
+    QCOMPARE(NoteLinkAt(line, 20), QString());
 }
 
 void TestTrackMedia::notesLinksOpenOnlyWebAddresses() {

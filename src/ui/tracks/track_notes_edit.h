@@ -1,28 +1,17 @@
 #pragma once
-// The track notes: edited as text, shown with their web addresses as links that open on a click.
-#include <QStringList>
-#include <QTextEdit>
+// The track notes: the notes editor with links, for the Tracks page, which takes callbacks in place of
+// the signals (the callbacks hide the signals of the same names).
+#include "ui/widgets/link_notes_edit.h"
+
 #include <functional>
 
-class TrackNotesEdit : public QTextEdit {
+class TrackNotesEdit : public LinkNotesEdit {
     Q_OBJECT
   public:
     explicit TrackNotesEdit(QWidget* parent = nullptr);
-    // Shows the lines with their links marked (no edit).
-    void SetLines(const QStringList& lines);
-    // The lines as typed; none when the editor is empty.
-    QStringList Lines() const;
 
     std::function<void(const QStringList& lines)> edited;
     std::function<void(const QString& link)> linkClicked;
-    // The editor was left: the links are marked again.
+    // The editor was left: its links were marked again.
     std::function<void()> left;
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-  private:
-    bool m_showing = false;
 };
