@@ -87,9 +87,11 @@ void WriteDriverLapTimes(THTMLWriter& writer, const ReportContext& context, cons
     writer.WriteRow(esc(Translate("Total")), esc(total));
     writer.WriteRow(esc(Translate("In pits")), esc(LapTimeText(data.pitStopTime)));
     writer.WriteRow(esc(Translate("Distance")), esc(figures.distance));
+    // Without a track length there is no speed: the time stands alone rather than beside an empty "()".
     const auto withSpeed = [&](const QString& time, const QString& speed) {
-        return time.isEmpty() ? QString()
-                              : esc(time) + QStringLiteral("&nbsp;&nbsp(") + esc(speed) + QLatin1Char(')');
+        if (time.isEmpty()) return QString();
+        if (speed.isEmpty()) return esc(time);
+        return esc(time) + QStringLiteral("&nbsp;&nbsp(") + esc(speed) + QLatin1Char(')');
     };
     writer.WriteRow(esc(Translate("Best")), withSpeed(figures.best, figures.bestSpeed));
     writer.WriteRow(esc(Translate("Mean")), withSpeed(figures.mean, figures.meanSpeed));

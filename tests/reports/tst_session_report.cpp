@@ -169,6 +169,11 @@ void TestSessionReport::bestLapIsBoldWhereverItOccurs() {
     QVERIFY(html.contains(Cell("10:00.000", true)));
     QVERIFY(html.contains(Cell("12.500", true)));
     QVERIFY(html.contains(QStringLiteral("1:23.456 (2)&nbsp;&nbsp(172.5 km/h)")));
+
+    session.laps.trackLength.clear();
+    const QString withoutLength = Report(session);
+    QVERIFY(withoutLength.contains(Cell("1:23.456 (2)", true)));
+    QVERIFY(!withoutLength.contains(QStringLiteral("()")));
 }
 
 void TestSessionReport::fileNamesComeFromTheSessionName() {
