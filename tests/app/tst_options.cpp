@@ -1,36 +1,16 @@
 // The options dialog's logic: filling from the settings, the driver list, the laps limit, the colours and
 // applying a confirmed result to the application state.
-#include "app/app_state.h"
 #include "app/options_model.h"
 #include "app/settings_file.h"
 #include "app/startup_sequence.h"
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
+#include "app_rig.h"
 #include "recording_startup_view.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    std::unique_ptr<AppState> state;
-
-    Fixture() {
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        state = std::make_unique<AppState>(services, dir.path());
-    }
-    QString SettingsPath() const { return QDir(dir.path()).filePath(QStringLiteral("vorlapa.ini")); }
+struct Fixture : AppRig {
+    Fixture() { BuildState(); }
+    QString SettingsPath() const { return Path(QStringLiteral("vorlapa.ini")); }
     bool SettingsWritten() const { return QFile::exists(SettingsPath()); }
     OptionsModel Model() {
         return OptionsModel(state->Settings(), state->Settings().percentForMean, prompter);

@@ -1,16 +1,8 @@
-#include "app/app_state.h"
 #include "app/data_folder.h"
 #include "app/settings_file.h"
 #include "app/startup_sequence.h"
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
-#include "recording_shell.h"
+#include "app_rig.h"
 #include "recording_startup_view.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
 
 Q_DECLARE_METATYPE(VehicleType)
 Q_DECLARE_METATYPE(Answer)
@@ -18,33 +10,15 @@ Q_DECLARE_METATYPE(Answer)
 namespace {
 
 // One application state over a temporary data folder with recording services.
-struct Fixture {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    RecordingShell shell;
+struct Fixture : AppRig {
     RecordingStartupView view;
-    std::unique_ptr<AppState> state;
 
     Fixture() { Reset(); }
-    void Reset() {
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        services.shell = &shell;
-        state = std::make_unique<AppState>(services, dir.path());
-    }
-    QString Path(const QString& relative) const { return QDir(dir.path()).filePath(relative); }
+    void Reset() { BuildState(); }
     QString SettingsPath() const { return Path(QStringLiteral("vorlapa.ini")); }
     bool Start(bool dialogs = true) {
         StartupSequence sequence(*state, view);
         return sequence.Run(dialogs);
-    }
-    void Touch(const QString& relative) {
-        QFile file(Path(relative));
-        QVERIFY(file.open(QIODevice::WriteOnly));
     }
 };
 

@@ -1,16 +1,8 @@
 // The main window's logic without widgets: leave checks on page changes, the window keys, the checks
 // when closing and where a chosen team logo is used from.
-#include "app/app_state.h"
 #include "app/settings_file.h"
 #include "app/team_logo.h"
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
-#include "recording_shell.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
+#include "app_rig.h"
 
 Q_DECLARE_METATYPE(std::optional<KeyAction>)
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
@@ -22,34 +14,11 @@ QString Question(const char* word) {
 }
 
 // An application state whose areas save by recording themselves.
-struct Model {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    RecordingShell shell;
-    std::unique_ptr<AppState> state;
-    QList<Area> saved;
-    QList<Area> failing;
-    QStringList hooks;
-
+struct Model : AppRig {
     explicit Model(bool withSaves = true) {
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        services.shell = &shell;
-        state = std::make_unique<AppState>(services, dir.path());
-        state->SetHookObserver([this](const QString& hook) { hooks << hook; });
-        if (!withSaves) return;
-        for (int i = 0; i < kAreaCount; ++i) {
-            const Area area = static_cast<Area>(i);
-            state->Leave().SetSaveAction(area, [this, area] {
-                if (failing.contains(area)) return false;
-                saved << area;
-                return true;
-            });
-        }
+        BuildState();
+        ObserveHooks();
+        if (withSaves) RecordSaves();
     }
     void Mark(std::initializer_list<Area> areas) {
         for (Area area : areas)

@@ -1,11 +1,8 @@
 // The archive page widget over a small sessions folder: tree, sorted list, commands, Delete key, the
 // "Reopen session" submenu and the remembered column widths.
-#include "app/app_state.h"
+#include "app_rig.h"
 #include "archive/session_summary.h"
 #include "gen_session_files.h"
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
 #include "ui/archive/archive_page_view.h"
 
 #include <QAbstractItemModelTester>
@@ -16,18 +13,12 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
 
-struct Page {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    std::unique_ptr<AppState> state;
+struct Page : AppRig {
     QWidget host;
     QAction reopen{"Reopen session"};
     QAction smartSave{"Save session (smart)"};
@@ -42,11 +33,7 @@ struct Page {
             s.startTime = 39000 + i;
             WriteSessionFile(dir.filePath(QString("Sessions/s%1.ses").arg(i)), s);
         }
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        state = std::make_unique<AppState>(services, dir.path());
+        BuildState();
         view = new ArchivePageView(*state, &host, [this](MenuCommand command) {
             if (command == MenuCommand::SaveSessionSmart) return &smartSave;
             return command == MenuCommand::ReopenSession ? &reopen : nullptr;

@@ -1,13 +1,9 @@
 // The live timing on screen: keys at the main window and in the time windows reach the driver slots,
 // the page, the time windows and the pit crew panel show what the live timing holds, and lap data of a
 // run that crashed come back at the next start.
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_beeper.h"
-#include "recording_prompter.h"
+#include "main_window_rig.h"
 #include "timing/live_timing_model.h"
 #include "timing/timing_journal.h"
-#include "ui/app/vorlapa_form.h"
 #include "ui/timing/driver_slot_panel.h"
 #include "ui/timing/live_timing_panel.h"
 #include "ui/timing/live_timing_view.h"
@@ -33,33 +29,8 @@
 
 namespace {
 
-struct Window {
-    QTemporaryDir& dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    RecordingBeeper beeper;
-    InMemorySettingsStore store;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-
-    explicit Window(QTemporaryDir& folder) : dir(folder) {
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.beeper = &beeper;
-        services.settings = &store;
-        state = std::make_unique<AppState>(services, dir.path());
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        QVERIFY(form->Start());
-        form->resize(1200, 800);
-        form->show();
-        QVERIFY(form->ShowPage(QStringLiteral("Active session")));
-    }
-    // Both clocks to ms after a fixed start.
-    void At(quint32 ms) {
-        clock.tick = 1000 + ms;
-        clock.day = 45000.5 + ms / 86400000.0;
-    }
+struct Window : MainWindowRig {
+    explicit Window(QTemporaryDir& folder) : MainWindowRig(folder) { OpenShown(); }
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }

@@ -1,10 +1,6 @@
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
-#include "recording_shell.h"
+#include "main_window_rig.h"
 #include "session/session_model.h"
 #include "session/setup_model.h"
-#include "ui/app/vorlapa_form.h"
 #include "ui/widgets/team_logo_view.h"
 
 #include <QAction>
@@ -16,44 +12,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    RecordingShell shell;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-    QStringList hooks;
-    QList<Area> saved;
-    QList<Area> failing;
-
+struct Window : MainWindowRig {
     explicit Window(bool maintenanceOnly = false) {
-        if (maintenanceOnly) {
-            QFile marker(QDir(dir.path()).filePath(QStringLiteral("show_only_maintenance_tab.txt")));
-            QVERIFY(marker.open(QIODevice::WriteOnly));
-        }
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        services.shell = &shell;
-        state = std::make_unique<AppState>(services, dir.path());
-        state->SetHookObserver([this](const QString& hook) { hooks << hook; });
-        for (int i = 0; i < kAreaCount; ++i) {
-            const Area area = static_cast<Area>(i);
-            state->Leave().SetSaveAction(area, [this, area] {
-                saved << area;
-                return !failing.contains(area);
-            });
-        }
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        QVERIFY(form->Start());
+        if (maintenanceOnly) Touch(QStringLiteral("show_only_maintenance_tab.txt"));
+        BuildState();
+        ObserveHooks();
+        RecordSaves();
+        StartForm();
     }
     QTabWidget* Tabs(const QString& path) const {
         return path.isEmpty() ? form->Pages() : form->findChild<QTabWidget*>(QStringLiteral("pages/") + path);
@@ -147,8 +116,7 @@ class TestMainWindow : public QObject {
         w.shell.succeeds = false;
         w.form->Action(MenuCommand::HelpContents)->trigger();
         w.form->Action(MenuCommand::HelpReadMe)->trigger();
-        QCOMPARE(w.shell.opened, (QStringList{QDir(w.dir.path()).filePath("Vorlapa.chm"),
-                                              QDir(w.dir.path()).filePath("readme.txt")}));
+        QCOMPARE(w.shell.opened, (QStringList{w.Path("Vorlapa.chm"), w.Path("readme.txt")}));
         QCOMPARE(w.prompter.errors,
                  (QStringList{"Unable to open help file!", "Unable to open readme.txt. Make sure you have a "
                                                            "program associated to open *.txt files."}));
@@ -163,7 +131,7 @@ class TestMainWindow : public QObject {
         action->trigger();
         QCOMPARE(w.prompter.questions,
                  (QStringList{"Unsaved changes exists, save now?", "Open in browser?"}));
-        const QString report = QDir(w.dir.path()).filePath("Exports/setup_untitled.htm");
+        const QString report = w.Path("Exports/setup_untitled.htm");
         QCOMPARE(w.shell.opened, QStringList{report});
         QFile file(report);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -175,13 +143,13 @@ class TestMainWindow : public QObject {
         Window w;
         QAction* action = w.form->Action(MenuCommand::ExportSession);
         QVERIFY(action->isEnabled());
-        const QString path = QDir(w.dir.path()).filePath("Race.ses");
+        const QString path = w.Path("Race.ses");
         QVERIFY(QFile::copy(QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses"), path));
         QVERIFY(w.form->Session().LoadSession(path));
         w.prompter.answers = {Answer::Yes};
         action->trigger();
         QCOMPARE(w.prompter.questions, QStringList{"Open in browser?"});
-        const QString exports = QDir(w.dir.path()).filePath("Exports/");
+        const QString exports = w.Path("Exports/");
         QCOMPARE(w.shell.opened, QStringList{exports + "session_Race.htm"});
         QVERIFY(QFile::exists(exports + "setup_Race.htm"));
         QFile file(exports + "session_Race.htm");
@@ -297,7 +265,7 @@ void TestMainWindow::pageKeysFollowTheShownPage() {
     QTest::keyClick(w.form.get(), Qt::Key_S, Qt::ControlModifier);
     // The Tracks page saves through its own page: the track file is written.
     QCOMPARE(w.saved, (QList<Area>{Area::Schedule}));
-    QVERIFY(QFile::exists(QDir(w.dir.path()).filePath(QStringLiteral("Tracks/tracks.txt"))));
+    QVERIFY(QFile::exists(w.Path(QStringLiteral("Tracks/tracks.txt"))));
 
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
     QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));
@@ -337,7 +305,7 @@ void TestMainWindow::teamLogoIsChosenByRightClick() {
     QTest::mouseClick(logo, Qt::RightButton);
     QCOMPARE(logo->Picture().size(), pictureSize);
     QCOMPARE(logo->PictureRect(), QRect(QPoint(0, 0), drawnSize));
-    QCOMPARE(w.state->Settings().logotype, QDir(w.dir.path()).filePath(QStringLiteral("team.png")));
+    QCOMPARE(w.state->Settings().logotype, w.Path(QStringLiteral("team.png")));
 
     // The next start shows the remembered logo.
     TVorlapaForm again(*w.state, false);

@@ -1,9 +1,5 @@
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
-#include "recording_shell.h"
+#include "main_window_rig.h"
 #include "session/session_model.h"
-#include "ui/app/vorlapa_form.h"
 #include "ui/session/active_session_pages.h"
 #include "ui/session/general_notes_page.h"
 #include "ui/session/notes_editor.h"
@@ -14,36 +10,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    RecordingShell shell;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-
+struct Window : MainWindowRig {
     explicit Window(const QString& vehicle = QStringLiteral("mc")) {
-        Write(QStringLiteral("vorlapa.ini"), QStringLiteral("[information]\r\nvehicle=%1;\r\n").arg(vehicle));
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        services.shell = &shell;
-        state = std::make_unique<AppState>(services, dir.path());
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        QVERIFY(form->Start());
-    }
-    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-    void Write(const QString& name, const QString& text) const {
-        QFile file(Path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
+        WriteSettings(vehicle);
+        Open();
     }
     template <class T = QWidget> T* Field(const QString& key) const {
         return qobject_cast<T*>(form->SessionPages()->FieldWidget(key));

@@ -1,13 +1,10 @@
 // The main window ties the current session to the live timing, the Tracks pages and the session archive:
 // lap data go into the session file and come back from it, the session's track gives the lap speeds, and
 // a smart save lands in the archive and in "Reopen session".
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
+#include "main_window_rig.h"
 #include "session/session_model.h"
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
-#include "ui/app/vorlapa_form.h"
 #include "ui/archive/archive_page_view.h"
 #include "ui/session/active_session_pages.h"
 #include "ui/tracks/tracks_page_view.h"
@@ -21,7 +18,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,40 +26,15 @@ namespace {
 const QString kType = QStringLiteral("session_type");
 
 // A data folder with two tracks; the window shows the active session.
-struct Window {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-
+struct Window : MainWindowRig {
     Window() {
-        QDir data(dir.path());
-        data.mkpath(QStringLiteral("Tracks"));
-        data.mkpath(QStringLiteral("Sessions"));
-        Write(QStringLiteral("vorlapa.ini"),
-              QStringLiteral("[general]\r\nvehicle=mc;\r\nsystem_unit=Metric;\r\n"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Sessions")));
+        WriteSettings(QStringLiteral("mc"), QStringLiteral("system_unit=Metric;\r\n"));
         Write(QStringLiteral("Tracks/tracks.txt"),
               QStringLiteral("[general]\r\nversion=1.0;\r\n[tracks]\r\ntrack1=Zolder;\r\ntrack2=Assen;\r\n"
                              "[Zolder]\r\nlength=3600;\r\n[Assen]\r\nlength=4500;\r\n"));
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        state = std::make_unique<AppState>(services, dir.path());
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        QVERIFY(form->Start());
-        form->resize(1200, 800);
-        form->show();
-        QVERIFY(form->ShowPage(QStringLiteral("Active session")));
+        OpenShown();
     }
-    void Write(const QString& relative, const QString& text) {
-        QFile file(QDir(dir.path()).filePath(relative));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
-    QString Path(const QString& relative) const { return QDir(dir.path()).filePath(relative); }
     // Slot 1 started at 0 and three F5 presses a minute apart: laps of 60 s and 61 s.
     void TimeTwoLaps() {
         Key(0, Qt::ControlModifier);
@@ -72,8 +43,7 @@ struct Window {
         Key(122000, Qt::NoModifier);
     }
     void Key(quint32 ms, Qt::KeyboardModifiers modifiers) {
-        clock.tick = 1000 + ms;
-        clock.day = 45000.5 + ms / 86400000.0;
+        At(ms);
         QTest::keyClick(form->Pages(), Qt::Key_F5, modifiers);
     }
     LiveTimingModel& Timing() const { return form->LiveTiming(); }

@@ -1,8 +1,5 @@
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
+#include "main_window_rig.h"
 #include "session/setup_model.h"
-#include "ui/app/vorlapa_form.h"
 #include "ui/calc/gearing_page.h"
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/grid_cell_editor.h"
@@ -20,27 +17,13 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-
+struct Window : MainWindowRig {
     explicit Window(const QString& vehicle) {
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        state = std::make_unique<AppState>(services, dir.path());
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        form->Start();
+        Open();
         state->SelectVehicle(vehicle);
     }
     SetupPageBuilder& Pages() const { return *form->SetupPages(); }

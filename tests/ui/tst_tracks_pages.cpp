@@ -1,11 +1,7 @@
 // The Tracks pages in the main window: the wiring between the controls, the page model and the window's
 // change mark, leave check, start-up loading and unit system. The rules themselves are tested on the
 // model (tests/tracks).
-#include "in_memory_settings_store.h"
-#include "manual_clock.h"
-#include "recording_prompter.h"
-#include "recording_shell.h"
-#include "ui/app/vorlapa_form.h"
+#include "main_window_rig.h"
 #include "ui/tracks/track_movie_view.h"
 #include "ui/tracks/track_notes_edit.h"
 #include "ui/tracks/track_picture_view.h"
@@ -19,49 +15,26 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 // A data folder holding two tracks, "Zolder" remembered as the last one, and Zolder's map picture.
-struct Window {
-    QTemporaryDir dir;
-    RecordingPrompter prompter;
-    ManualClock clock;
-    InMemorySettingsStore store;
-    RecordingShell shell;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<TVorlapaForm> form;
-
+struct Window : MainWindowRig {
     explicit Window(const QString& unitSystem = QStringLiteral("Metric"), const QString& movie = {}) {
-        QDir data(dir.path());
-        data.mkpath(QStringLiteral("Tracks/Movies"));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Tracks/Movies")));
         QImage map(64, 32, QImage::Format_RGB32);
         map.fill(Qt::darkGreen);
-        map.save(data.filePath(QStringLiteral("Tracks/zolder.bmp")));
-        Write(QStringLiteral("vorlapa.ini"),
-              QStringLiteral("[general]\r\nsession_last_track=Zolder;\r\nvehicle=mc;\r\nsystem_unit=%1;\r\n")
-                  .arg(unitSystem));
+        QVERIFY(map.save(Path(QStringLiteral("Tracks/zolder.bmp"))));
+        WriteSettings(QStringLiteral("mc"),
+                      QStringLiteral("session_last_track=Zolder;\r\nsystem_unit=%1;\r\n").arg(unitSystem));
         Write(QStringLiteral("Tracks/tracks.txt"),
               QStringLiteral("[general]\r\nversion=1.0;\r\n[tracks]\r\ntrack1=Zolder;\r\ntrack2=Assen;\r\n"
                              "[Zolder]\r\nlength=1609;\r\nwidth=10;\r\norganisation=Circuit NV;\r\n"
                              "picture=.\\Tracks\\zolder.bmp;\r\nmovie=%1;\r\nnotes=notes_begin;\r\n"
                              "see www.zolder.example\r\nnotes=notes_end;\r\n[Assen]\r\nlength=4542;\r\n")
                   .arg(movie));
-        Services services;
-        services.prompter = &prompter;
-        services.clock = &clock;
-        services.settings = &store;
-        services.shell = &shell;
-        state = std::make_unique<AppState>(services, dir.path());
-        form = std::make_unique<TVorlapaForm>(*state, false);
-        form->Start();
-    }
-    void Write(const QString& relative, const QString& text) {
-        QFile file(QDir(dir.path()).filePath(relative));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
+        Open();
     }
     TracksPageView& View() const { return *form->TracksPages(); }
     TracksPage& Model() const { return form->TracksPages()->Model(); }
