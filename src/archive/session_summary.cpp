@@ -8,6 +8,7 @@
 #include "storage/txt_parser.h"
 #include "storage/units.h"
 #include "timing/lap_timer.h"
+#include "tracks/track_list.h"
 
 #include <cmath>
 
@@ -85,9 +86,11 @@ SummaryOptions SummaryOptionsFrom(const ProgramSettings& settings, const QString
     return options;
 }
 
-void AddTrackLength(SummaryOptions& options, const QString& track, const QString& lengthMetres) {
-    const QString key = track.toCaseFolded();
-    if (!options.trackLengths.contains(key)) options.trackLengths.insert(key, lengthMetres);
+void AddTrackLengths(SummaryOptions& options, const TTrackList& tracks) {
+    for (const NamedTrack& track : tracks.Items()) {
+        const QString key = track.name.toCaseFolded();
+        if (!options.trackLengths.contains(key)) options.trackLengths.insert(key, track.info.Length);
+    }
 }
 
 QStringList SummaryHeaders(const SummaryOptions& options) {

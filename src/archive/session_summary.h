@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class TTrackList;
 class TTxtParser;
 
 namespace ArchiveColumn {
@@ -53,7 +54,7 @@ struct SummaryOptions {
 struct ProgramSettings;
 // The options of the program settings for the vehicle code; the track lengths are the caller's.
 SummaryOptions SummaryOptionsFrom(const ProgramSettings& settings, const QString& vehicleCode);
-void AddTrackLength(SummaryOptions& options, const QString& track, const QString& lengthMetres);
+void AddTrackLengths(SummaryOptions& options, const TTrackList& tracks);
 
 // The 22 header texts (translated; hidden columns empty).
 QStringList SummaryHeaders(const SummaryOptions& options);

@@ -73,12 +73,7 @@ int ArchiveList(QStringList args) {
     code = VehicleCode(VehicleFromCode(code));
 
     SummaryOptions options = SummaryOptionsFrom(settings, code);
-    TTxtParser trackFile;
-    trackFile.OpenRead(TrackListPath(dataDir));
-    TTrackList tracks;
-    ReadTrackList(trackFile, tracks, TrackUnits{});
-    for (const NamedTrack& track : tracks.Items())
-        AddTrackLength(options, track.name, track.info.Length);
+    AddTrackLengths(options, LoadTrackListFile(dataDir));
 
     ArchiveScanner scanner;
     const SummaryRows rows = scanner.Scan(QDir(dataDir).filePath(QStringLiteral("Sessions")), options);

@@ -39,11 +39,7 @@ VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) 
 
 QString TrackLength(const QString& dataFolder, const QString& track) {
     if (track.isEmpty()) return QString();
-    TTxtParser reader;
-    reader.OpenRead(TrackListPath(dataFolder));
-    TTrackList list;
-    ReadTrackList(reader, list, TrackUnits{});
-    reader.Close();
+    const TTrackList list = LoadTrackListFile(dataFolder);
     const int index = list.IndexOf(track);
     return index < 0 ? QString() : list.At(index).info.Length;
 }

@@ -23,13 +23,10 @@ int TracksCommand(const QStringList& arguments) {
         return 1;
     }
     bool failed = false;
-    TTxtParser parser([&](const QString& message) {
+    const TTrackList list = LoadTrackListFile(dataDir, {}, [&](const QString& message) {
         cli::PrintError(message);
         failed = true;
     });
-    parser.OpenRead(TrackListPath(dataDir));
-    TTrackList list;
-    ReadTrackList(parser, list, TrackUnits{});
     for (const QString& name : list.Names())
         cli::PrintLine(name);
     return failed ? 1 : 0;

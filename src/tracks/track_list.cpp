@@ -44,6 +44,16 @@ QString ResolveDataPath(const QString& dataDir, const QString& stored) {
     return QDir::cleanPath(QDir(dataDir).filePath(path));
 }
 
+TTrackList LoadTrackListFile(const QString& dataDir, const TrackUnits& units,
+                             TTxtParser::MessageSink onMessage) {
+    TTxtParser parser(std::move(onMessage));
+    parser.OpenRead(TrackListPath(dataDir));
+    TTrackList list;
+    ReadTrackList(parser, list, units);
+    parser.Close();
+    return list;
+}
+
 void ReadTrackList(TTxtParser& parser, TTrackList& list, const TrackUnits& units, const QStringList* skip) {
     const QString version = parser.ReadValue(QStringLiteral("general"), QStringLiteral("version"));
     QStringList names;

@@ -39,6 +39,10 @@ class TTrackList {
 // The track file below the data folder.
 QString TrackListPath(const QString& dataDir);
 
+// Reads the data folder's track file (a missing file gives an empty list); the reader's messages go to
+// onMessage.
+TTrackList LoadTrackListFile(const QString& dataDir, const TrackUnits& units = {},
+                             TTxtParser::MessageSink onMessage = {});
 // Reads a track file. Names are taken from "track1", "track2", ... of [tracks] up to the first missing
 // or empty one (at most 200) and read in case-insensitive locale order. Without a skip list the list is
 // emptied first; with one (import) the tracks are appended and names in the skip list passed over.

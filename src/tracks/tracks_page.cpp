@@ -59,10 +59,8 @@ void TracksPage::SetUnits(const TrackUnits& units) {
 }
 
 void TracksPage::LoadTrackList(const QString& selectName) {
-    TTxtParser parser([this](const QString& message) { m_prompter.ShowError(message); });
-    parser.OpenRead(TrackListPath(m_dataDir));
-    ReadTrackList(parser, m_list, m_units);
-    parser.Close();
+    m_list = LoadTrackListFile(m_dataDir, m_units,
+                               [this](const QString& message) { m_prompter.ShowError(message); });
     m_selected = m_list.IndexOf(selectName);
     ShowSelected();
     SetDirty(false);

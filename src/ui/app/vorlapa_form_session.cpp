@@ -65,6 +65,7 @@ void TVorlapaForm::ConnectSession() {
     // The session model's own save: the file is replaced whole, the journal closed.
     callbacks.saveSessionTo = [this](const QString& path) { return m_session->SaveSession(path); };
     m_archivePage->SetCallbacks(callbacks);
+    m_archivePage->SetTrackList([this] { return &m_tracksPages->Model().List(); });
 
     NewSessionHooks hooks;
     hooks.defaults = [this] {

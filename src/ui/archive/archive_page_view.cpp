@@ -237,12 +237,11 @@ void ArchivePageView::Rescan() {
     const QString vehicle =
         m_state.Vehicle() == VehicleType::None ? QStringLiteral("mc") : m_state.VehicleCodeText();
     SummaryOptions options = SummaryOptionsFrom(settings, vehicle);
-    TTxtParser trackFile;
-    trackFile.OpenRead(TrackListPath(m_state.DataFolder()));
-    TTrackList tracks;
-    ReadTrackList(trackFile, tracks, TrackUnits{});
-    for (const NamedTrack& track : tracks.Items())
-        AddTrackLength(options, track.name, track.info.Length);
+    // The Tracks pages hold the list in memory; without them the track file is read.
+    if (const TTrackList* tracks = m_trackList ? m_trackList() : nullptr)
+        AddTrackLengths(options, *tracks);
+    else
+        AddTrackLengths(options, LoadTrackListFile(m_state.DataFolder()));
     m_page->SetOptions(options);
     m_page->Show();
     FillFilters();

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class AppState;
@@ -21,6 +22,7 @@ class QSplitter;
 class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TTrackList;
 
 class ArchivePageView : public QWidget {
     Q_OBJECT
@@ -38,6 +40,10 @@ class ArchivePageView : public QWidget {
     void SetNewSessionHooks(const NewSessionHooks& hooks);
     // A session file was loaded: it goes on top of "Reopen session" (the list lives in the settings).
     void SessionLoaded(const QString& path);
+
+    // The track list the Tracks pages hold (track lengths give the distances); without it the page reads
+    // the track file at every scan.
+    void SetTrackList(std::function<const TTrackList*()> trackList) { m_trackList = std::move(trackList); }
 
     // Scans and redraws (also on every showing).
     void Rescan();
@@ -63,6 +69,7 @@ class ArchivePageView : public QWidget {
     std::unique_ptr<ArchivePage> m_page;
     SessionCallbacks m_callbacks;
     NewSessionHooks m_newSession;
+    std::function<const TTrackList*()> m_trackList;
     RecentSessions m_recent;
     ArchiveListModel* m_model = nullptr;
     std::array<QComboBox*, 4> m_filters{};
