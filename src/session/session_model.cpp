@@ -348,3 +348,13 @@ void SessionModel::ApplyOptions() {
     const ProgramSettings& settings = m_state.Settings();
     m_airDensity.SetUnits(AirDensityUnits{settings.temperatureUnit, settings.pressureUnit, settings.useAd});
 }
+
+FuelFigures SessionModel::FuelFiguresFor(const QString& dryLitresPerLap,
+                                         const QString& wetLitresPerLap) const {
+    FuelFigures fuel;
+    fuel.amountFuel = Text(SessionKeys::Conditions, SessionKeys::AmountFuel);
+    const SessionUnits units = Units();
+    fuel.dryConsumption = SessionShownText(SessionConversion::Volume, units, dryLitresPerLap);
+    fuel.wetConsumption = SessionShownText(SessionConversion::Volume, units, wetLitresPerLap);
+    return fuel;
+}

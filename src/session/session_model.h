@@ -7,6 +7,7 @@
 #include "session_file.h"
 #include "setup_model.h"
 #include "storage/expected.h"
+#include "timing/lap_figures.h"
 
 #include <functional>
 #include <memory>
@@ -102,6 +103,9 @@ class SessionModel {
 
     SessionUnits Units() const;
     QString SessionsFolder() const;
+    // The fuel figures of the laps-remaining line: the session's amount on board and the track's dry and
+    // wet consumption per lap (kept in litres), all in the volume unit the amount is shown in.
+    FuelFigures FuelFiguresFor(const QString& dryLitresPerLap, const QString& wetLitresPerLap) const;
 
   private:
     struct LoadingScope;

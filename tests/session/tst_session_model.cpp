@@ -387,6 +387,16 @@ class TestSessionModel : public QObject {
         QVERIFY(!rig.session->IsChanged());
     }
 
+    void fuelFiguresShareTheAmountsVolumeUnit() {
+        SessionRig rig(VehicleType::Car, QStringLiteral("US Standard"));
+        rig.session->SetFieldText(SessionFieldIndex(SessionKeys::Conditions, SessionKeys::AmountFuel),
+                                  QStringLiteral("5"));
+        const FuelFigures fuel = rig.session->FuelFiguresFor(QStringLiteral("3.785"), QString());
+        QCOMPARE(fuel.amountFuel, QStringLiteral("5"));
+        QCOMPARE(fuel.dryConsumption, QStringLiteral("1.0000")); // litres per lap shown in US gallons
+        QCOMPARE(fuel.wetConsumption, QString());
+    }
+
     void lastSessionReopensAtStartup_data() {
         QTest::addColumn<bool>("wanted");
         QTest::newRow("wanted") << true;

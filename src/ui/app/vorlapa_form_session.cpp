@@ -107,13 +107,7 @@ QString TVorlapaForm::SessionTrackLength() const {
 }
 
 FuelFigures TVorlapaForm::SessionFuelFigures() const {
-    // The amount is shown in the volume unit; the track's consumption is kept in litres and shown alike.
-    FuelFigures fuel;
-    fuel.amountFuel = ConditionText(*m_session, SessionKeys::AmountFuel);
-    if (const TTrackInfo* track = m_tracksPages->Model().FindTrack(m_session->Record().Track())) {
-        const SessionUnits units = m_session->Units();
-        fuel.dryConsumption = SessionShownText(SessionConversion::Volume, units, track->FuelConsumptionDry);
-        fuel.wetConsumption = SessionShownText(SessionConversion::Volume, units, track->FuelConsumptionWet);
-    }
-    return fuel;
+    const TTrackInfo* track = m_tracksPages->Model().FindTrack(m_session->Record().Track());
+    return track ? m_session->FuelFiguresFor(track->FuelConsumptionDry, track->FuelConsumptionWet)
+                 : m_session->FuelFiguresFor(QString(), QString());
 }
