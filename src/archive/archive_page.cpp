@@ -2,6 +2,7 @@
 
 #include "recent_sessions.h"
 #include "storage/translate.h"
+#include "tracks/track_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,4 +130,10 @@ bool ArchivePage::Delete(const std::vector<int>& listRows) {
         QFile::remove(path); // a file that is gone or locked stays as it is
     Show();
     return true;
+}
+
+void ArchivePage::SetOptions(const ProgramSettings& settings, VehicleType vehicle, const TTrackList& tracks) {
+    if (vehicle == VehicleType::None) vehicle = VehicleType::Motorcycle;
+    m_options = SummaryOptionsFrom(settings, VehicleCode(vehicle));
+    AddTrackLengths(m_options, tracks);
 }

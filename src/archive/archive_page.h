@@ -8,6 +8,7 @@
 #include "archive_scan.h"
 #include "archive_tree.h"
 #include "smart_save.h"
+#include "storage/vehicle.h"
 
 #include <QList>
 #include <QString>
@@ -32,6 +33,7 @@ struct SessionCallbacks {
 bool OfferToSaveSession(const SessionCallbacks& session, Prompter& prompter);
 
 class RecentSessions;
+class TTrackList;
 // A "Reopen session" entry chosen: the changed session is offered for saving, then the entry's file is
 // loaded (the entry itself, else the sessions folder + the entry). False when stopped or not loaded.
 bool ReopenSession(const QString& entry, const RecentSessions& recent, const SessionCallbacks& session,
@@ -42,6 +44,9 @@ class ArchivePage {
     ArchivePage(ProgramSettings& settings, const QString& dataFolder, Prompter* prompter);
 
     void SetOptions(const SummaryOptions& options) { m_options = options; }
+    // The options of the program's settings for the vehicle shown (a motorcycle before one is chosen) with
+    // the lengths of the known tracks.
+    void SetOptions(const ProgramSettings& settings, VehicleType vehicle, const TTrackList& tracks);
     const SummaryOptions& Options() const { return m_options; }
     void SetCallbacks(const SessionCallbacks& callbacks) { m_session = callbacks; }
     ArchiveScanner& Scanner() { return m_scanner; }

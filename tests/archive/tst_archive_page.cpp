@@ -5,6 +5,7 @@
 #include "archive/recent_sessions.h"
 #include "gen_session_files.h"
 #include "recording_prompter.h"
+#include "tracks/track_list.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -96,6 +97,24 @@ class TestArchivePage : public QObject {
         page.HeaderClick(Driver);
         page.HeaderClick(Driver);
         QCOMPARE(Files(page.ListRows()), (QStringList{"c.ses", "a.ses"}));
+    }
+
+    void optionsCarryTrackLengthsAndAMotorcycleBeforeAVehicleIsChosen() {
+        ProgramSettings settings;
+        ArchivePage page(settings, m_dir->path(), nullptr);
+        TTrackList tracks;
+        TTrackInfo hill;
+        hill.Length = QStringLiteral("2000");
+        QVERIFY(tracks.Append(QStringLiteral("Hill"), hill));
+        page.SetOptions(settings, VehicleType::None, tracks);
+        page.Show();
+        const auto rows = page.ListRows();
+        const auto anna = std::find_if(rows.begin(), rows.end(),
+                                       [](const QStringList& row) { return row[Driver] == u"Anna"; });
+        QVERIFY(anna != rows.end()); // a motorcycle session is listed before a vehicle is chosen
+        QVERIFY(!(*anna)[Distance].isEmpty());
+        for (const QStringList& row : rows)
+            if (row[Driver] == u"Bert") QVERIFY(row[Distance].isEmpty()); // Lake has no length
     }
 
     void openAsksAboutTheChangedSessionFirst_data() {

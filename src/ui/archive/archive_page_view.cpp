@@ -233,16 +233,11 @@ void ArchivePageView::showEvent(QShowEvent* event) {
 
 void ArchivePageView::Rescan() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ProgramSettings& settings = m_state.Settings();
-    const QString vehicle =
-        m_state.Vehicle() == VehicleType::None ? QStringLiteral("mc") : m_state.VehicleCodeText();
-    SummaryOptions options = SummaryOptionsFrom(settings, vehicle);
     // The Tracks pages hold the list in memory; without them the track file is read.
     if (const TTrackList* tracks = m_trackList ? m_trackList() : nullptr)
-        AddTrackLengths(options, *tracks);
+        m_page->SetOptions(m_state.Settings(), m_state.Vehicle(), *tracks);
     else
-        AddTrackLengths(options, LoadTrackListFile(m_state.DataFolder()));
-    m_page->SetOptions(options);
+        m_page->SetOptions(m_state.Settings(), m_state.Vehicle(), LoadTrackListFile(m_state.DataFolder()));
     m_page->Show();
     FillFilters();
     FillTree();
