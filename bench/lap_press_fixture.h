@@ -1,7 +1,7 @@
 #pragma once
 // What the stopwatch press benchmarks start from: a live timing model on a clock the benchmark moves,
 // and driver 1's slot filled up to the lap timer's capacity.
-#include "app/auto_answer_prompter.h"
+#include "services/auto_answer_prompter.h"
 #include "timing/live_timing_model.h"
 
 #include <QString>

@@ -1,10 +1,32 @@
-# A logic library: every .cpp of the folder, Qt6::Core and the named lower libraries.
+# The logic folders, lowest first; a folder is built once it has a CMakeLists.txt.
+set(VORLAPA_LOGIC_FOLDERS storage services events app session timing tracks calc archive reports workshop
+    workspace)
+
+# Which logic folders a folder may include: recorded for the layering check (tests/layering).
+function(vorlapa_record_layer name)
+  string(REPLACE ";" "," deps "${ARGN}")
+  set_property(GLOBAL APPEND PROPERTY VORLAPA_LAYERS "${name}=${deps}")
+endfunction()
+
+# A logic library: every .cpp of the folder, Qt6::Core and the named lower libraries (folder names).
 function(vorlapa_logic_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_library(vorlapa_${name} STATIC ${sources})
   target_include_directories(vorlapa_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(vorlapa_${name} PUBLIC Qt6::Core ${ARG_DEPS})
+  list(TRANSFORM ARG_DEPS PREPEND vorlapa_ OUTPUT_VARIABLE dep_targets)
+  target_link_libraries(vorlapa_${name} PUBLIC Qt6::Core ${dep_targets})
+  vorlapa_record_layer(${name} ${ARG_DEPS})
+endfunction()
+
+# A folder of headers only, on Qt6::Core and the named lower folders.
+function(vorlapa_header_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  add_library(vorlapa_${name} INTERFACE)
+  target_include_directories(vorlapa_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+  list(TRANSFORM ARG_DEPS PREPEND vorlapa_ OUTPUT_VARIABLE dep_targets)
+  target_link_libraries(vorlapa_${name} INTERFACE Qt6::Core ${dep_targets})
+  vorlapa_record_layer(${name} ${ARG_DEPS})
 endfunction()
 
 # One QtTest executable per tst_*.cpp of the calling folder, each registered with CTest.
@@ -29,7 +51,7 @@ endfunction()
 # The logic libraries built so far, lowest first (for programs and the widget library that use them all).
 function(vorlapa_existing_logic_libraries out_var)
   set(libs)
-  foreach(folder storage app session timing tracks calc archive reports workshop)
+  foreach(folder ${VORLAPA_LOGIC_FOLDERS})
     if(TARGET vorlapa_${folder})
       list(APPEND libs vorlapa_${folder})
     endif()

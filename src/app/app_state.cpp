@@ -11,7 +11,8 @@ AppState::AppState(const Services& services, const QString& dataFolder)
     : m_services(services), m_dataFolder(QDir(dataFolder).absolutePath()),
       m_settings(DefaultSettings(services.clock ? std::floor(services.clock->NowDayNumber()) : 0)),
       m_leaveChecks(m_changes, services.prompter), m_layout(VehicleLayoutFor(VehicleType::None)) {
-    m_changes.onFlagChanged = [this](Area) { NotifyChanged(); };
+    m_connections += m_changes.flagChanged.Connect([this](Area) { NotifyChanged(); });
+    RegisterCommands();
 }
 
 QString AppState::DataPath(const QString& relative) const {
@@ -42,6 +43,7 @@ void AppState::SelectVehicle(const QString& code) {
     m_layout = VehicleLayoutFor(m_vehicle);
     LoadTireList();
     SaveSettings();
+    vehicleChanged.Emit(m_vehicle);
     NotifyChanged();
 }
 
@@ -95,46 +97,34 @@ bool AppState::VehicleMenuOpening() {
     return false;
 }
 
-void AppState::RunCommand(MenuCommand command) {
-    if (const QString code = VehicleCodeOfCommand(command); !code.isEmpty()) {
-        if (IsCommandEnabled(command)) SelectVehicle(code);
-        return;
+void AppState::RegisterCommands() {
+    for (const MenuEntry& entry : MainMenu()) {
+        const QString code = VehicleCodeOfCommand(entry.command);
+        if (code.isEmpty()) continue;
+        const MenuCommand command = entry.command;
+        m_connections += m_commands.Set(command, [this, command, code] {
+            if (IsCommandEnabled(command)) SelectVehicle(code);
+        });
     }
-    switch (command) {
-    case MenuCommand::OpenSession:
-        OpenSessionHook();
-        break;
-    case MenuCommand::SaveSession:
-        SaveSessionWithDialog();
-        break;
-    case MenuCommand::HelpContents:
+    m_connections += m_commands.Set(MenuCommand::OpenSession, [this] { OpenSessionHook(); });
+    m_connections += m_commands.Set(MenuCommand::SaveSession, [this] { SaveSessionWithDialog(); });
+    m_connections += m_commands.Set(MenuCommand::HelpContents, [this] {
         if (!m_services.shell->Open(DataPath(QStringLiteral("Vorlapa.chm"))))
             m_services.prompter->ShowError(Translate("Unable to open help file!"));
-        break;
-    case MenuCommand::HelpReadMe:
+    });
+    m_connections += m_commands.Set(MenuCommand::HelpReadMe, [this] {
         if (!m_services.shell->Open(DataPath(QStringLiteral("readme.txt"))))
             m_services.prompter->ShowError(Fill(
                 Translate("Unable to open %s. Make sure you have a program associated to open *.txt files."),
                 QStringLiteral("readme.txt")));
-        break;
-    default:
-        break;
-    }
-}
-
-void AppState::SetChangeListener(std::function<void()> listener) {
-    m_listener = std::move(listener);
+    });
 }
 
 void AppState::NotifyChanged() {
-    if (m_listener) m_listener();
+    changed.Emit();
 }
 
 void AppState::LoadTireList() {
-}
-
-void AppState::LoadTracks() {
-    if (m_tracksLoader) m_tracksLoader();
 }
 
 bool AppState::TracksLeaveCheck() {

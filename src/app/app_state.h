@@ -2,12 +2,13 @@
 // The one application state: settings, vehicle type, change flags, window geometry and what start-up
 // remembered. It knows nothing of widgets; the main window redraws when it reports a change.
 #include "change_tracker.h"
+#include "command_table.h"
 #include "command_line.h"
 #include "leave_checks.h"
 #include "main_window_keys.h"
 #include "main_window_layout.h"
 #include "program_settings.h"
-#include "services.h"
+#include "services/services.h"
 #include "unit_captions.h"
 #include "vehicle_layout.h"
 #include "window_geometry.h"
@@ -61,18 +62,19 @@ class AppState {
     // Opening "Choose vehicle": while the tire list has unsaved changes the user is told to save it first
     // and the entries stay disabled. Returns whether a vehicle may be chosen.
     bool VehicleMenuOpening();
-    // The menu commands the state carries out itself (vehicle choice, help); others belong to the window.
-    void RunCommand(MenuCommand command);
+    // The one table of menu commands: the state's own (vehicle choice, help, opening and saving the
+    // session), the workspace's and the window's.
+    CommandTable& Commands() { return m_commands; }
+    void RunCommand(MenuCommand command) { m_commands.Run(command); }
 
-    // Called after every change the window shows (vehicle, page visibility, changed flags).
-    void SetChangeListener(std::function<void()> listener);
+    // After every change the window shows (vehicle, page visibility, changed flags).
+    Event<> changed;
+    // A vehicle type was selected (also the same one again): its pages, setup layout and lists follow.
+    Event<VehicleType> vehicleChanged;
 
-    // The Tracks page: its leave check (asked when the page is left and when the program closes; false
-    // keeps the user there) and the loading of the track list at start-up. Without them the tracks' change
-    // flag is asked about and nothing is loaded.
+    // The Tracks page's leave check, asked when the page is left and when the program closes (false keeps
+    // the user there). Without it the tracks' change flag is asked about.
     void SetTracksLeaveCheck(std::function<bool()> check) { m_tracksLeaveCheck = std::move(check); }
-    void SetTracksLoader(std::function<void()> loader) { m_tracksLoader = std::move(loader); }
-    void LoadTracks();
 
     // Page changes: runs the leave checks of every page on the way from one shown page to the other
     // (paths of English captions from the top). False when the user stays on the old page.
@@ -104,6 +106,7 @@ class AppState {
     }
 
   private:
+    void RegisterCommands();
     void NotifyChanged();
     // Steps owned by later work; each does nothing until its owner exists.
     void LoadTireList();     // the current vehicle's tire list
@@ -124,10 +127,10 @@ class AppState {
     VehicleLayout m_layout;
     bool m_maintenanceOnly = false;
     StartupFile m_pendingOpen;
-    std::function<void()> m_listener;
     std::function<void(const QString&)> m_hookObserver;
     SessionActions m_sessionActions;
     std::function<void(int, LiveTimingAction)> m_liveTimingKeyHandler;
     std::function<bool()> m_tracksLeaveCheck;
-    std::function<void()> m_tracksLoader;
+    CommandTable m_commands;
+    Connections m_connections;
 };

@@ -59,7 +59,7 @@ void ChangeTracker::SetCaptionMark(const QString& caption, bool marked) {
     const QString before = CaptionText(caption);
     const QString after = marked ? AddDirtyMark(before) : RemoveDirtyMark(before);
     m_captionTexts[caption] = after;
-    if (after != before && onCaptionChanged) onCaptionChanged(caption, after);
+    if (after != before) captionChanged.Emit(caption, after);
 }
 
 void ChangeTracker::SetButton(const QString& id, bool enabled) {
@@ -68,7 +68,7 @@ void ChangeTracker::SetButton(const QString& id, bool enabled) {
         m_enabledButtons.insert(id);
     else
         m_enabledButtons.remove(id);
-    if (onSaveButtonChanged) onSaveButtonChanged(id, enabled);
+    saveButtonChanged.Emit(id, enabled);
 }
 
 void ChangeTracker::MarkChanged(Area area, const QString& subPage) {
@@ -79,7 +79,7 @@ void ChangeTracker::MarkChanged(Area area, const QString& subPage) {
     SetButton(AreaInfoOf(area).saveButton, true);
     for (const QString& caption : CaptionsOf(area))
         SetCaptionMark(caption, true);
-    if (!wasChanged && onFlagChanged) onFlagChanged(area);
+    if (!wasChanged) flagChanged.Emit(area);
 }
 
 void ChangeTracker::MarkUnchanged(Area area) {
@@ -90,7 +90,7 @@ void ChangeTracker::MarkUnchanged(Area area) {
     SetButton(AreaInfoOf(area).saveButton, false);
     for (const QString& caption : captions)
         SetCaptionMark(caption, CaptionMarked(caption));
-    if (wasChanged && onFlagChanged) onFlagChanged(area);
+    if (wasChanged) flagChanged.Emit(area);
 }
 
 void ChangeTracker::MarkAllUnchanged() {

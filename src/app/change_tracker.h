@@ -1,7 +1,9 @@
 #pragma once
 // Change tracking of the data areas of the main window: one changed flag per area, the page captions that
 // show "*" while an area is changed and the save buttons enabled with it. The window reads the caption
-// texts and button states and is told of every change through the callbacks.
+// texts and button states and is told of every change through the events.
+#include "events/event.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -75,10 +77,12 @@ class ChangeTracker {
     QString CaptionText(const QString& caption) const;
     bool SaveButtonEnabled(const QString& buttonId) const { return m_enabledButtons.contains(buttonId); }
 
-    std::function<void(const QString& caption, const QString& text)> onCaptionChanged;
-    std::function<void(const QString& buttonId, bool enabled)> onSaveButtonChanged;
-    // Called with the area whenever its changed flag flips.
-    std::function<void(Area area)> onFlagChanged;
+    // A caption's shown text changed (English caption, shown text).
+    Event<const QString&, const QString&> captionChanged;
+    // A save button's enabled state changed (button id, enabled).
+    Event<const QString&, bool> saveButtonChanged;
+    // An area's changed flag flipped.
+    Event<Area> flagChanged;
 
     // While converting (unit changes rewrite shown values), MarkChanged does nothing: conversions are no
     // user edits. Scopes nest.

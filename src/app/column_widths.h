@@ -1,7 +1,7 @@
 #pragma once
 // Remembered grid column widths in the settings store: "ColWidths/<store>/ColWidth<i>", one decimal
 // pixel value per column.
-#include "app/services.h"
+#include "services/services.h"
 
 #include <QList>
 #include <QString>

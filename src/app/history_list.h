@@ -1,7 +1,7 @@
 #pragma once
 // The history of an entry box: the most recent distinct texts, newest first, kept in the settings store
 // under "MRU/<key>/F0".."F<n-1>".
-#include "app/services.h"
+#include "services/services.h"
 
 #include <QString>
 #include <QStringList>

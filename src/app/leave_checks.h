@@ -3,7 +3,7 @@
 // per changed area, Yes running the area's save action. A save that was cancelled or failed stops the
 // leaving: the check answers false and the changes stay in memory.
 #include "app/change_tracker.h"
-#include "app/services.h"
+#include "services/services.h"
 
 #include <functional>
 

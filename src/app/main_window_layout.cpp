@@ -24,6 +24,24 @@ const std::vector<PageNode>& MainPages() {
     return pages;
 }
 
+namespace {
+void CollectLeaves(const PageNode& node, const QString& path, QStringList& leaves) {
+    if (node.children.empty()) {
+        leaves << path;
+        return;
+    }
+    for (const PageNode& child : node.children)
+        CollectLeaves(child, path + u'/' + child.caption, leaves);
+}
+} // namespace
+
+QStringList LeafPagePaths(const QString& topPage) {
+    QStringList leaves;
+    for (const PageNode& node : MainPages())
+        if (node.caption == topPage) CollectLeaves(node, node.caption, leaves);
+    return leaves;
+}
+
 bool IsPageVisible(const QStringList& path, bool maintenanceOnly, VehicleType vehicle) {
     if (path.isEmpty()) return true;
     if (maintenanceOnly && path.first() != u"Maintenance") return false;

@@ -13,6 +13,9 @@ struct PageNode {
 
 // The pages of the main window in tab order, sub-pages nested.
 const std::vector<PageNode>& MainPages();
+// The paths of the pages without sub-pages below a top page ("Setup" gives "Setup/Tires/Current setup",
+// ..., "Setup/General"), in tab order.
+QStringList LeafPagePaths(const QString& topPage);
 
 // Whether the page at path (captions from the top, {"Setup", "Aerodynamics"}) is shown: with the
 // maintenance-only marker just "Maintenance" stays; the aerodynamics and weight distribution setup pages

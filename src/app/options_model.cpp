@@ -154,6 +154,7 @@ bool ApplyOptions(const OptionsValues& result, AppState& state, const OptionsHoo
         units.ApplyUnitSystem(system);
         if (units.Units().distance != previous.distance) units.ApplyDistanceUnit(previous.distance);
         if (units.Units().volume != previous.volume) units.ApplyVolumeUnit(previous.volume);
+        units.unitsChanged.Emit();
         changed = true;
     }
 

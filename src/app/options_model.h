@@ -3,7 +3,7 @@
 // questions, the colour choices, the laps-limit check, and how a confirmed result is applied to the
 // application state.
 #include "program_settings.h"
-#include "services.h"
+#include "services/services.h"
 
 #include <QString>
 #include <QStringList>

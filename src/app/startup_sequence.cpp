@@ -57,23 +57,23 @@ bool StartupSequence::Run(bool firstRunDialogs) {
     m_state.Changes().MarkUnchanged(Area::Setup);
 
     m_view.ShowProgress(Translate("Reading tracks..."));
-    LoadTracks();
+    m_steps.LoadTracks();
     ApplyGearSymbols();
     m_view.ShowProgress(Translate("Reading maintenance data..."));
-    LoadMaintenanceLog();
+    m_steps.LoadMaintenanceLog();
     m_view.ShowProgress(Translate("Reading events..."));
-    LoadScheduledEvents();
+    m_steps.LoadScheduledEvents();
     m_view.ShowProgress(Translate("Reading part status..."));
-    LoadPartStatus();
+    m_steps.LoadPartStatus();
     m_view.ShowProgress(Translate("Reading suppliers..."));
-    LoadSuppliers();
+    m_steps.LoadSuppliers();
     m_view.ShowProgress(Translate("Reading order status..."));
-    LoadOrderStatus();
+    m_steps.LoadOrderStatus();
 
     m_view.CloseSplash();
     m_state.Changes().MarkAllUnchanged();
     FillSetupGridTitles();
-    LoadGeneralNotes();
+    m_steps.LoadGeneralNotes();
     if (m_state.Settings().todoOpenAtStartup) OpenTodoList();
     m_state.SaveSettings();
     return true;
@@ -122,29 +122,15 @@ void StartupSequence::ApplyUnitSystem() {
     units.ApplyUnitSystem(m_state.Settings().systemUnit);
     units.ApplyVolumeUnit(Unit::Litres);
     units.ApplyDistanceUnit(Unit::Metres);
+    units.unitsChanged.Emit();
 }
 void StartupSequence::LoadPictures() {
 }
 void StartupSequence::FillPartSetupLists() {
 }
-void StartupSequence::LoadTracks() {
-    m_state.LoadTracks();
-}
 void StartupSequence::ApplyGearSymbols() {
 }
-void StartupSequence::LoadMaintenanceLog() {
-}
-void StartupSequence::LoadScheduledEvents() {
-}
-void StartupSequence::LoadPartStatus() {
-}
-void StartupSequence::LoadSuppliers() {
-}
-void StartupSequence::LoadOrderStatus() {
-}
 void StartupSequence::FillSetupGridTitles() {
-}
-void StartupSequence::LoadGeneralNotes() {
 }
 void StartupSequence::OpenTodoList() {
 }

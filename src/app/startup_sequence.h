@@ -19,12 +19,28 @@ class StartupView {
     virtual void OfferJournalRestore() {}
 };
 
+// The steps of start-up that load the program-wide lists the models above the application state hold
+// (the workspace). Each does nothing until its owner exists.
+class StartupSteps {
+  public:
+    virtual ~StartupSteps() = default;
+    virtual void LoadTracks() {}
+    virtual void LoadMaintenanceLog() {}
+    virtual void LoadScheduledEvents() {}
+    virtual void LoadPartStatus() {}
+    virtual void LoadSuppliers() {}
+    virtual void LoadOrderStatus() {}
+    virtual void LoadGeneralNotes() {}
+};
+
 // The vehicle code of a "Basic Setup" entry ("mc", "sidecar", "gokart", "car").
 QString BasicSetupVehicleCode(int entry);
 
 class StartupSequence {
   public:
-    StartupSequence(AppState& state, StartupView& view) : m_state(state), m_view(view) {}
+    // Without steps the lists are not loaded (tests of the sequence alone).
+    StartupSequence(AppState& state, StartupView& view, StartupSteps* steps = nullptr)
+        : m_state(state), m_view(view), m_steps(steps ? *steps : m_noSteps) {}
 
     // Runs the initialisation. firstRunDialogs false skips the modal first-run questions (screenshots).
     // False when it stopped early (a data folder could not be created); the window opens as it is.
@@ -47,15 +63,8 @@ class StartupSequence {
     void ApplyUnitSystem();
     void LoadPictures();
     void FillPartSetupLists();
-    void LoadTracks();
     void ApplyGearSymbols();
-    void LoadMaintenanceLog();
-    void LoadScheduledEvents();
-    void LoadPartStatus();
-    void LoadSuppliers();
-    void LoadOrderStatus();
     void FillSetupGridTitles();
-    void LoadGeneralNotes();
     void OpenTodoList();
     void OpenSession(const QString& path);
     void OpenSetup(const QString& path);
@@ -63,5 +72,7 @@ class StartupSequence {
 
     AppState& m_state;
     StartupView& m_view;
+    StartupSteps m_noSteps;
+    StartupSteps& m_steps;
     bool m_firstRun = false;
 };

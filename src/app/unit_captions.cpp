@@ -29,62 +29,63 @@ void UnitCaptions::ApplyUnitSystem(const QString& unitSystem) {
     m_units = DerivedUnitsOf(unitSystem);
 }
 
-void UnitCaptions::AddDistanceCaption(const QString& metricText, const QString& milesText, Setter set) {
-    m_distanceCaptions.push_back({metricText, milesText, std::move(set)});
+namespace {
+// Converting is no edit, and a value that reads the same is not written again.
+void SetIfDifferent(const UnitCaptions::Getter& get, const UnitCaptions::Setter& set, const QString& text) {
+    if (get && get() == text) return;
+    if (set) set(text);
+}
+} // namespace
+
+Connection UnitCaptions::AddDistanceCaption(const QString& metricText, const QString& milesText, Setter set) {
+    return m_distanceCaptions.Connect([metricText, milesText, set = std::move(set)](bool metric) {
+        if (set) set(Translate(metric ? metricText : milesText));
+    });
 }
 
-void UnitCaptions::AddVolumeCaption(const QString& litresText, const QString& gallonsText, Setter set) {
-    m_volumeCaptions.push_back({litresText, gallonsText, std::move(set)});
+Connection UnitCaptions::AddVolumeCaption(const QString& litresText, const QString& gallonsText, Setter set) {
+    return m_volumeCaptions.Connect([litresText, gallonsText, set = std::move(set)](bool litres) {
+        if (set) set(Translate(litres ? litresText : gallonsText));
+    });
 }
 
-void UnitCaptions::AddDistanceField(DistanceKind kind, Getter get, Setter set) {
+Connection UnitCaptions::AddDistanceField(DistanceKind kind, Getter get, Setter set) {
     static constexpr int kinds[][2] = {{1, 2}, {5, 6}, {3, 4}, {7, 8}};
     const auto& k = kinds[static_cast<int>(kind)];
-    m_distanceFields.push_back({k[0], k[1], std::move(get), std::move(set)});
+    return m_distanceFields.Connect(
+        [toConverted = k[0], toMetric = k[1], get = std::move(get), set = std::move(set)](bool metric) {
+            if (get) SetIfDifferent(get, set, ConvertDistance(metric ? toMetric : toConverted, get(), false));
+        });
 }
 
-void UnitCaptions::AddVolumeField(Getter get, Setter set) {
-    m_volumeFields.push_back({0, 0, std::move(get), std::move(set)});
+Connection UnitCaptions::AddVolumeField(Getter get, Setter set) {
+    return m_volumeFields.Connect([get = std::move(get), set = std::move(set)](int kind) {
+        if (get) SetIfDifferent(get, set, ConvertVolume(kind, get(), false));
+    });
 }
 
-void UnitCaptions::AddStoredVolumeField(Getter storedLitres, Setter set) {
-    m_storedVolumeFields.push_back({0, 0, std::move(storedLitres), std::move(set)});
-}
-
-void UnitCaptions::SetIfDifferent(const Field& field, const QString& text) {
-    if (field.get && field.get() == text) return;
-    if (field.set) field.set(text);
+Connection UnitCaptions::AddStoredVolumeField(Getter storedLitres, Setter set) {
+    return m_storedVolumeFields.Connect([get = std::move(storedLitres), set = std::move(set)](int kind) {
+        if (!get) return;
+        const QString stored = get();
+        SetIfDifferent({}, set, kind ? ConvertVolume(kind, stored, false) : stored);
+    });
 }
 
 void UnitCaptions::ApplyDistanceUnit(const QString& previousDistanceUnit) {
     ChangeTracker::ConversionScope scope(m_tracker);
     const bool metric = m_units.distance == Unit::Metres;
-    for (const auto& caption : m_distanceCaptions)
-        if (caption.set) caption.set(Translate(metric ? caption.metric : caption.converted));
+    m_distanceCaptions.Emit(metric);
     if (m_units.distance == previousDistanceUnit) return;
-    for (const auto& field : m_distanceFields) {
-        if (!field.get) continue;
-        SetIfDifferent(field,
-                       ConvertDistance(metric ? field.toMetric : field.toConverted, field.get(), false));
-    }
-    if (afterDistanceConverted) afterDistanceConverted();
+    m_distanceFields.Emit(metric);
+    distanceConverted.Emit();
 }
 
 void UnitCaptions::ApplyVolumeUnit(const QString& previousVolumeUnit) {
     ChangeTracker::ConversionScope scope(m_tracker);
     const QString& unit = m_units.volume;
-    const bool litres = unit == Unit::Litres;
-    for (const auto& caption : m_volumeCaptions)
-        if (caption.set) caption.set(Translate(litres ? caption.metric : caption.converted));
-    const int storedKind = VolumeConversionKind(Unit::Litres, unit);
-    for (const auto& field : m_storedVolumeFields) {
-        if (!field.get) continue;
-        const QString stored = field.get();
-        SetIfDifferent({0, 0, {}, field.set}, storedKind ? ConvertVolume(storedKind, stored, false) : stored);
-    }
-    if (const int kind = VolumeConversionKind(previousVolumeUnit, unit)) {
-        for (const auto& field : m_volumeFields)
-            if (field.get) SetIfDifferent(field, ConvertVolume(kind, field.get(), false));
-    }
-    if (afterVolumeApplied) afterVolumeApplied();
+    m_volumeCaptions.Emit(unit == Unit::Litres);
+    m_storedVolumeFields.Emit(VolumeConversionKind(Unit::Litres, unit));
+    if (const int kind = VolumeConversionKind(previousVolumeUnit, unit)) m_volumeFields.Emit(kind);
+    volumeApplied.Emit();
 }

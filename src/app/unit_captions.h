@@ -4,10 +4,10 @@
 // captions and fields here; ApplyDistanceUnit / ApplyVolumeUnit walk the registrations. Files always hold
 // metric values, so start-up applies the units with "metres" and "litres" as the previous ones.
 #include "app/change_tracker.h"
+#include "events/event.h"
 
 #include <QString>
 #include <functional>
-#include <vector>
 
 namespace Unit {
 inline const QString Metric = QStringLiteral("Metric");
@@ -51,20 +51,23 @@ class UnitCaptions {
     const QString& UnitSystem() const { return m_system; }
     const DerivedUnits& Units() const { return m_units; }
 
+    // Registrations last as long as the connection they return (keep it with the caption or field).
     // A caption with its text for metres and for miles (or litres and gallons); the setter receives the
     // translated text.
-    void AddDistanceCaption(const QString& metricText, const QString& milesText, Setter set);
-    void AddVolumeCaption(const QString& litresText, const QString& gallonsText, Setter set);
+    [[nodiscard]] Connection AddDistanceCaption(const QString& metricText, const QString& milesText, Setter set);
+    [[nodiscard]] Connection AddVolumeCaption(const QString& litresText, const QString& gallonsText, Setter set);
     // A shown value converted when the unit changes.
-    void AddDistanceField(DistanceKind kind, Getter get, Setter set);
-    void AddVolumeField(Getter get, Setter set);
+    [[nodiscard]] Connection AddDistanceField(DistanceKind kind, Getter get, Setter set);
+    [[nodiscard]] Connection AddVolumeField(Getter get, Setter set);
     // A value stored in litres and shown in the current volume unit (the track's fuel per lap).
-    void AddStoredVolumeField(Getter storedLitres, Setter set);
+    [[nodiscard]] Connection AddStoredVolumeField(Getter storedLitres, Setter set);
 
-    // Runs after the shown distances were converted (redraw the driver slots) and after a volume unit was
+    // After the shown distances were converted (redraw the driver slots) and after a volume unit was
     // applied (recompute fuel consumption and pit-stop figures). Neither counts as an edit.
-    std::function<void()> afterDistanceConverted;
-    std::function<void()> afterVolumeApplied;
+    Event<> distanceConverted;
+    Event<> volumeApplied;
+    // After a new unit system was applied and every registered value converted (start-up, options).
+    Event<> unitsChanged;
 
     // Sets the captions for the current distance unit and, when it differs from previous, converts every
     // registered distance field. Conversions do not mark any area changed.
@@ -73,20 +76,11 @@ class UnitCaptions {
     void ApplyVolumeUnit(const QString& previousVolumeUnit);
 
   private:
-    struct Caption {
-        QString metric, converted;
-        Setter set;
-    };
-    struct Field {
-        int toConverted = 0, toMetric = 0; // distance kinds; unused for volumes
-        Getter get;
-        Setter set;
-    };
-    static void SetIfDifferent(const Field& field, const QString& text);
-
+    // Captions are told whether the metric text is shown; fields the conversion kind to apply (0: none).
     ChangeTracker* m_tracker;
     QString m_system = Unit::Metric;
     DerivedUnits m_units = DerivedUnitsOf(Unit::Metric);
-    std::vector<Caption> m_distanceCaptions, m_volumeCaptions;
-    std::vector<Field> m_distanceFields, m_volumeFields, m_storedVolumeFields;
+    Event<bool> m_distanceCaptions, m_volumeCaptions;
+    Event<bool> m_distanceFields; // true: to metric
+    Event<int> m_volumeFields, m_storedVolumeFields;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Window geometry kept in the machine-wide settings store under "Coords".
-#include "services.h"
+#include "services/services.h"
 #include <array>
 
 struct WindowGeometry {

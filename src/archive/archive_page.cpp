@@ -68,14 +68,14 @@ void ArchivePage::FillList() {
         m_list.push_back(m_rows[std::size_t(index)]);
     m_hiddenColumn = content.hiddenColumn;
     SortSummaryRows(m_list, m_sort);
-    if (onListChanged) onListChanged();
+    listChanged.Emit();
 }
 
 void ArchivePage::HeaderClick(int column) {
     if (column < 0 || column >= ArchiveColumn::kVisible) return;
     m_sort.Click(column);
     SortSummaryRows(m_list, m_sort);
-    if (onListChanged) onListChanged();
+    listChanged.Emit();
 }
 
 QList<int> ArchivePage::ShownWidths() const {

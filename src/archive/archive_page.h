@@ -3,7 +3,8 @@
 // of the selected node, with the page's commands. Loading and saving sessions belong to the session
 // model; the page reaches it through the callbacks.
 #include "app/program_settings.h"
-#include "app/services.h"
+#include "events/event.h"
+#include "services/services.h"
 #include "archive_list.h"
 #include "archive_scan.h"
 #include "archive_tree.h"
@@ -86,8 +87,8 @@ class ArchivePage {
     // Asks once, deletes the rows' files (failures ignored) and scans again. False when not confirmed.
     bool Delete(const std::vector<int>& listRows);
 
-    // Called after the list was filled (the view redraws).
-    std::function<void()> onListChanged;
+    // After the list was filled (the view redraws).
+    Event<> listChanged;
 
   private:
     void BuildFiltersAndTree();

@@ -1,7 +1,7 @@
 #pragma once
 // "New session": prepares the current session for the next outing with the current setup. The dialog
 // and the session's operations are reached through hooks.
-#include "app/services.h"
+#include "services/services.h"
 #include "archive_page.h"
 
 #include <QString>

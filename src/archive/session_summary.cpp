@@ -128,7 +128,7 @@ QStringList ReadSummaryRow(TTxtParser& parser, const QString& path, double modif
     if (const auto day = ParseDecimal(start); day && std::isfinite(*day) && std::fabs(*day) < 3e6)
         row[Date] = DateText(*day);
 
-    row[Event] = condition("name_of_event");
+    row[ArchiveColumn::Event] = condition("name_of_event");
     row[Driver] = parser.ReadValue(kLapTimes, QStringLiteral("driver1_name"));
     row[Track] = condition("track");
     row[Condition] = condition("track_condition");

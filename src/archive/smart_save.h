@@ -1,7 +1,7 @@
 #pragma once
 // Smart save: the proposed folder and file name of the current session, made from its track, driver 1's
 // start and the session type, always inside the sessions folder.
-#include "app/services.h"
+#include "services/services.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "air_density_model.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "storage/units.h"

@@ -8,7 +8,7 @@
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
-#include "app/services.h"
+#include "services/services.h"
 #include "app/settings_file.h"
 #include "reports/session_report_input.h"
 #include "session/session_file.h"

@@ -1,7 +1,7 @@
 // vorlapa-cli gearing FILE [--vehicle CODE] [--mode normal|rev-limit|optimal|fix-speed] [--fix-speed V]
 // Loads the setup of a setup or session file and prints the gearing page's figures: one line per gear
 // (gear, ratio, speed, rpm, drop, "!" when the rpm shows in the warning colour), then the final ratio.
-#include "calc/setup_calculators.h"
+#include "session/setup_calculators.h"
 #include "command_registry.h"
 #include "session/setup_model.h"
 #include "stderr_prompter.h"
@@ -61,7 +61,6 @@ int Gearing(const QStringList& arguments) {
     cli::StderrPrompter prompter;
     SetupModel setup(*vehicle, &prompter);
     SetupCalculators calculators(setup);
-    setup.areaLoaded = [&](SetupArea area) { calculators.AreaLoaded(area); };
     if (!setup.OpenSetup(path)) return 1;
     if (fixSpeed) calculators.SetText(GearingField::FixSpeed, *fixSpeed);
     calculators.GearCalcModeComboBoxChange(*mode);

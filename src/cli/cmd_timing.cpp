@@ -1,6 +1,6 @@
 // vorlapa-cli timing simulate: runs the live timing on a scripted clock and prints what the page shows.
 #include "command_registry.h"
-#include "app/auto_answer_prompter.h"
+#include "services/auto_answer_prompter.h"
 
 #include "storage/number_format.h"
 #include "storage/text_codec.h"

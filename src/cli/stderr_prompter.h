@@ -1,6 +1,6 @@
 #pragma once
 // A prompter for the command line: messages go to stderr; the commands ask no questions.
-#include "app/services.h"
+#include "services/services.h"
 #include "command_registry.h"
 
 namespace cli {

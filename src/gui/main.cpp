@@ -9,6 +9,7 @@
 #include "storage/translate.h"
 #include "ui/app/vorlapa_form.h"
 #include "ui/platform/qt_services.h"
+#include "workspace/workspace.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,12 +79,14 @@ int main(int argc, char* argv[]) {
     services.progress = &progress;
     services.settings = &store;
 
+    // The state and the workspace outlive the window that shows them.
     AppState state(services, dataFolder);
-    TVorlapaForm form(state, interactive);
+    Workspace workspace(state);
+    TVorlapaForm form(workspace, interactive);
     prompter.SetParent(&form);
     form.Start();
-    StartupSequence(state, form).OpenStartupFile(commandLine, launchFolder);
-    form.OpenPendingSetup();
+    StartupSequence(state, form, &workspace).OpenStartupFile(commandLine, launchFolder);
+    workspace.OpenPendingSetup();
 
     if (commandLine.screenshot) {
         if (!commandLine.screenshotPage.isEmpty() && !form.ShowPage(commandLine.screenshotPage)) {

@@ -1,6 +1,6 @@
 #include "report_export.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/translate.h"
 
 #include <QDir>

@@ -39,7 +39,7 @@ SetupReportInput SetupReportInputFrom(const SetupModel& setup) {
 SessionReportInput SessionReportInputFrom(const SessionModel& session, const ProgramSettings& settings) {
     SessionReportInput input =
         SessionReportInputFrom(session.Record(), session.FileName(), session.Units().miles);
-    if (session.collectLapData) input.laps.laps = session.collectLapData();
+    if (session.requestLapData) input.laps.laps = session.requestLapData();
     input.temperatureUnit =
         settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
     input.pressureUnit = settings.pressureUnit;

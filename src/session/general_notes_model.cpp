@@ -28,6 +28,7 @@ void GeneralNotesModel::Load() {
         m_saveEnabled[size_t(editor)] = false;
     }
     UpdateArea();
+    filesChanged.Emit();
 }
 
 void GeneralNotesModel::SetText(int editor, const QString& text) {
@@ -54,6 +55,7 @@ bool GeneralNotesModel::Save(int editor) {
     }
     m_saveEnabled[size_t(editor)] = false;
     UpdateArea();
+    filesChanged.Emit();
     return true;
 }
 

@@ -3,7 +3,8 @@
 // ("vlnotes1.txt", "vlnotes2.txt", one file line per editor line) and each with its own "Save" button,
 // enabled by any edit and disabled again by saving.
 #include "app/change_tracker.h"
-#include "app/services.h"
+#include "events/event.h"
+#include "services/services.h"
 
 #include <QString>
 #include <array>
@@ -24,6 +25,9 @@ class GeneralNotesModel {
     bool Save(int editor);
     // Saves every editor whose button is enabled (leaving the page with Yes); false when one failed.
     bool SaveChanged();
+
+    // After the files were read or an editor was saved: the page shows texts and buttons afresh.
+    Event<> filesChanged;
 
   private:
     void UpdateArea();

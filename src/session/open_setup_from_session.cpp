@@ -1,6 +1,6 @@
 #include "open_setup_from_session.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "setup_model.h"
 #include "storage/translate.h"
 

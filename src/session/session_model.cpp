@@ -26,18 +26,15 @@ void SessionModel::RegisterUnitFields() {
     // Unit changes rewrite the shown values; they are no edits.
     UnitCaptions& units = m_state.Units();
     const auto& fields = SessionFields();
-    // The unit registrations outlive a model that is replaced; they then do nothing.
-    const std::weak_ptr<int> alive = m_alive;
     for (size_t i = 0; i < fields.size(); ++i) {
-        auto get = [this, i, alive] { return alive.expired() ? QString() : m_record.fields[i]; };
-        auto set = [this, i, alive](const QString& text) {
-            if (alive.expired()) return;
+        auto get = [this, i] { return m_record.fields[i]; };
+        auto set = [this, i](const QString& text) {
             m_record.fields[i] = text;
             Notify();
         };
-        if (fields[i].conversion == SessionConversion::Volume) units.AddVolumeField(get, set);
+        if (fields[i].conversion == SessionConversion::Volume) m_unitFields += units.AddVolumeField(get, set);
         if (fields[i].conversion == SessionConversion::Millimetres)
-            units.AddDistanceField(DistanceKind::Millimetres, get, set);
+            m_unitFields += units.AddDistanceField(DistanceKind::Millimetres, get, set);
     }
 }
 
@@ -57,7 +54,7 @@ QString SessionModel::Resolve(const QString& path) const {
 }
 
 void SessionModel::Notify() {
-    if (changed) changed();
+    changed.Emit();
 }
 
 void SessionModel::SetFieldText(int index, const QString& text) {
@@ -65,8 +62,7 @@ void SessionModel::SetFieldText(int index, const QString& text) {
     m_record.Field(index) = text;
     MarkChanged();
     const QString& key = SessionFields()[size_t(index)].key;
-    if (key == SessionKeys::Track && trackSelected)
-        trackSelected(m_trackNames.contains(text) ? text : QString());
+    if (key == SessionKeys::Track) trackSelected.Emit(m_trackNames.contains(text) ? text : QString());
     if (key == SessionKeys::AirTemperature || key == SessionKeys::Pressure || key == SessionKeys::Humidity)
         CalcRAD();
 }
@@ -144,7 +140,7 @@ bool SessionModel::SaveSession(const QString& path) {
     TTxtParser writer;
     writer.OpenWrite(path);
     m_record.vehicle = VehicleCode(m_setup.Vehicle());
-    if (collectLapData) m_record.lapData = collectLapData();
+    if (requestLapData) m_record.lapData = requestLapData();
     WriteSessionSections(m_record, Units(), writer);
     m_setup.WriteSetupSections(writer);
     if (const auto closed = writer.Close(); !closed) {
@@ -152,12 +148,11 @@ bool SessionModel::SaveSession(const QString& path) {
         return false;
     }
     SetCurrentFile(path);
-    if (offerRecent) offerRecent(path);
     // The setup was written with the session: it is saved as well.
     MarkUnchanged();
     m_setup.MarkUnchanged();
     m_state.Changes().MarkUnchanged(Area::Setup);
-    if (saved) saved();
+    saved.Emit(path);
     Notify();
     return true;
 }
@@ -177,10 +172,8 @@ bool SessionModel::LoadSession(const QString& path) {
     const SessionUnits units = Units();
     m_record.vehicle = VehicleCode(m_setup.Vehicle());
     ReadConditions(m_record, units, reader);
-    if (trackSelected) {
-        const QString track = m_record.Track();
-        trackSelected(m_trackNames.contains(track) ? track : QString());
-    }
+    const QString track = m_record.Track();
+    trackSelected.Emit(m_trackNames.contains(track) ? track : QString());
     CalcRAD();
 
     // The setup: from the file "setup" names when it exists, else from this file.
@@ -194,19 +187,19 @@ bool SessionModel::LoadSession(const QString& path) {
 
     ReadSessionNotes(m_record, units, &reader);
     m_record.lapData = ReadLapData(reader);
-    const auto applied = applyLapData ? applyLapData(m_record.lapData) : Expected<void, QString>{};
+    const auto applied = requestApplyLapData ? requestApplyLapData(m_record.lapData) : Expected<void, QString>{};
     reader.Close();
     if (!applied) {
         // What was read stays; it no longer matches the file, so the session counts as changed.
         if (prompter) prompter->ShowError(applied.error());
         MarkChanged();
-        if (loaded) loaded();
+        loaded.Emit();
         Notify();
         return false;
     }
     MarkUnchanged();
-    if (offerRecent) offerRecent(path);
-    if (loaded) loaded();
+    opened.Emit(path);
+    loaded.Emit();
     Notify();
     return true;
 }

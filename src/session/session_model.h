@@ -3,6 +3,7 @@
 // links and the air density figure of the weather fields. The "Active session" pages show and edit this
 // model; the lap data live in the live timing and reach the model through two callbacks.
 #include "app/app_state.h"
+#include "events/event.h"
 #include "calc/air_density_model.h"
 #include "session_file.h"
 #include "setup_model.h"
@@ -27,19 +28,20 @@ class SessionModel {
   public:
     SessionModel(AppState& state, SetupModel& setup);
 
-    // The lap data: collected for saving, applied on loading (an error names a bad stored time).
-    std::function<LapData()> collectLapData;
-    std::function<Expected<void, QString>(const LapData&)> applyLapData;
-    // Loading selected a track by name ("" when the name is not in the track list): apply the track change.
-    std::function<void(const QString& track)> trackSelected;
-    // A session file was loaded or saved: offer it to the recent-sessions list.
-    std::function<void(const QString& path)> offerRecent;
-    // The session file was written (the lap data are safe in it).
-    std::function<void()> saved;
-    // Anything the pages show may have changed (load, clear, unit change, options).
-    std::function<void()> changed;
+    // The lap data: asked for at each save, handed over at each load (an error names a bad stored time).
+    std::function<LapData()> requestLapData;
+    std::function<Expected<void, QString>(const LapData&)> requestApplyLapData;
+
+    // An edit or a load selected a track by name ("" when the name is not in the track list).
+    Event<const QString&> trackSelected;
+    // The session file was written (the lap data are safe in it), with its path.
+    Event<const QString&> saved;
+    // A session file was loaded whole, with its path.
+    Event<const QString&> opened;
     // A session file was read (also when a bad lap time stopped it): the setup was replaced as well.
-    std::function<void()> loaded;
+    Event<> loaded;
+    // Anything the pages show may have changed (load, clear, unit change, options).
+    Event<> changed;
 
     const SessionRecord& Record() const { return m_record; }
     QString Text(int index) const { return m_record.Field(index); }
@@ -122,5 +124,5 @@ class SessionModel {
     QStringList m_trackNames;
     AirDensityModel m_airDensity;
     bool m_loading = false;
-    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
+    Connections m_unitFields;
 };

@@ -1,6 +1,6 @@
 #include "setup_model.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "storage/txt_parser.h"
@@ -20,7 +20,7 @@ void SetupModel::NewSetup() {
 
 void SetupModel::MarkChanged() {
     m_changed = true;
-    if (markedChanged) markedChanged();
+    changed.Emit();
 }
 
 void SetupModel::SetFieldText(int index, const QString& text, bool markChanged) {
@@ -168,7 +168,7 @@ bool SetupModel::OpenSetup(const QString& path, TTxtParser* reader) {
 
 bool SetupModel::LoadSetupArea(SetupArea area, const QString& path, TTxtParser* reader) {
     if (!HasArea(area)) return false;
-    if (commitCellEdit) commitCellEdit();
+    if (requestCommitCellEdit) requestCommitCellEdit();
     TTxtParser own([this](const QString& message) { ShowError(message); });
     if (!reader) {
         own.OpenRead(path);
@@ -179,7 +179,7 @@ bool SetupModel::LoadSetupArea(SetupArea area, const QString& path, TTxtParser* 
     }
     ReadSetupArea(m_record, area, m_context, reader ? *reader : own);
     if (!reader) own.Close();
-    if (areaLoaded) areaLoaded(area);
+    areaLoaded.Emit(area);
     return true;
 }
 

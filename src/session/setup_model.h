@@ -2,6 +2,7 @@
 // The current setup: its values, the vehicle type and distance unit they are shown for, the change flag
 // and the setup file operations (open, load one area, write the sections). The setup pages show and edit
 // this model; every rule lives here.
+#include "events/event.h"
 #include "setup_area_io.h"
 #include "setup_record.h"
 #include <functional>
@@ -14,12 +15,17 @@ class SetupModel {
   public:
     explicit SetupModel(VehicleType vehicle = VehicleType::Motorcycle, Prompter* prompter = nullptr);
 
-    // Called before an area is loaded (commit a cell edit in progress), after an area was loaded (the
-    // engine area recomputes the power chart and gearing, the gearing area re-applies its gear symbols,
-    // the jetting area shows its cylinder columns) and whenever the setup becomes changed.
-    std::function<void()> commitCellEdit;
-    std::function<void(SetupArea)> areaLoaded;
-    std::function<void()> markedChanged;
+    // Asked before an area is loaded: a cell edit in progress is written into the setup first.
+    std::function<void()> requestCommitCellEdit;
+    // After an area was loaded (the engine area recomputes the power chart and gearing, the gearing area
+    // re-applies its gear symbols, the pages show the new values).
+    Event<SetupArea> areaLoaded;
+    // Whenever an edit marks the setup changed.
+    Event<> changed;
+
+    // The setup sub-page the next edits are made on ("Engine", "Gearing"); it gets the change mark.
+    const QString& EditingPage() const { return m_editingPage; }
+    void SetEditingPage(const QString& subPage) { m_editingPage = subPage; }
 
     VehicleType Vehicle() const { return m_context.vehicle; }
     void SetVehicle(VehicleType vehicle) { m_context.vehicle = vehicle; }
@@ -84,5 +90,6 @@ class SetupModel {
     SetupIoContext m_context;
     SetupRecord m_record;
     QString m_fileName;
+    QString m_editingPage;
     bool m_changed = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // One driver slot of the live timing: its lap timer, name, times, state, lap table, figure texts and
 // time window. The live-timing model drives it; the page reads it.
-#include "app/services.h"
+#include "services/services.h"
 #include "lap_table.h"
 #include "lap_timer.h"
 #include "show_time_model.h"

@@ -1,7 +1,7 @@
 #pragma once
 // One driver's timed run: a flat sequence of segment times in milliseconds. With split timing a lap is
 // Splits + 1 consecutive segments. Every lap figure shown anywhere is derived from this sequence.
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/expected.h"
 
 #include <QString>

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-LiveTimingModel::LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompter, LiveTimingHooks hooks)
-    : m_clock(clock), m_beeper(beeper), m_prompter(prompter), m_hooks(std::move(hooks)), m_pitPanel(clock) {
+LiveTimingModel::LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompter)
+    : m_clock(clock), m_beeper(beeper), m_prompter(prompter), m_pitPanel(clock) {
     for (int i = 1; i <= kSlots; ++i)
         m_slots[Index(i)] = std::make_unique<DriverSlot>(i, clock, beeper);
 }
@@ -29,8 +29,8 @@ int LiveTimingModel::StopwatchEnabledCount() const {
                              [](const auto& s) { return s->Controls().stopwatchEnabled; }));
 }
 
-void LiveTimingModel::Changed() {
-    if (m_hooks.markSessionChanged) m_hooks.markSessionChanged();
+void LiveTimingModel::LapDataChanged() {
+    lapDataChanged.Emit();
 }
 
 void LiveTimingModel::EnsureJournal() {
@@ -102,10 +102,10 @@ bool LiveTimingModel::Start(int slot) {
         m_pitPanel.SetVisible(true);
         WritePanelHeaders();
     }
-    Changed();
+    LapDataChanged();
     if (slot == 1) {
         m_driver1Started = true;
-        if (m_hooks.clearPartStatusStamp) m_hooks.clearPartStatusStamp();
+        driver1Started.Emit();
     }
     return true;
 }
@@ -125,9 +125,9 @@ bool LiveTimingModel::StopwatchPress(int slot) {
     } else {
         s.table.SetCell(1, 0, QStringLiteral("1"));
     }
-    if (slot == 1) s.timeWindow.SetLapsRemaining(LapsRemaining(m_fuelSource ? m_fuelSource() : m_fuel, laps));
+    if (slot == 1) s.timeWindow.SetLapsRemaining(LapsRemaining(requestFuelFigures ? requestFuelFigures() : m_fuel, laps));
     if (m_pitPanel.IsVisible()) m_pitPanel.RecordPass(slot, s.timer.GetLastMark());
-    Changed();
+    LapDataChanged();
     return true;
 }
 
@@ -137,7 +137,7 @@ bool LiveTimingModel::Undo(int slot) {
     S(slot).timer.Undo();
     Redraw(slot);
     m_journal.Undo(slot, m_clock.NowDayNumber());
-    Changed();
+    LapDataChanged();
     return true;
 }
 
@@ -241,7 +241,7 @@ void LiveTimingModel::StopSlot(int slot) {
     if (AnyRunning()) return;
     if (m_driver1Started) {
         m_driver1Started = false;
-        if (m_hooks.postSessionUpdates) m_hooks.postSessionUpdates();
+        sessionFinished.Emit();
     }
 }
 
@@ -288,7 +288,7 @@ bool LiveTimingModel::SetSplitsText(const QString& text) {
     if (!m_loading)
         for (int i = 1; i <= kSlots; ++i)
             Redraw(i);
-    Changed();
+    LapDataChanged();
     return true;
 }
 
@@ -296,12 +296,12 @@ bool LiveTimingModel::ResetLapTimes() {
     ChangeScope scope(*this);
     if (AnyRunning()) return false;
     if (!m_loading) {
-        if (m_hooks.sessionIsDirty && m_hooks.sessionIsDirty()) {
+        if (requestSessionIsDirty && requestSessionIsDirty()) {
             const Answer answer = m_prompter.AskYesNoCancel(
                 Fill(Translate("Unsaved %s changes exists, save now?"), Translate("Session")));
             if (answer == Answer::Cancel) return false;
             // A save that failed leaves the lap data in place: they exist nowhere else.
-            if (answer == Answer::Yes && m_hooks.saveSession && !m_hooks.saveSession()) return false;
+            if (answer == Answer::Yes && requestSaveSession && !requestSaveSession()) return false;
         }
         const bool anyLaps = std::any_of(m_slots.begin(), m_slots.end(),
                                          [](const auto& s) { return s->timer.LapCount() > 0; });
@@ -320,7 +320,7 @@ bool LiveTimingModel::ResetLapTimes() {
         s.pitTimeText.clear();
         s.pitTimePanelVisible = false;
     }
-    if (m_hooks.clearFuelLapCount) m_hooks.clearFuelLapCount();
+    lapTimesReset.Emit();
     m_journal.Close();
     return true;
 }
@@ -337,7 +337,7 @@ void LiveTimingModel::SetDriverName(int slot, const QString& name) {
     ChangeScope scope(*this);
     if (!ValidSlot(slot)) return;
     S(slot).driverName = name;
-    Changed();
+    LapDataChanged();
 }
 
 void LiveTimingModel::DriverNameExit(int slot) {
@@ -349,7 +349,7 @@ void LiveTimingModel::DriverNameExit(int slot) {
         isDefault = isDefault || name == DefaultDriverName(i);
     if (!name.isEmpty() && !isDefault && !m_knownDrivers.contains(name)) {
         m_knownDrivers << name;
-        if (m_hooks.knownDriversChanged) m_hooks.knownDriversChanged(m_knownDrivers);
+        knownDriversChanged.Emit(m_knownDrivers);
     }
     if (m_pitPanel.IsVisible()) WritePanelHeaders();
 }
@@ -433,7 +433,7 @@ bool LiveTimingModel::OfferJournalRestore(const QString& folder) {
     // Until the session is saved the restored data live in a fresh journal, replacing the old one.
     m_journalFolder = folder;
     (void)m_journal.Open(folder, CurrentLapData());
-    Changed();
+    LapDataChanged();
     return true;
 }
 

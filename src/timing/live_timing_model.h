@@ -2,8 +2,9 @@
 // The "Active session" page: four driver slots timed at once, their buttons, lap tables and figures, the
 // window-wide controls, the time windows and the pit crew panel. The page forwards every button, key and
 // timer event to one call here and redraws from what the model holds.
-#include "app/services.h"
+#include "services/services.h"
 #include "driver_slot.h"
+#include "events/event.h"
 #include "lap_data.h"
 #include "lap_figures.h"
 #include "live_timing_keys.h"
@@ -22,22 +23,34 @@ struct LiveTimingSettings {
     TimingUnits units;
 };
 
-// What the page's owner does for the live timing. Every member may be left empty.
-struct LiveTimingHooks {
-    std::function<void()> markSessionChanged;
-    std::function<bool()> sessionIsDirty;
-    std::function<bool()> saveSession;          // true when the session was saved
-    std::function<void()> postSessionUpdates;   // part status, then tire history
-    std::function<void()> clearPartStatusStamp; // slot 1 started: a new session for the part status
-    std::function<void()> clearFuelLapCount;    // the fuel calculator's number of laps
-    std::function<void(const QStringList&)> knownDriversChanged; // to be saved as "drivers"
-};
-
 class LiveTimingModel {
   public:
     static constexpr int kSlots = 4;
 
-    LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompter, LiveTimingHooks hooks = {});
+    LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompter);
+
+    // What the live timing asks of the session ("Reset Lap Times" offers to save it first); without an
+    // answer the session counts as saved.
+    std::function<bool()> requestSessionIsDirty;
+    std::function<bool()> requestSaveSession; // true when the session was saved
+    // The fuel figures of the laps-remaining line when they can change between laps (the session's
+    // amount, the track's consumption): asked at each lap of slot 1 in place of the figures set.
+    std::function<FuelFigures()> requestFuelFigures;
+
+    // The lap data changed (the session counts as changed).
+    Event<> lapDataChanged;
+    // The last running slot stopped after slot 1 had been started: the post-session updates (part
+    // status, then tire history).
+    Event<> sessionFinished;
+    // Slot 1 started: a new session for the part status.
+    Event<> driver1Started;
+    // The lap times were reset (the fuel calculator's number of laps).
+    Event<> lapTimesReset;
+    // A new driver name was taken into the known drivers (saved as "drivers").
+    Event<const QStringList&> knownDriversChanged;
+    // Once after each operation below (nested calls included), so the page, the time windows and the
+    // panel redraw from what the model holds.
+    Event<> changed;
 
     // Inputs from settings and the session.
     void SetSettings(const LiveTimingSettings& settings);
@@ -45,14 +58,8 @@ class LiveTimingModel {
     // The session's track length in metres (may be empty): the figures of every slot with laps follow.
     void SetTrackLength(const QString& metres);
     void SetFuelFigures(const FuelFigures& fuel) { m_fuel = fuel; }
-    // Where the figures come from when they can change between laps (the session's amount, the track's
-    // consumption): asked at each lap of slot 1 in place of the figures set.
-    void SetFuelSource(std::function<FuelFigures()> source) { m_fuelSource = std::move(source); }
     void SetMainWindowGeometry(const WindowRect& rect) { m_mainWindow = rect; }
     void SetJournalFolder(const QString& folder) { m_journalFolder = folder; }
-    // Called once after each operation below (nested calls included), so the page, the time windows and
-    // the panel redraw from what the model holds.
-    void SetChangeListener(std::function<void()> listener) { m_listener = std::move(listener); }
 
     // Slot events (slot 1..4). Each returns whether it took effect; a control that is hidden or disabled
     // does nothing.
@@ -116,7 +123,7 @@ class LiveTimingModel {
       public:
         explicit ChangeScope(LiveTimingModel& model) : m_model(model) { ++m_model.m_scopeDepth; }
         ~ChangeScope() {
-            if (--m_model.m_scopeDepth == 0 && m_model.m_listener) m_model.m_listener();
+            if (--m_model.m_scopeDepth == 0) m_model.changed.Emit();
         }
         ChangeScope(const ChangeScope&) = delete;
         ChangeScope& operator=(const ChangeScope&) = delete;
@@ -132,17 +139,15 @@ class LiveTimingModel {
     void WriteFigures(DriverSlot& slot);
     void WritePanelHeaders();
     void EnsureJournal();
-    void Changed();
+    void LapDataChanged();
     int StopwatchEnabledCount() const;
 
     Clock& m_clock;
     Beeper& m_beeper;
     Prompter& m_prompter;
-    LiveTimingHooks m_hooks;
     LiveTimingSettings m_settings;
     QString m_trackLength;
     FuelFigures m_fuel;
-    std::function<FuelFigures()> m_fuelSource;
     WindowRect m_mainWindow;
     QString m_journalFolder;
     TimingJournal m_journal;
@@ -154,6 +159,5 @@ class LiveTimingModel {
     bool m_showAllDrivers = false;
     bool m_loading = false;
     bool m_driver1Started = false;
-    std::function<void()> m_listener;
     int m_scopeDepth = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The pit crew panel: gaps between drivers who have passed the line the same number of times, and a
 // countdown to the planned end of the session. Row 0 and column 0 of the 5 x 5 table hold driver names.
-#include "app/services.h"
+#include "services/services.h"
 #include "window_placement.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 // One driver's time window: the large read-out of the running segment or lap, the difference to the
 // same segment of the previous lap, the pit clock and the laps remaining. The window shows these texts
 // and calls DisplayTick every 100 ms while its display runs.
-#include "app/services.h"
+#include "services/services.h"
 #include "window_placement.h"
 
 #include <QString>

@@ -14,11 +14,11 @@ TracksPage::TracksPage(Prompter& prompter, Shell& shell, QString dataDir)
 }
 
 void TracksPage::Changed() {
-    if (m_onChanged) m_onChanged();
+    changed.Emit();
 }
 
 void TracksPage::NamesChanged() {
-    if (m_onTrackNamesChanged) m_onTrackNamesChanged(m_list.Names());
+    trackNamesChanged.Emit(m_list.Names());
 }
 
 const TTrackInfo* TracksPage::FindTrack(const QString& name) const {
@@ -47,13 +47,15 @@ void TracksPage::SetUnits(const TrackUnits& units) {
     if (units == m_units) return;
     const TrackUnits previous = m_units;
     m_units = units;
-    if (m_selected < 0) return;
-    for (const TrackFieldInfo& field : TrackFields()) {
-        QString& shown = m_shown[std::size_t(field.field)];
-        if (field.unit == TrackUnit::Fuel)
-            shown = ShownTrackValue(field.unit, m_list.At(m_selected).info.*field.member, m_units);
-        else
-            shown = ReshownTrackValue(field.unit, shown, previous, m_units);
+    // The captions follow even when no track is shown.
+    if (m_selected >= 0) {
+        for (const TrackFieldInfo& field : TrackFields()) {
+            QString& shown = m_shown[std::size_t(field.field)];
+            if (field.unit == TrackUnit::Fuel)
+                shown = ShownTrackValue(field.unit, m_list.At(m_selected).info.*field.member, m_units);
+            else
+                shown = ReshownTrackValue(field.unit, shown, previous, m_units);
+        }
     }
     Changed();
 }
@@ -151,6 +153,7 @@ bool TracksPage::SaveTracksButtonClick() {
         if (Field(TrackField::Length).trimmed().isEmpty()) {
             m_focusRequest = TrackField::Length;
             m_prompter.ShowError(Translate("You have to enter a track length"));
+            focusRequested.Emit();
             return false;
         }
         TTrackInfo& track = m_list.At(m_selected).info;

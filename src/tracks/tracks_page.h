@@ -1,7 +1,8 @@
 #pragma once
 // The Tracks page: the track list, the shown track's fields in the chosen units, the changed state and
 // the page's commands. The widget shows what this holds and forwards each user event to one call.
-#include "app/services.h"
+#include "events/event.h"
+#include "services/services.h"
 #include "track_list.h"
 #include "track_units.h"
 #include <QString>
@@ -14,14 +15,11 @@ class TracksPage {
   public:
     TracksPage(Prompter& prompter, Shell& shell, QString dataDir);
 
-    // Called after every change of the list or of the shown track (the session page's track selector
-    // follows the list).
-    void SetOnChanged(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
-    // Called with the names in list order after the list was loaded and after a track was added, copied,
-    // renamed or deleted: the session page's track box shows the same names.
-    void SetOnTrackNamesChanged(std::function<void(const QStringList&)> onNames) {
-        m_onTrackNamesChanged = std::move(onNames);
-    }
+    // After every change of the list or of the shown track.
+    Event<> changed;
+    // The names in list order after the list was loaded and after a track was added, copied, renamed or
+    // deleted: the session page's track box shows the same names.
+    Event<const QStringList&> trackNamesChanged;
 
     // Units: captions and the shown values follow; converting is no edit (the changed state stays).
     void SetUnits(const TrackUnits& units);
@@ -57,8 +55,10 @@ class TracksPage {
     bool IsDirty() const { return m_dirty; }
     bool SaveEnabled() const { return m_dirty; }
     QString PageCaption() const; // "Tracks", with the changed mark
-    // The field the page should focus after a refused command, taken once.
+    // The field the page should focus after a refused command, taken once; focusRequested tells that
+    // there is one.
     std::optional<TrackField> TakeFocusRequest();
+    Event<> focusRequested;
 
     // Map picture and movie of the shown track (set by their own commands, stored at once).
     void SetPicture(const QString& path);
@@ -111,6 +111,4 @@ class TracksPage {
     QStringList m_notes;
     bool m_dirty = false;
     std::optional<TrackField> m_focusRequest;
-    std::function<void()> m_onChanged;
-    std::function<void(const QStringList&)> m_onTrackNamesChanged;
 };

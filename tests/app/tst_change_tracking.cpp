@@ -38,10 +38,10 @@ class TstChangeTracking : public QObject {
         ChangeTracker tracker;
         QStringList captionEvents;
         QStringList buttonEvents;
-        tracker.onCaptionChanged = [&](const QString& c, const QString& t) { captionEvents << c + "=" + t; };
-        tracker.onSaveButtonChanged = [&](const QString& b, bool on) {
-            buttonEvents << b + (on ? "+" : "-");
-        };
+        const Connection captions = tracker.captionChanged.Connect(
+            [&](const QString& c, const QString& t) { captionEvents << c + "=" + t; });
+        const Connection buttons = tracker.saveButtonChanged.Connect(
+            [&](const QString& b, bool on) { buttonEvents << b + (on ? "+" : "-"); });
         tracker.SessionIsDirty();
         tracker.SessionIsDirty();
         QCOMPARE(tracker.CaptionText("Active session"), QStringLiteral("Active session*"));

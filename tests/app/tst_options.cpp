@@ -208,9 +208,10 @@ class TstOptions : public QObject {
         f.state->Settings().drivers = QStringList{"Ann", "Bob"};
         f.state->Settings().sessionLastDriver = {"Ann", "Bob", "Cid", ""};
         UnitCaptions& units = f.state->Units();
+        Connections keep;
         QStringList events;
-        units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { events << t; });
-        units.AddVolumeCaption("litres", "gallons", [&](const QString& t) { events << t; });
+        keep += units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { events << t; });
+        keep += units.AddVolumeCaption("litres", "gallons", [&](const QString& t) { events << t; });
         OptionsHooks hooks;
         hooks.pressureLabel = [&](const QString& t) { events << "pressure " + t; };
         hooks.temperatureLabels = [&](const QString& t) { events << "temperature " + t; };
@@ -246,15 +247,16 @@ class TstOptions : public QObject {
         ShownDistance length{QStringLiteral("1609"), {}, 0};
         QString fuel = QStringLiteral("10");
         UnitCaptions& units = f.state->Units();
-        units.AddDistanceCaption("Length [m]", "Length [miles]",
+        Connections keep;
+        keep += units.AddDistanceCaption("Length [m]", "Length [miles]",
                                  [&](const QString& t) { length.caption = t; });
-        units.AddDistanceField(
+        keep += units.AddDistanceField(
             DistanceKind::TrackLength, [&] { return length.text; },
             [&](const QString& t) {
                 length.text = t;
                 ++length.writes;
             });
-        units.AddVolumeField([&] { return fuel; }, [&](const QString& t) { fuel = t; });
+        keep += units.AddVolumeField([&] { return fuel; }, [&](const QString& t) { fuel = t; });
 
         auto choose = [&](int system) {
             OptionsModel model = f.Model();
@@ -288,9 +290,10 @@ class TstOptions : public QObject {
         file.close();
         QString caption;
         QString length = QStringLiteral("1609");
-        f.state->Units().AddDistanceCaption("Length [m]", "Length [miles]",
+        Connections keep;
+        keep += f.state->Units().AddDistanceCaption("Length [m]", "Length [miles]",
                                             [&](const QString& t) { caption = t; });
-        f.state->Units().AddDistanceField(
+        keep += f.state->Units().AddDistanceField(
             DistanceKind::TrackLength, [&] { return length; }, [&](const QString& t) { length = t; });
         RecordingStartupView view;
         StartupSequence sequence(*f.state, view);

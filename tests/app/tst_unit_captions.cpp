@@ -62,16 +62,17 @@ class TstUnitCaptions : public QObject {
     void trackLengthToMilesAndBackWithoutMarkingChanged() {
         ChangeTracker tracker;
         UnitCaptions units(&tracker);
+        Connections keep;
         ShownField length{"1609", 0, &tracker, Area::Tracks};
         ShownField altitude{"", 0, &tracker, Area::Tracks};
         ShownField mileage{"123.4", 0, &tracker, Area::Setup};
         QString caption;
         int redraws = 0;
-        units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { caption = t; });
-        units.AddDistanceField(DistanceKind::TrackLength, length.Getter(), length.Setter());
-        units.AddDistanceField(DistanceKind::Feet, altitude.Getter(), altitude.Setter());
-        units.AddDistanceField(DistanceKind::Kilometres, mileage.Getter(), mileage.Setter());
-        units.afterDistanceConverted = [&] { ++redraws; };
+        keep += units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { caption = t; });
+        keep += units.AddDistanceField(DistanceKind::TrackLength, length.Getter(), length.Setter());
+        keep += units.AddDistanceField(DistanceKind::Feet, altitude.Getter(), altitude.Setter());
+        keep += units.AddDistanceField(DistanceKind::Kilometres, mileage.Getter(), mileage.Setter());
+        keep += units.distanceConverted.Connect([&] { ++redraws; });
         tracker.SessionIsDirty(); // changed before: stays changed
 
         units.ApplyUnitSystem(Unit::USStandard);
@@ -117,7 +118,8 @@ class TstUnitCaptions : public QObject {
         QFETCH(double, tolerance);
         UnitCaptions units;
         ShownField field{metric};
-        units.AddDistanceField(static_cast<DistanceKind>(kind), field.Getter(), field.Setter());
+        Connections keep;
+        keep += units.AddDistanceField(static_cast<DistanceKind>(kind), field.Getter(), field.Setter());
         units.ApplyUnitSystem(Unit::USStandard);
         units.ApplyDistanceUnit(Unit::Metres);
         units.ApplyUnitSystem(Unit::Metric);
@@ -133,14 +135,15 @@ class TstUnitCaptions : public QObject {
     void volumeUnits() {
         ChangeTracker tracker;
         UnitCaptions units(&tracker);
+        Connections keep;
         ShownField fuel{"45", 0, &tracker, Area::Session};
         QString storedPerLap = "2.5";
         QString shownPerLap, caption;
         int recomputed = 0;
-        units.AddVolumeField(fuel.Getter(), fuel.Setter());
-        units.AddStoredVolumeField([&] { return storedPerLap; }, [&](const QString& t) { shownPerLap = t; });
-        units.AddVolumeCaption("Litres/lap", "Gallons/lap", [&](const QString& t) { caption = t; });
-        units.afterVolumeApplied = [&] { ++recomputed; };
+        keep += units.AddVolumeField(fuel.Getter(), fuel.Setter());
+        keep += units.AddStoredVolumeField([&] { return storedPerLap; }, [&](const QString& t) { shownPerLap = t; });
+        keep += units.AddVolumeCaption("Litres/lap", "Gallons/lap", [&](const QString& t) { caption = t; });
+        keep += units.volumeApplied.Connect([&] { ++recomputed; });
 
         units.ApplyUnitSystem(Unit::Metric);
         units.ApplyVolumeUnit(Unit::Litres); // start-up: files hold litres

@@ -24,6 +24,7 @@ struct SessionRig {
     std::unique_ptr<SetupModel> setup;
     std::unique_ptr<LiveTimingModel> live;
     std::unique_ptr<SessionModel> session;
+    Connection setupMarks;
 
     explicit SessionRig(VehicleType vehicle = VehicleType::Motorcycle, const QString& unitSystem = "Metric") {
         Services services;
@@ -35,11 +36,11 @@ struct SessionRig {
         state->Units().ApplyUnitSystem(unitSystem);
         setup = std::make_unique<SetupModel>(vehicle, &prompter);
         setup->ApplyDistanceUnit(state->Units().Units().distance == QLatin1String("miles"));
-        setup->markedChanged = [this] { state->Changes().SetupIsDirty(); };
+        setupMarks = setup->changed.Connect([this] { state->Changes().SetupIsDirty(); });
         live = std::make_unique<LiveTimingModel>(clock, beeper, prompter);
         session = std::make_unique<SessionModel>(*state, *setup);
-        session->collectLapData = [this] { return live->CurrentLapData(); };
-        session->applyLapData = [this](const LapData& data) { return live->LoadLapData(data); };
+        session->requestLapData = [this] { return live->CurrentLapData(); };
+        session->requestApplyLapData = [this](const LapData& data) { return live->LoadLapData(data); };
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }

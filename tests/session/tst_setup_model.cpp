@@ -103,7 +103,7 @@ void TestSetupModel::visibleColumnsFollowVehicleAndCylinders() {
 void TestSetupModel::editsMarkChangedAndLoadingClearsIt() {
     SetupModel model;
     int marks = 0;
-    model.markedChanged = [&] { ++marks; };
+    const Connection counting = model.changed.Connect([&] { ++marks; });
     model.SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54"));
     QVERIFY(model.IsChanged());
     model.SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54")); // same text
@@ -122,8 +122,8 @@ void TestSetupModel::areasLoadInOrder() {
     SetupModel model(VehicleType::Car);
     QList<SetupArea> loaded;
     int commits = 0;
-    model.areaLoaded = [&](SetupArea area) { loaded << area; };
-    model.commitCellEdit = [&] { ++commits; };
+    const Connection listing = model.areaLoaded.Connect([&](SetupArea area) { loaded << area; });
+    model.requestCommitCellEdit = [&] { ++commits; };
     QVERIFY(OpenText(model, ""));
     QCOMPARE(loaded, QList<SetupArea>(kSetupAreaOrder.begin(), kSetupAreaOrder.end()));
     QCOMPARE(commits, 8);

@@ -1,7 +1,7 @@
 #pragma once
 // Settings store double: keys and values in a map; failing can be switched on to check that store
 // errors are ignored.
-#include "app/services.h"
+#include "services/services.h"
 #include <QMap>
 
 class InMemorySettingsStore : public SettingsStore {

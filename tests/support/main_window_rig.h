@@ -1,10 +1,13 @@
 #pragma once
-// The main window over a temporary data folder (see AppRig). Only for tests that link vorlapa_ui.
+// The main window over a temporary data folder (see AppRig), with the workspace it shows. Only for tests
+// that link vorlapa_ui.
 #include "app_rig.h"
 #include "ui/app/vorlapa_form.h"
+#include "workspace/workspace.h"
 
 struct MainWindowRig : AppRig {
-    std::unique_ptr<TVorlapaForm> form;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<TVorlapaForm> form; // after the workspace: the window goes first
 
     MainWindowRig() = default;
     explicit MainWindowRig(QTemporaryDir& folder) : AppRig(folder) {}
@@ -14,9 +17,10 @@ struct MainWindowRig : AppRig {
         BuildState();
         StartForm();
     }
-    // The window over the state built already (to observe it from the start).
+    // The workspace and the window over the state built already (to observe it from the start).
     void StartForm() {
-        form = std::make_unique<TVorlapaForm>(*state, false);
+        workspace = std::make_unique<Workspace>(*state);
+        form = std::make_unique<TVorlapaForm>(*workspace, false);
         QVERIFY(form->Start());
     }
     // Open(), then the window shown at a fixed size on the active session.
@@ -26,4 +30,6 @@ struct MainWindowRig : AppRig {
         form->show();
         QVERIFY(form->ShowPage(QStringLiteral("Active session")));
     }
+    // The one view of a type the window holds (a page builder, a page view).
+    template <typename View> View* Find() const { return form->findChild<View*>(); }
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Clock double: the test sets the tick and the wall clock (day number) by hand.
-#include "app/services.h"
+#include "services/services.h"
 #include <cstdint>
 
 class ManualClock : public Clock {

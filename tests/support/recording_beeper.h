@@ -1,6 +1,6 @@
 #pragma once
 // Beeper double that counts the beeps.
-#include "app/services.h"
+#include "services/services.h"
 
 class RecordingBeeper : public Beeper {
   public:

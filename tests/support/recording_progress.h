@@ -1,6 +1,6 @@
 #pragma once
 // Progress double: records the texts shown and whether the window is up.
-#include "app/services.h"
+#include "services/services.h"
 
 class RecordingProgress : public Progress {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 // Prompter double that records every message and question and answers from a script.
 // A question with no scripted answer left fails the test.
-#include "app/services.h"
+#include "services/services.h"
 #include <QStringList>
 #include <QTest>
 #include <deque>

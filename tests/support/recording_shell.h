@@ -1,6 +1,6 @@
 #pragma once
 // Shell double: records every file or address handed to the system and answers with a set result.
-#include "app/services.h"
+#include "services/services.h"
 #include <QStringList>
 
 class RecordingShell : public Shell {

@@ -17,22 +17,18 @@ struct TimingRig {
     int changes = 0;
     int stampClears = 0;
     bool dirty = false;
-    LiveTimingModel model{clock, beeper, prompter, Hooks()};
+    LiveTimingModel model{clock, beeper, prompter};
+    Connections counters;
 
     explicit TimingRig(bool includePitLaps = false) {
+        model.requestSessionIsDirty = [this] { return dirty; };
+        counters += model.lapDataChanged.Connect([this] { ++changes; });
+        counters += model.sessionFinished.Connect([this] { ++postSessionUpdates; });
+        counters += model.driver1Started.Connect([this] { ++stampClears; });
         LiveTimingSettings settings;
         settings.includePitLaps = includePitLaps;
         model.SetSettings(settings);
         model.SetMainWindowGeometry({100, 50, 1200, 800});
-    }
-
-    LiveTimingHooks Hooks() {
-        LiveTimingHooks hooks;
-        hooks.markSessionChanged = [this] { ++changes; };
-        hooks.sessionIsDirty = [this] { return dirty; };
-        hooks.postSessionUpdates = [this] { ++postSessionUpdates; };
-        hooks.clearPartStatusStamp = [this] { ++stampClears; };
-        return hooks;
     }
 
     // Moves both clocks to ms after the rig's start.

@@ -260,7 +260,7 @@ void TestLiveTiming::lapsRemaining() {
     if (!text.isEmpty()) QCOMPARE(window.LapsRemainingText(), text);
     // A source, when given, is asked at the next lap: the amount typed meanwhile counts.
     rig.model.SetFuelFigures({});
-    rig.model.SetFuelSource([fuel] { return fuel; });
+    rig.model.requestFuelFigures = [fuel] { return fuel; };
     Run(rig, {"181000 press 1"});
     QCOMPARE(window.LapsRemainingVisible(), LapsRemaining(fuel, 3).has_value());
 }
@@ -447,7 +447,7 @@ void TestLiveTiming::listenerHearsEachOperationOnce() {
     TimingRig rig(true);
     int heard = 0;
     int revision = rig.Slot(1).table.Revision();
-    rig.model.SetChangeListener([&] { ++heard; });
+    const Connection listening = rig.model.changed.Connect([&] { ++heard; });
     Run(rig, {"0 start 1"}); // the start's own press and the pit panel inside: one report
     QCOMPARE(heard, 1);
     Run(rig, {"1000 press 1"}); // refused (3 s rule): reported, nothing to redraw

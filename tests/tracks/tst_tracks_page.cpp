@@ -288,7 +288,8 @@ void TestTracksPage::sessionPageGetsNamesAndTracks() {
     RecordingShell shell;
     TracksPage page(prompter, shell, dir.path());
     QList<QStringList> handed;
-    page.SetOnTrackNamesChanged([&](const QStringList& names) { handed << names; });
+    const Connection listening =
+        page.trackNamesChanged.Connect([&](const QStringList& names) { handed << names; });
     page.SetUnits(Miles());
     page.LoadTrackList(QStringLiteral("ring"));
     QCOMPARE(page.SelectedName(), QStringLiteral("Ring"));

@@ -4,6 +4,7 @@
 #include "archive/session_summary.h"
 #include "gen_session_files.h"
 #include "ui/archive/archive_page_view.h"
+#include "workspace/workspace.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -19,9 +20,9 @@
 namespace {
 
 struct Page : AppRig {
+    std::unique_ptr<Workspace> workspace;
     QWidget host;
     QAction reopen{"Reopen session"};
-    QAction smartSave{"Save session (smart)"};
     ArchivePageView* view = nullptr;
 
     Page() {
@@ -34,8 +35,8 @@ struct Page : AppRig {
             WriteSessionFile(dir.filePath(QString("Sessions/s%1.ses").arg(i)), s);
         }
         BuildState();
-        view = new ArchivePageView(*state, &host, [this](MenuCommand command) {
-            if (command == MenuCommand::SaveSessionSmart) return &smartSave;
+        workspace = std::make_unique<Workspace>(*state);
+        view = new ArchivePageView(*workspace, &host, [this](MenuCommand command) {
             return command == MenuCommand::ReopenSession ? &reopen : nullptr;
         });
     }
@@ -116,15 +117,9 @@ class TestArchivePageView : public QObject {
 
     void reopenSubmenuLoadsTheChosenSession() {
         Page page;
-        QStringList loaded;
-        SessionCallbacks callbacks;
-        callbacks.loadSession = [&](const QString& path) {
-            loaded << path;
-            return true;
-        };
-        page.view->SetCallbacks(callbacks);
-        page.view->SessionLoaded(page.dir.filePath("Sessions/s0.ses"));
-        page.view->SessionLoaded(page.dir.filePath("Sessions/s2.ses"));
+        SessionModel& session = page.workspace->Session();
+        QVERIFY(session.LoadSession(page.dir.filePath("Sessions/s0.ses")));
+        QVERIFY(session.LoadSession(page.dir.filePath("Sessions/s2.ses")));
         QCOMPARE(page.state->Settings().recentSessions.size(), 2);
         QMenu* menu = page.reopen.menu();
         QVERIFY(menu);
@@ -132,25 +127,7 @@ class TestArchivePageView : public QObject {
         QCOMPARE(menu->actions().size(), 2);
         QVERIFY(menu->actions().first()->text().endsWith("s2.ses"));
         menu->actions().last()->trigger();
-        QCOMPARE(loaded, QStringList{page.dir.filePath("Sessions/s0.ses")});
-    }
-
-    void smartSaveRunsFromItsMenuEntry() {
-        Page page;
-        page.state->Settings().smartsaveIntoTrackfolder = true;
-        QStringList saved;
-        SessionCallbacks callbacks;
-        callbacks.smartSaveInput = [] { return SmartSaveInput{"a/b", "Race", "", 39000.5, 3}; };
-        callbacks.saveSessionTo = [&](const QString& path) {
-            saved << path;
-            return true;
-        };
-        page.view->SetCallbacks(callbacks);
-        page.prompter.texts = {page.dir.filePath("Sessions/a_b/chosen.ses")};
-        page.smartSave.trigger();
-        QCOMPARE(page.prompter.questions, QStringList{"Save session"});
-        QVERIFY(QFileInfo(page.dir.filePath("Sessions/a_b")).isDir());
-        QCOMPARE(saved, QStringList{page.dir.filePath("Sessions/a_b/chosen.ses")});
+        QCOMPARE(session.FileName(), page.dir.filePath("Sessions/s0.ses"));
     }
 
     void treeWidthIsRememberedInTheWindowGeometry() {

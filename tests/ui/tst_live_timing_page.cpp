@@ -34,7 +34,7 @@ struct Window : MainWindowRig {
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(target, Qt::Key(key), modifiers);
     }
-    LiveTimingView& View() const { return *form->LiveTimingWindows(); }
+    LiveTimingView& View() const { return *Find<LiveTimingView>(); }
     DriverSlotPanel* Slot(int slot) const { return View().Panel()->SlotPanel(slot); }
     template <typename T> T* Control(int slot, const QString& name) const {
         return Slot(slot)->findChild<T*>(name.arg(slot));
@@ -85,9 +85,9 @@ void TestLiveTimingPage::functionKeysWorkTheSlots() {
     const int key = Qt::Key_F5 + slot - 1;
     QAbstractItemModelTester tester(w.Slot(slot)->Table()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    const LiveTimingModel& model = w.form->LiveTiming();
+    const LiveTimingModel& model = w.workspace->LiveTiming();
     QWidget* focus = w.form->Pages();
-    w.form->LiveTiming().SetShowAllDrivers(true);
+    w.workspace->LiveTiming().SetShowAllDrivers(true);
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
 
     w.At(0);
@@ -131,7 +131,7 @@ void TestLiveTimingPage::functionKeysWorkTheSlots() {
     QCOMPARE(window->TimeLabel()->text(), QStringLiteral("Pit:20"));
 
     w.At(160000);
-    w.form->LiveTiming().SlotTick(slot); // what the slot's 100 ms timer does
+    w.workspace->LiveTiming().SlotTick(slot); // what the slot's 100 ms timer does
     w.Key(focus, key, ctrl);             // stop
     QVERIFY(!model.Slot(slot).IsRunning());
     QVERIFY(!window->isVisible());
@@ -146,7 +146,7 @@ void TestLiveTimingPage::functionKeysWorkTheSlots() {
 void TestLiveTimingPage::twoDriversShowThePitPanel() {
     QTemporaryDir dir;
     Window w(dir);
-    LiveTimingModel& model = w.form->LiveTiming();
+    LiveTimingModel& model = w.workspace->LiveTiming();
     model.SetDriverName(1, QStringLiteral("Anna"));
     model.SetDriverName(2, QStringLiteral("Ben"));
     QCOMPARE(w.Slot(1)->findChild<QComboBox*>()->currentText(), QStringLiteral("Anna"));
@@ -184,11 +184,11 @@ void TestLiveTimingPage::twoDriversShowThePitPanel() {
 void TestLiveTimingPage::buttonsWorkTheSlotAndPlaceItsWindow() {
     QTemporaryDir dir;
     Window w(dir);
-    w.form->LiveTiming().SetShowAllDrivers(true);
+    w.workspace->LiveTiming().SetShowAllDrivers(true);
     w.form->move(40, 30);
     w.At(0);
     w.Control<QPushButton>(3, "StartSessionDriver%1Button")->click();
-    QVERIFY(w.form->LiveTiming().Slot(3).IsRunning());
+    QVERIFY(w.workspace->LiveTiming().Slot(3).IsRunning());
     // First shown below the window's upper part, in the third quarter of its width.
     const QRect frame = w.form->frameGeometry();
     const QRect placed = w.View().TimeWindow(3)->frameGeometry();
@@ -204,18 +204,18 @@ void TestLiveTimingPage::buttonsWorkTheSlotAndPlaceItsWindow() {
     w.Control<QPushButton>(3, "Driver%1PitInButton")->click();
     QVERIFY(w.Control<QPushButton>(3, "Driver%1PitInButton")->isHidden());
     w.Control<QPushButton>(3, "StopSessionDriver%1Button")->click();
-    QVERIFY(!w.form->LiveTiming().Slot(3).IsRunning());
+    QVERIFY(!w.workspace->LiveTiming().Slot(3).IsRunning());
     QVERIFY(!w.Control<QPushButton>(3, "Driver%1PitInButton")->isEnabled());
 }
 
 void TestLiveTimingPage::nameBoxesShareTheKnownDrivers() {
     QTemporaryDir dir;
     Window w(dir);
-    w.form->LiveTiming().SetShowAllDrivers(true);
+    w.workspace->LiveTiming().SetShowAllDrivers(true);
     auto* box = w.Control<QComboBox>(2, "Driver%1NameComboBox");
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("Carla"));
-    QCOMPARE(w.form->LiveTiming().Slot(2).driverName, QStringLiteral("Carla"));
+    QCOMPARE(w.workspace->LiveTiming().Slot(2).driverName, QStringLiteral("Carla"));
     QVERIFY(w.state->Changes().IsChanged(Area::Session));
     Q_EMIT box->lineEdit()->editingFinished(); // the box is left
     QCOMPARE(w.state->Settings().drivers, QStringList{"Carla"});
@@ -224,7 +224,7 @@ void TestLiveTimingPage::nameBoxesShareTheKnownDrivers() {
     QCOMPARE(other->itemText(0), QStringLiteral("Carla"));
     QCOMPARE(other->currentText(), QStringLiteral("Driver 4"));
     other->activated(0);
-    QCOMPARE(w.form->LiveTiming().Slot(4).driverName, QStringLiteral("Carla"));
+    QCOMPARE(w.workspace->LiveTiming().Slot(4).driverName, QStringLiteral("Carla"));
 }
 
 void TestLiveTimingPage::showAllDriversAndSplits() {
@@ -260,13 +260,13 @@ void TestLiveTimingPage::geometryGoesToTheStore() {
     TShowTimeDlg* window = w.View().TimeWindow(2);
     window->move(300, 240);
     window->resize(400, 220);
-    QCOMPARE(w.form->LiveTiming().TimeWindow(2).geometry.width, 400);
+    QCOMPARE(w.workspace->LiveTiming().TimeWindow(2).geometry.width, 400);
     w.prompter.answers = {Answer::No}; // the session's unsaved lap data
     QVERIFY(w.form->close());
     QCOMPARE(w.store.values.value(QStringLiteral("Coords/Timer2Width")).toInt(), 400);
     QCOMPARE(w.store.values.value(QStringLiteral("Coords/Timer2Height")).toInt(), 220);
     QCOMPARE(w.store.values.value(QStringLiteral("Coords/Timer2Left")).toInt(),
-             w.form->LiveTiming().TimeWindow(2).geometry.left);
+             w.workspace->LiveTiming().TimeWindow(2).geometry.left);
     // The lap data were not saved: their journal stays for the next start.
     QVERIFY(!JournalFindUnfinished(dir.path()).isEmpty());
 }
@@ -289,11 +289,11 @@ void TestLiveTimingPage::journalRestoreAfterACrash() {
     Window second(dir);
     QCOMPARE(second.ShownRows(1), QStringList{});
     second.prompter.answers = {Answer::Yes};
-    second.form->RestoreTimingJournal();
+    second.workspace->RestoreTimingJournal();
     QCOMPARE(second.prompter.questions.size(), 1);
     QCOMPARE(second.ShownRows(1), (QStringList{"1|1:01.000", "2|1:02.500"}));
-    QCOMPARE(second.form->LiveTiming().Slot(1).timer.SaveToText(), QStringLiteral("61000,62500"));
-    QVERIFY(!second.form->LiveTiming().Slot(1).IsRunning());
+    QCOMPARE(second.workspace->LiveTiming().Slot(1).timer.SaveToText(), QStringLiteral("61000,62500"));
+    QVERIFY(!second.workspace->LiveTiming().Slot(1).IsRunning());
     QVERIFY(second.state->Changes().IsChanged(Area::Session));
     // Once the session is saved a normal close leaves no journal behind.
     second.state->Changes().MarkUnchanged(Area::Session);
@@ -307,7 +307,7 @@ void TestLiveTimingPage::renderPictures() {
     if (folder.isEmpty()) QSKIP("VORLAPA_PICTURES not set");
     QTemporaryDir dir;
     Window w(dir);
-    LiveTimingModel& model = w.form->LiveTiming();
+    LiveTimingModel& model = w.workspace->LiveTiming();
     model.SetShowAllDrivers(true);
     model.SetTrackLength(QStringLiteral("3200"));
     model.SetFuelFigures({"20", "2.5", "", "", ""});

@@ -126,7 +126,7 @@ class TestMainWindow : public QObject {
         Window w;
         QAction* action = w.form->Action(MenuCommand::ExportSetup);
         QVERIFY(action->isEnabled());
-        w.form->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54 <mm>"));
+        w.workspace->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54 <mm>"));
         w.prompter.answers = {Answer::No, Answer::Yes};
         action->trigger();
         QCOMPARE(w.prompter.questions,
@@ -145,7 +145,7 @@ class TestMainWindow : public QObject {
         QVERIFY(action->isEnabled());
         const QString path = w.Path("Race.ses");
         QVERIFY(QFile::copy(QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses"), path));
-        QVERIFY(w.form->Session().LoadSession(path));
+        QVERIFY(w.workspace->Session().LoadSession(path));
         w.prompter.answers = {Answer::Yes};
         action->trigger();
         QCOMPARE(w.prompter.questions, QStringList{"Open in browser?"});
@@ -308,7 +308,8 @@ void TestMainWindow::teamLogoIsChosenByRightClick() {
     QCOMPARE(w.state->Settings().logotype, w.Path(QStringLiteral("team.png")));
 
     // The next start shows the remembered logo.
-    TVorlapaForm again(*w.state, false);
+    Workspace nextRun(*w.state);
+    TVorlapaForm again(nextRun, false);
     QVERIFY(again.Start());
     QCOMPARE(again.TeamLogo()->Picture().size(), pictureSize);
 }

@@ -4,6 +4,7 @@
 #include "ui/session/general_notes_page.h"
 #include "ui/session/notes_editor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -20,7 +22,7 @@ struct Window : MainWindowRig {
         Open();
     }
     template <class T = QWidget> T* Field(const QString& key) const {
-        return qobject_cast<T*>(form->SessionPages()->FieldWidget(key));
+        return qobject_cast<T*>(Find<ActiveSessionPages>()->FieldWidget(key));
     }
     QString Status() const { return form->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(); }
 };
@@ -37,18 +39,36 @@ class TestSessionPages : public QObject {
         auto* topSpeed = w.Field<QLineEdit>(QStringLiteral("top_speed"));
         QVERIFY(topSpeed);
         QTest::keyClicks(topSpeed, QStringLiteral("212"));
-        QCOMPARE(w.form->Session().Text(SessionKeys::SessionNotes, QStringLiteral("top_speed")),
+        QCOMPARE(w.workspace->Session().Text(SessionKeys::SessionNotes, QStringLiteral("top_speed")),
                  QStringLiteral("212"));
         QCOMPARE(w.form->Pages()->tabText(0), QStringLiteral("Active session*"));
 
         // The weather fields recompute the air density shown beside them.
         QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::AirTemperature), QStringLiteral("20"));
         QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::Pressure), QStringLiteral("1013.25"));
-        QPushButton* density = w.form->SessionPages()->AirDensityButton();
+        QPushButton* density = w.Find<ActiveSessionPages>()->AirDensityButton();
         QVERIFY(density->isHidden());
         QTest::keyClicks(w.Field<QLineEdit>(SessionKeys::Humidity), QStringLiteral("0"));
         QVERIFY(!density->isHidden());
         QCOMPARE(density->text(), QStringLiteral("98.29"));
+    }
+
+    void airDensityOpensTheGuruWithItsFigure() {
+        Window w;
+        SessionModel& session = w.workspace->Session();
+        session.SetText(SessionKeys::Conditions, SessionKeys::AirTemperature, QStringLiteral("20"));
+        session.SetText(SessionKeys::Conditions, SessionKeys::Pressure, QStringLiteral("1013"));
+        session.SetText(SessionKeys::Conditions, SessionKeys::Humidity, QStringLiteral("50"));
+        w.Find<ActiveSessionPages>()->Reload();
+        QPushButton* figure = w.Find<ActiveSessionPages>()->AirDensityButton();
+        QVERIFY(!figure->text().isEmpty());
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        figure->click();
+        auto* value = w.form->findChild<QLineEdit*>(QStringLiteral("jettingSelectedValue"));
+        QVERIFY(value);
+        QCOMPARE(value->text(), figure->text());
     }
 
     void startupOpensTheNamedSession() {
@@ -69,7 +89,7 @@ class TestSessionPages : public QObject {
                  QStringLiteral("see www.example.org"));
         QVERIFY(w.form->findChild<QPushButton*>(QStringLiteral("dataLoggingOpen"))->isEnabled());
         QVERIFY(!w.form->findChild<QPushButton*>(QStringLiteral("onboardVideoOpen"))->isEnabled());
-        QCOMPARE(w.form->Setup().Text(QStringLiteral("general"), QStringLiteral("frame")),
+        QCOMPARE(w.workspace->Setup().Text(QStringLiteral("general"), QStringLiteral("frame")),
                  QStringLiteral("Alu"));
         QCOMPARE(w.form->Pages()->tabText(0), QStringLiteral("Active session"));
         QCOMPARE(w.state->Settings().lastSession, w.Path(QStringLiteral("s.ses")));
@@ -95,14 +115,14 @@ class TestSessionPages : public QObject {
         QVERIFY(!w.Field(QStringLiteral("fl_pressure_hot")));
         QVERIFY(w.Field(QStringLiteral("side_pressure_hot")));
         QVERIFY(w.Field(QStringLiteral("remaining_stroke_front")));
-        QVERIFY(w.form->SessionPages()->DriverSlotsArea());
+        QVERIFY(w.Find<ActiveSessionPages>()->DriverSlotsArea());
         QVERIFY(
-            w.form->SessionPages()->SessionNotesPanel()->isAncestorOf(w.Field(SessionKeys::VehicleNotes)));
+            w.Find<ActiveSessionPages>()->SessionNotesPanel()->isAncestorOf(w.Field(SessionKeys::VehicleNotes)));
     }
 
     void generalNotesSaveButtons() {
         Window w;
-        GeneralNotesPage* page = w.form->SessionPages()->GeneralNotesWidget();
+        GeneralNotesPage* page = w.Find<ActiveSessionPages>()->GeneralNotesWidget();
         QVERIFY(!page->SaveButton(1)->isEnabled());
         page->Editor(1)->setPlainText(QStringLiteral("tyre pressures\nmonday"));
         QVERIFY(page->SaveButton(1)->isEnabled());

@@ -26,7 +26,7 @@ struct Window : MainWindowRig {
         Open();
         state->SelectVehicle(vehicle);
     }
-    SetupPageBuilder& Pages() const { return *form->SetupPages(); }
+    SetupPageBuilder& Pages() const { return *Find<SetupPageBuilder>(); }
     // The caption of a tab under "Setup" (at any depth), or of "Setup" itself.
     QString SetupTabText(const QString& caption) const {
         QList<QTabWidget*> tabs = {form->Pages()};
@@ -80,14 +80,14 @@ void TestSetupPages::eachVehicleShowsExactlyItsFields() {
     // Start on another vehicle so that the pages are rebuilt on the change.
     Window w(vehicle == u"car" ? QStringLiteral("motorcycle") : QStringLiteral("car"));
     w.state->SelectVehicle(vehicle);
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     QCOMPARE(setup.Vehicle(), w.state->Vehicle());
     int shown = 0;
     for (const SetupField& field : SetupFields()) {
         const bool expected = setup.HasArea(field.area) && AppliesTo(field.vehicles, setup.Vehicle());
         // The gearing fields are the gearing calculator's page.
         QWidget* widget = field.area == SetupArea::Gearing
-                              ? w.form->Gearing()->findChild<QWidget*>(QStringLiteral("gearing/") + field.key)
+                              ? w.Find<GearingPage>()->findChild<QWidget*>(QStringLiteral("gearing/") + field.key)
                               : w.Pages().FieldWidget(field.section, field.key);
         QVERIFY2(bool(widget) == expected, qPrintable(field.Id()));
         shown += expected;
@@ -112,7 +112,7 @@ void TestSetupPages::eachVehicleShowsExactlyItsFields() {
 void TestSetupPages::typedTextReachesModelAndMarksSetup() {
     QFETCH(QString, vehicle);
     Window w(vehicle);
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     // One plain entry field and one history box of the vehicle.
     for (ControlKind kind : {ControlKind::Edit, ControlKind::HistoryBox}) {
         const auto& fields = SetupFields();
@@ -130,7 +130,7 @@ void TestSetupPages::typedTextReachesModelAndMarksSetup() {
         QVERIFY(w.state->Changes().IsChanged(Area::Setup));
         QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QStringLiteral("Setup*"));
         const QString subPage = SetupPageBuilder::SubPageOf(field->page, field->area);
-        QCOMPARE(w.Pages().EditingPage(), subPage);
+        QCOMPARE(w.workspace->Setup().EditingPage(), subPage);
         QVERIFY2(w.SetupTabText(subPage).endsWith(u'*'), qPrintable(subPage));
         setup.MarkUnchanged();
         w.state->Changes().MarkUnchanged(Area::Setup);
@@ -156,7 +156,7 @@ void TestSetupPages::gridCellEditReachesModel() {
     QTest::keyClicks(editor, QStringLiteral("840.5"));
     // What the delegate sends when the editor is confirmed: the view writes the editor's text.
     Q_EMIT view->itemDelegate()->commitData(editor);
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     QCOMPARE(setup.Cell(GridId::BikeTires, row, setup.VisibleColumns(GridId::BikeTires).at(1)),
              QStringLiteral("840.5"));
     QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QStringLiteral("Setup*"));
@@ -172,7 +172,7 @@ void TestSetupPages::refusedCellTextIsShownAndNotStored() {
     QCOMPARE(w.prompter.errors,
              QStringList{QStringLiteral("Bad format, it must be a floating point value!")});
     QCOMPARE(model->index(row, 0).data().toString(), QString());
-    QVERIFY(!w.form->Setup().IsChanged());
+    QVERIFY(!w.workspace->Setup().IsChanged());
     // Underscores stand for an unknown value and are taken.
     QVERIFY(model->setData(model->index(row, 0), QStringLiteral("___"), Qt::EditRole));
     QCOMPARE(model->index(row, 0).data().toString(), QStringLiteral("___"));
@@ -180,7 +180,7 @@ void TestSetupPages::refusedCellTextIsShownAndNotStored() {
 
 void TestSetupPages::monoshockBoxChangesDamperColumns() {
     Window w(QStringLiteral("car"));
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     QTableView* dampers = w.Pages().GridView(GridId::CarDampers);
     auto* monoshock = qobject_cast<QCheckBox*>(
         w.Pages().FieldWidget(QStringLiteral("suspension"), QStringLiteral("f_mono_enabled")));
@@ -194,7 +194,7 @@ void TestSetupPages::monoshockBoxChangesDamperColumns() {
 
 void TestSetupPages::distanceUnitChangesCaptionsWithoutMarking() {
     Window w(QStringLiteral("car"));
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     const int row = RowOf(GridId::FourWheelTires, QStringLiteral("mileage"));
     QAbstractItemModel* model = w.Pages().GridView(GridId::FourWheelTires)->model();
     QVERIFY(model->setData(model->index(row, 0), QStringLiteral("100"), Qt::EditRole));
@@ -234,8 +234,8 @@ void TestSetupPages::subPagesWithoutContentAreHidden() {
 
 void TestSetupPages::gearingPageForwardsEditsAndShowsFigures() {
     Window w(QStringLiteral("motorcycle"));
-    QVERIFY(w.form->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
-    GearingPage* page = w.form->Gearing();
+    QVERIFY(w.workspace->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
+    GearingPage* page = w.Find<GearingPage>();
     auto label = [&](const char* name) {
         return page->findChild<QLabel*>(QString::fromLatin1(name))->text();
     };
@@ -246,7 +246,7 @@ void TestSetupPages::gearingPageForwardsEditsAndShowsFigures() {
     QVERIFY(output);
     output->selectAll();
     QTest::keyClicks(output, QStringLiteral("30"));
-    QCOMPARE(w.form->Setup().Text(QStringLiteral("gearing"), QStringLiteral("output_first_gear")),
+    QCOMPARE(w.workspace->Setup().Text(QStringLiteral("gearing"), QStringLiteral("output_first_gear")),
              QString("30"));
     QCOMPARE(label("gearing/speed1"), QString("106.40 km/h"));
     QVERIFY(w.SetupTabText(QStringLiteral("Gearing")).endsWith(u'*'));
@@ -282,7 +282,7 @@ void TestSetupPages::cellEditInProgressIsCommittedBeforeALoad() {
     QVERIFY(editor);
     QVERIFY(editor->EditCell(view->model()->index(row, 0)));
     editor->setCurrentText(QStringLiteral("150"));
-    SetupModel& setup = w.form->Setup();
+    SetupModel& setup = w.workspace->Setup();
     QVERIFY(setup.OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
     // The text went into the old setup before the load; the loaded setup keeps its own (empty) cell.
     QVERIFY(!editor->EditedCell().isValid());
@@ -293,12 +293,12 @@ void TestSetupPages::cellEditInProgressIsCommittedBeforeALoad() {
 
 void TestSetupPages::calculatorWindowsOpen() {
     Window w(QStringLiteral("motorcycle"));
-    QVERIFY(w.form->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
+    QVERIFY(w.workspace->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
     for (const char* name : {"Dyno Data", "Power Chart", "Jetting Guru!", "Jetting Guru!/Reference values"})
         QVERIFY2(w.form->ShowWindow(QString::fromLatin1(name)), name);
     QVERIFY(!w.form->ShowWindow(QStringLiteral("Nothing")));
     // Ticked by opening the chart; closing the window unticks it.
-    auto* show = w.form->Gearing()->findChild<QCheckBox*>(QStringLiteral("gearing/showPowerChart"));
+    auto* show = w.Find<GearingPage>()->findChild<QCheckBox*>(QStringLiteral("gearing/showPowerChart"));
     QVERIFY(show->isChecked());
     auto* chart = w.form->findChild<QDialog*>(QStringLiteral("PowerChartForm"));
     chart->close();
@@ -339,7 +339,7 @@ void TestSetupPages::jettingGuruChangesReachTheSettingsFile() {
 
 void TestSetupPages::setupOpenedFromASession() {
     Window w(QStringLiteral("motorcycle"));
-    w.form->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54"));
+    w.workspace->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54"));
     QVERIFY(w.state->Changes().IsChanged(Area::Setup));
     w.prompter.answers.push_back(Answer::No);
     w.prompter.texts.push_back(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set"));
@@ -348,7 +348,7 @@ void TestSetupPages::setupOpenedFromASession() {
     QCOMPARE(w.prompter.questions.first(), QString("Unsaved changes exists, save now?"));
     QVERIFY(!w.state->Changes().IsChanged(Area::Setup));
     QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QString("Setup"));
-    QCOMPARE(w.form->Gearing()->findChild<QLabel*>(QStringLiteral("gearing/speed1"))->text(),
+    QCOMPARE(w.Find<GearingPage>()->findChild<QLabel*>(QStringLiteral("gearing/speed1"))->text(),
              QString("88.67 km/h"));
     auto* bore =
         qobject_cast<QComboBox*>(w.Pages().FieldWidget(QStringLiteral("engine"), QStringLiteral("bore")));

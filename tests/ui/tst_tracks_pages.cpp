@@ -36,8 +36,8 @@ struct Window : MainWindowRig {
                   .arg(movie));
         Open();
     }
-    TracksPageView& View() const { return *form->TracksPages(); }
-    TracksPage& Model() const { return form->TracksPages()->Model(); }
+    TracksPageView& View() const { return *Find<TracksPageView>(); }
+    TracksPage& Model() const { return Find<TracksPageView>()->Model(); }
     QString TracksCaption() const { return form->Pages()->tabText(2); }
     QPushButton* Button(const char* name) const { return View().Button(QString::fromLatin1(name)); }
 };
@@ -83,7 +83,8 @@ class TestTracksPages : public QObject {
     void editsMarkTheTracksChangedAndSaveClearsIt() {
         Window w;
         QList<QStringList> handed;
-        w.Model().SetOnTrackNamesChanged([&](const QStringList& names) { handed << names; });
+        const Connection listening =
+            w.Model().trackNamesChanged.Connect([&](const QStringList& names) { handed << names; });
         QTest::keyClicks(w.View().FieldEdit(TrackField::City), QStringLiteral("Heusden"));
         QCOMPARE(w.Model().Field(TrackField::City), QStringLiteral("Heusden"));
         QCOMPARE(w.TracksCaption(), QStringLiteral("Tracks*"));

@@ -1,22 +1,13 @@
 #include "vorlapa_form.h"
 
+#include "app/options_model.h"
 #include "app/team_logo.h"
 #include "basic_setup_dialog.h"
-#include "calc/jetting_guru_settings.h"
-#include "calc/setup_calculators.h"
 #include "options_dialog.h"
-#include "reports/report_commands.h"
-#include "reports/session_report_input.h"
-#include "session/session_model.h"
-#include "session/setup_model.h"
+#include "page_modules.h"
 #include "storage/translate.h"
-#include "ui/archive/archive_page_view.h"
-#include "ui/session/active_session_pages.h"
-#include "ui/session/setup_page_builder.h"
-#include "ui/timing/live_timing_host.h"
-#include "ui/timing/live_timing_view.h"
-#include "ui/tracks/tracks_page_view.h"
 #include "ui/widgets/team_logo_view.h"
+#include "workspace/workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,47 +23,28 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_interactive(interactive) {
+TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* parent)
+    : QMainWindow(parent), m_workspace(workspace), m_state(workspace.State()), m_interactive(interactive) {
     setObjectName(QStringLiteral("VorlapaForm"));
     setWindowTitle(WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR));
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
     BuildPages(m_pages, MainPages(), {});
     setCentralWidget(m_pages);
-    BuildSetupPages();
-    BuildSessionPages();
-    BuildLiveTiming();
-    m_tracksPages = new TracksPageView(m_state, this);
-    QHash<QString, QWidget*> trackHosts;
-    for (const QString& caption : QStringList{"Track map", "Contact details", "Movie"}) {
-        const PageSlot slot = m_pageSlots.value(QStringLiteral("Tracks/") + caption);
-        if (slot.tabs) trackHosts.insert(caption, slot.tabs->widget(slot.index));
-    }
-    const PageSlot tracks = m_pageSlots.value(QStringLiteral("Tracks"));
-    if (tracks.tabs) m_tracksPages->Build(tracks.tabs, tracks.index, trackHosts);
+    BuildStatusBar();
     BuildMenu();
-    const PageSlot archive = m_pageSlots.value(QStringLiteral("Sessions/Completed"));
-    m_archivePage = new ArchivePageView(m_state, archive.tabs->widget(archive.index),
-                                        [this](MenuCommand command) { return Action(command); });
-    ConnectSession();
-
-    auto* firstField = new QLabel(this);
-    firstField->setObjectName(QStringLiteral("statusMessage"));
-    statusBar()->addWidget(firstField, 1);
-    m_vehicleStatus = new QLabel(this);
-    m_vehicleStatus->setObjectName(QStringLiteral("vehicleStatus"));
-    m_vehicleStatus->setMinimumWidth(120);
-    statusBar()->addWidget(m_vehicleStatus);
+    RegisterWindowCommands();
+    m_modules = MakePageModules(m_workspace);
+    for (const auto& module : m_modules)
+        module->Build(*this);
 
     ChangeTracker& changes = m_state.Changes();
-    changes.onCaptionChanged = [this](const QString& caption, const QString& text) {
-        SetCaption(caption, text);
-    };
-    changes.onSaveButtonChanged = [this](const QString& id, bool enabled) {
+    m_connections += changes.captionChanged.Connect(
+        [this](const QString& caption, const QString& text) { SetCaption(caption, text); });
+    m_connections += changes.saveButtonChanged.Connect([this](const QString& id, bool enabled) {
         if (QWidget* button = m_saveButtons.value(id)) button->setEnabled(enabled);
-    };
-    m_state.SetChangeListener([this] { Refresh(); });
+    });
+    m_connections += m_state.changed.Connect([this] { Refresh(); });
     Refresh();
 
     m_shownPath = CurrentPath();
@@ -81,92 +53,61 @@ TVorlapaForm::TVorlapaForm(AppState& state, bool interactive, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-void TVorlapaForm::BuildSetupPages() {
-    const Services& services = m_state.GetServices();
-    m_setup = std::make_unique<SetupModel>(VehicleType::Motorcycle, services.prompter);
-    m_setupPages = new SetupPageBuilder(*m_setup, services.settings, services.prompter, this);
-    QHash<QString, QWidget*> hosts;
-    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
-        QWidget* page = it->tabs->widget(it->index);
-        if (!it.key().startsWith(QStringLiteral("Setup/")) || qobject_cast<QTabWidget*>(page)) continue;
-        const QString caption = it.key().section(u'/', -1);
-        if (caption != u"Tire list") hosts.insert(caption, page);
-    }
-    // The gearing page is the gearing calculator, built apart from the field pages.
-    QWidget* gearingHost = hosts.take(QStringLiteral("Gearing"));
-    BuildCalculatorPages(hosts.value(QStringLiteral("Engine")), gearingHost);
-    m_setupPages->SetHosts(hosts);
-    // Every setup edit marks "Setup" and the sub-page it was made on.
-    m_setup->markedChanged = [this] { m_state.Changes().SetupIsDirty(m_setupPages->EditingPage()); };
-}
-
-void TVorlapaForm::BuildSessionPages() {
-    m_session = std::make_unique<SessionModel>(m_state, *m_setup);
-    m_sessionPages = new ActiveSessionPages(*m_session, m_state, this);
-    QHash<QString, QWidget*> hosts;
-    for (const QString& path :
-         {QStringLiteral("Active session/General"), QStringLiteral("Active session/Tires"),
-          QStringLiteral("Active session/Vehicle"), QStringLiteral("Active session/Pit Stops"),
-          QStringLiteral("General notes")}) {
-        const PageSlot slot = m_pageSlots.value(path);
-        hosts.insert(path.section(u'/', -1), slot.tabs->widget(slot.index));
-    }
-    m_sessionPages->SetHosts(hosts);
-    m_session->changed = [this] {
-        m_sessionPages->Reload();
-        if (auto* status = findChild<QLabel*>(QStringLiteral("statusMessage")))
-            status->setText(m_session->StatusText());
-    };
-    // A loaded setup is shown on the setup pages.
-    m_session->loaded = [this] { m_setupPages->Reload(); };
-    m_state.SetSessionActions({[this] { return m_session->SaveSessionWithDialog(); },
-                               [this] { m_session->OpenSession(); },
-                               [this](const QString& path) { m_session->LoadSession(path); }});
-}
-
 TVorlapaForm::~TVorlapaForm() {
-    m_state.SetSessionActions({});
-    m_session->changed = {};
-    m_session->loaded = {};
-    m_session->collectLapData = {};
-    m_session->applyLapData = {};
-    m_session->saved = {};
-    m_session->offerRecent = {};
-    m_session->trackSelected = {};
-    m_tracksPages->Model().SetOnTrackNamesChanged({});
     qApp->removeEventFilter(this);
-    m_liveTiming.reset();
-    m_state.SetChangeListener({});
-    m_state.Changes().onCaptionChanged = {};
-    m_state.Changes().onSaveButtonChanged = {};
-    // The pages go before the setup model: an editor still open writes into the model as it closes.
-    m_setup->markedChanged = {};
-    CloseCalculators();
-    delete m_pages;
 }
 
-void TVorlapaForm::BuildLiveTiming() {
-    // The driver slots go into their area of the "General" page; the session notes panel takes the room
-    // of slots 2 to 4 while "Show all drivers" is off.
-    m_sessionPages->Build();
-    m_liveTiming = std::make_unique<LiveTimingHost>(m_state, this, m_sessionPages->DriverSlotsArea(),
-                                                    m_sessionPages->SessionNotesPanel());
+void TVorlapaForm::BuildStatusBar() {
+    m_statusMessage = new QLabel(this);
+    m_statusMessage->setObjectName(QStringLiteral("statusMessage"));
+    statusBar()->addWidget(m_statusMessage, 1);
+    m_vehicleStatus = new QLabel(this);
+    m_vehicleStatus->setObjectName(QStringLiteral("vehicleStatus"));
+    m_vehicleStatus->setMinimumWidth(120);
+    statusBar()->addWidget(m_vehicleStatus);
 }
 
-LiveTimingModel& TVorlapaForm::LiveTiming() {
-    return m_liveTiming->Model();
+void TVorlapaForm::ShowStatusMessage(const QString& text) {
+    m_statusMessage->setText(text);
 }
 
-LiveTimingView* TVorlapaForm::LiveTimingWindows() const {
-    return m_liveTiming->View();
+QWidget* TVorlapaForm::PageHost(const QString& path) const {
+    const auto slot = m_pageSlots.constFind(path);
+    return slot == m_pageSlots.constEnd() ? nullptr : slot->tabs->widget(slot->index);
 }
 
-void TVorlapaForm::RestoreTimingJournal() {
-    m_liveTiming->RestoreJournal();
+QTabWidget* TVorlapaForm::PageTabs(const QString& path, int* index) const {
+    const auto slot = m_pageSlots.constFind(path);
+    if (slot == m_pageSlots.constEnd()) return nullptr;
+    if (index) *index = slot->index;
+    return slot->tabs;
+}
+
+void TVorlapaForm::HidePage(const QString& path) {
+    const auto slot = m_pageSlots.constFind(path);
+    if (slot != m_pageSlots.constEnd()) slot->tabs->setTabVisible(slot->index, false);
+}
+
+QWidget* TVorlapaForm::ShowWindow(const QString& name) {
+    for (const auto& module : m_modules)
+        if (QWidget* window = module->ShowWindow(name)) return window;
+    return nullptr;
 }
 
 void TVorlapaForm::OfferJournalRestore() {
-    if (m_interactive) RestoreTimingJournal();
+    if (m_interactive) m_workspace.RestoreTimingJournal();
+}
+
+void TVorlapaForm::RegisterWindowCommands() {
+    CommandTable& commands = m_state.Commands();
+    m_connections += commands.Set(MenuCommand::Exit, [this] { close(); });
+    m_connections += commands.Set(MenuCommand::Options, [this] { ShowOptions(); });
+    m_connections += commands.Set(MenuCommand::HelpAbout, [this] {
+        QMessageBox::about(
+            this, Translate("About..."),
+            WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR) + QStringLiteral("\n\n") +
+                Translate("Lap timing, sessions, setups and the workshop of a motorsport team."));
+    });
 }
 
 void TVorlapaForm::RegisterSaveButton(const QString& buttonId, QWidget* button) {
@@ -272,30 +213,6 @@ void TVorlapaForm::ChooseTeamLogo() {
     if (!used.isEmpty()) m_teamLogo->SetPicture(QPixmap(used));
 }
 
-void TVorlapaForm::ExportReport(bool session) {
-    const Services& services = m_state.GetServices();
-    if (!services.prompter || !services.shell) return;
-    ReportLogo logo;
-    if (!m_teamLogo->Picture().isNull())
-        logo = {m_state.Settings().logotype, m_teamLogo->PictureRect().width(),
-                m_teamLogo->PictureRect().height()};
-    const ReportContext context =
-        MainWindowReportContext(m_state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR), logo);
-    ReportSource source =
-        CurrentSessionSource(*m_session, *m_setup, m_state, [this] { return SessionTrackLength(); });
-    // The setup report shows the gearing page's mode, which is no part of the setup.
-    source.setup = [this, setup = source.setup] {
-        SetupReportInput input = setup();
-        input.gearCalcMode = m_calculators->Gearing().Mode();
-        return input;
-    };
-    ReportExporter exporter(*services.prompter, *services.shell);
-    if (session)
-        exporter.ExportSession(context, source, true);
-    else
-        exporter.ExportSetup(context, source, true);
-}
-
 void TVorlapaForm::LoadTeamLogo() {
     const QString& path = m_state.Settings().logotype;
     if (!path.isEmpty() && QFileInfo::exists(path)) m_teamLogo->SetPicture(QPixmap(path));
@@ -355,92 +272,6 @@ QAction* TVorlapaForm::Action(MenuCommand command) const {
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-void TVorlapaForm::RunCommand(MenuCommand command) {
-    switch (command) {
-    case MenuCommand::Exit:
-        close();
-        break;
-    case MenuCommand::Options:
-        ShowOptions();
-        break;
-    case MenuCommand::ExportSetup:
-        ExportReport(false);
-        break;
-    case MenuCommand::ExportSession:
-        ExportReport(true);
-        break;
-    case MenuCommand::PitCrewPanel:
-        m_liveTiming->View()->ShowPitPanel();
-        break;
-    case MenuCommand::HelpAbout:
-        QMessageBox::about(
-            this, Translate("About..."),
-            WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR) + QStringLiteral("\n\n") +
-                Translate("Lap timing, sessions, setups and the workshop of a motorsport team."));
-        break;
-    case MenuCommand::OpenSetupFromSession:
-        OpenSetupFromSession();
-        break;
-    case MenuCommand::JettingGuru:
-        ShowJettingGuru(true);
-        break;
-    default:
-        m_state.RunCommand(command);
-        break;
-    }
-    Refresh();
-}
-
-void TVorlapaForm::Refresh() {
-    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it)
-        it->tabs->setTabVisible(it->index, m_state.PageVisible(it.key().split(u'/')));
-    for (const auto& [command, action] : m_actions) {
-        action->setEnabled(m_state.IsCommandEnabled(command));
-        if (action->isCheckable()) action->setChecked(m_state.IsCommandChecked(command));
-    }
-    m_vehicleStatus->setText(m_state.StatusVehicleText());
-    // Each vehicle shows exactly its own setup fields and grid columns; the distance unit decides the
-    // captions and shown lengths.
-    bool rebuild = !m_setupPagesBuilt;
-    const VehicleType vehicle = m_state.Vehicle();
-    if (vehicle != VehicleType::None && vehicle != m_setup->Vehicle()) {
-        m_setup->SetVehicle(vehicle);
-        rebuild = true;
-    }
-    const bool miles = m_state.Units().Units().distance == Unit::Miles;
-    if (miles != m_setup->Miles()) {
-        m_setup->ApplyDistanceUnit(miles);
-        rebuild = true;
-    }
-    if (rebuild) {
-        m_setupPages->Build();
-        m_setupPagesBuilt = true;
-        SetupReloaded();
-    }
-    // A setup sub-page with nothing for the vehicle ("Detailed settings" of a kart or car) is hidden.
-    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
-        const QStringList path = it.key().split(u'/');
-        if (path.size() >= 2 && path.first() == u"Setup" && SetupSubPages().contains(path.last()) &&
-            !m_setup->HasSubPage(path.last()))
-            it->tabs->setTabVisible(it->index, false);
-    }
-    m_sessionPages->Sync();
-}
-
-bool TVorlapaForm::Start() {
-    StartupSequence sequence(m_state, *this);
-    const bool completed = sequence.Run(m_interactive);
-    const WindowGeometry& geometry = m_state.Geometry();
-    resize(geometry.formWidth, geometry.formHeight);
-    if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
-    LoadTeamLogo();
-    // The guru keeps its values from the settings file for the whole run.
-    m_jettingGuru->SetSettings(JettingSettingsFrom(m_state.Settings()));
-    m_liveTiming->Started();
-    Refresh();
-    return completed;
-}
-
 bool TVorlapaForm::ShowPage(const QString& caption) {
     // A caption alone matches the last step of a path; "Setup/General" matches the whole path.
     const QStringList wanted = caption.split(u'/');
@@ -492,21 +323,47 @@ std::optional<int> TVorlapaForm::AskBasicSetup() {
     return dialog.ChosenEntry();
 }
 
+void TVorlapaForm::CloseSplash() {
+    delete m_splash;
+    m_splash = nullptr;
+}
+
+void TVorlapaForm::RunCommand(MenuCommand command) {
+    m_state.RunCommand(command);
+    Refresh();
+}
+
+void TVorlapaForm::Refresh() {
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it)
+        it->tabs->setTabVisible(it->index, m_state.PageVisible(it.key().split(u'/')));
+    for (const auto& [command, action] : m_actions) {
+        action->setEnabled(m_state.IsCommandEnabled(command));
+        if (action->isCheckable()) action->setChecked(m_state.IsCommandChecked(command));
+    }
+    m_vehicleStatus->setText(m_state.StatusVehicleText());
+    for (const auto& module : m_modules)
+        module->Refresh();
+}
+
+bool TVorlapaForm::Start() {
+    StartupSequence sequence(m_state, *this, &m_workspace);
+    const bool completed = sequence.Run(m_interactive);
+    const WindowGeometry& geometry = m_state.Geometry();
+    resize(geometry.formWidth, geometry.formHeight);
+    if (geometry.maximized && m_interactive) setWindowState(windowState() | Qt::WindowMaximized);
+    LoadTeamLogo();
+    m_workspace.Started();
+    for (const auto& module : m_modules)
+        module->Started();
+    Refresh();
+    return completed;
+}
+
 void TVorlapaForm::ShowOptions() {
     Prompter& prompter = *m_state.GetServices().prompter;
     OptionsModel model(m_state.Settings(), m_state.Settings().percentForMean, prompter);
     TOptionsDialog dialog(model, prompter, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        ApplyOptions(model.Accept(), m_state);
-        m_session->ApplyOptions();
-        m_session->CalcRAD();
-        if (m_liveTiming) m_liveTiming->ApplySettings();
-    }
-}
-
-void TVorlapaForm::CloseSplash() {
-    delete m_splash;
-    m_splash = nullptr;
+    if (dialog.exec() == QDialog::Accepted) m_workspace.ApplyOptions(model.Accept());
 }
 
 void TVorlapaForm::closeEvent(QCloseEvent* event) {
@@ -516,11 +373,13 @@ void TVorlapaForm::closeEvent(QCloseEvent* event) {
         geometry.formWidth = width();
         geometry.formHeight = height();
     }
-    m_liveTiming->Closing();
+    for (const auto& module : m_modules)
+        module->Closing();
+    m_workspace.Closing();
     if (!m_state.CloseQuery()) {
         event->ignore();
         return;
     }
-    m_liveTiming->Closed();
+    m_workspace.Closed();
     event->accept();
 }

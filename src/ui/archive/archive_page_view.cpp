@@ -6,7 +6,7 @@
 #include "new_session_dialog.h"
 #include "storage/translate.h"
 #include "storage/vehicle.h"
-#include "tracks/track_list.h"
+#include "workspace/workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,11 +35,9 @@ constexpr int kChildRole = Qt::UserRole + 1;
 
 } // namespace
 
-ArchivePageView::ArchivePageView(AppState& state, QWidget* host,
+ArchivePageView::ArchivePageView(Workspace& workspace, QWidget* host,
                                  const std::function<QAction*(MenuCommand)>& actions)
-    : QWidget(host), m_state(state), m_page(std::make_unique<ArchivePage>(
-                                         state.Settings(), state.DataFolder(), state.GetServices().prompter)),
-      m_recent(state.DataFolder()) {
+    : QWidget(host), m_workspace(workspace), m_state(workspace.State()), m_page(&workspace.Archive()) {
     setObjectName(QStringLiteral("archivePage"));
     auto* hostLayout = new QVBoxLayout(host);
     hostLayout->setContentsMargins(0, 0, 0, 0);
@@ -58,31 +56,24 @@ ArchivePageView::ArchivePageView(AppState& state, QWidget* host,
         widths[column] = std::max(least, int(widths[column] * scale + 0.5));
     }
     m_page->SetWidths(widths);
-    if (SettingsStore* store = state.GetServices().settings)
+    if (SettingsStore* store = m_state.GetServices().settings)
         if (const auto stored = LoadColumnWidths(*store, kWidthsStore, ArchiveColumn::kCount))
             m_page->SetWidths(*stored);
-    m_page->onListChanged = [this] { ListChanged(); };
+    m_connections += m_page->listChanged.Connect([this] { ListChanged(); });
 
-    QAction* reopenSession = actions ? actions(MenuCommand::ReopenSession) : nullptr;
-    QAction* newSession = actions ? actions(MenuCommand::NewSession) : nullptr;
-    QAction* smartSave = actions ? actions(MenuCommand::SaveSessionSmart) : nullptr;
-    if (reopenSession) {
+    if (QAction* reopenSession = actions ? actions(MenuCommand::ReopenSession) : nullptr) {
         m_reopenMenu = new QMenu(this);
         m_reopenMenu->setObjectName(QStringLiteral("reopenSessionMenu"));
         reopenSession->setMenu(m_reopenMenu);
         connect(m_reopenMenu, &QMenu::aboutToShow, this, [this] { FillReopenMenu(); });
     }
-    SetNewSessionHooks({});
-    if (newSession)
-        connect(newSession, &QAction::triggered, this, [this] {
-            if (Prompter* prompter = m_state.GetServices().prompter)
-                PrepareNewSession(m_callbacks, m_newSession, *prompter);
-        });
-    if (smartSave) connect(smartSave, &QAction::triggered, this, [this] { SmartSave(); });
+    m_workspace.requestNewSessionChoice = [this](const NewSessionDefaults& defaults) {
+        return TPrepareNewSessionDialog::Ask(defaults, m_state.GetServices().settings, window());
+    };
 }
 
 ArchivePageView::~ArchivePageView() {
-    m_page->onListChanged = {};
+    m_workspace.requestNewSessionChoice = {};
     SettingsStore* store = m_state.GetServices().settings;
     if (store && m_widthsChanged) {
         QList<int> shown;
@@ -192,34 +183,6 @@ void ArchivePageView::BuildControls() {
     UpdateCommands();
 }
 
-void ArchivePageView::SetCallbacks(const SessionCallbacks& callbacks) {
-    m_callbacks = callbacks;
-    m_page->SetCallbacks(callbacks);
-}
-
-void ArchivePageView::SetNewSessionHooks(const NewSessionHooks& hooks) {
-    m_newSession = hooks;
-    if (!m_newSession.ask)
-        m_newSession.ask = [this](const NewSessionDefaults& defaults) {
-            return TPrepareNewSessionDialog::Ask(defaults, m_state.GetServices().settings, window());
-        };
-}
-
-void ArchivePageView::SmartSave() {
-    Prompter* prompter = m_state.GetServices().prompter;
-    if (!prompter || !m_callbacks.smartSaveInput || !m_callbacks.saveSessionTo) return;
-    SmartSaveInput input = m_callbacks.smartSaveInput();
-    input.intoTrackFolder = m_state.Settings().smartsaveIntoTrackfolder;
-    if (Clock* clock = m_state.GetServices().clock) input.now = clock->NowDayNumber();
-    SmartSaveSession(input, m_state.DataFolder(), *prompter, m_callbacks.saveSessionTo);
-}
-
-void ArchivePageView::SessionLoaded(const QString& path) {
-    m_recent.FromSettings(m_state.Settings().recentSessions);
-    m_recent.Offer(path);
-    m_state.Settings().recentSessions = m_recent.ToSettings();
-}
-
 void ArchivePageView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     const int treeWidth = m_state.Geometry().completedSessionsTreeWidth;
@@ -233,12 +196,7 @@ void ArchivePageView::showEvent(QShowEvent* event) {
 
 void ArchivePageView::Rescan() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The Tracks pages hold the list in memory; without them the track file is read.
-    if (const TTrackList* tracks = m_trackList ? m_trackList() : nullptr)
-        m_page->SetOptions(m_state.Settings(), m_state.Vehicle(), *tracks);
-    else
-        m_page->SetOptions(m_state.Settings(), m_state.Vehicle(), LoadTrackListFile(m_state.DataFolder()));
-    m_page->Show();
+    m_workspace.ShowArchive();
     FillFilters();
     FillTree();
     QApplication::restoreOverrideCursor();
@@ -373,12 +331,8 @@ bool ArchivePageView::eventFilter(QObject* watched, QEvent* event) {
 
 void ArchivePageView::FillReopenMenu() {
     m_reopenMenu->clear();
-    m_recent.FromSettings(m_state.Settings().recentSessions);
-    Prompter* prompter = m_state.GetServices().prompter;
-    for (const QString& entry : m_recent.Entries()) {
+    for (const QString& entry : m_workspace.RecentSessionEntries()) {
         QAction* action = m_reopenMenu->addAction(QDir::toNativeSeparators(entry));
-        connect(action, &QAction::triggered, this, [this, entry, prompter] {
-            if (prompter) ReopenSession(entry, m_recent, m_callbacks, *prompter);
-        });
+        connect(action, &QAction::triggered, this, [this, entry] { m_workspace.ReopenSession(entry); });
     }
 }

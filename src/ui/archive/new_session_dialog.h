@@ -1,6 +1,6 @@
 #pragma once
 // The dialog "Prepare a new session using the current setup".
-#include "app/services.h"
+#include "services/services.h"
 #include "archive/new_session.h"
 
 #include <QDialog>

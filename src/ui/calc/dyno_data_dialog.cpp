@@ -1,6 +1,6 @@
 #include "dyno_data_dialog.h"
 
-#include "calc/setup_calculators.h"
+#include "session/setup_calculators.h"
 #include "chart_view.h"
 #include "storage/translate.h"
 

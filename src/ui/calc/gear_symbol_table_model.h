@@ -1,7 +1,7 @@
 #pragma once
 // One gear's symbol table (symbol, input teeth, output teeth; 25 rows) in a table view. Edits go to the
 // setup calculators, which keep the setup and the gear's teeth in step.
-#include "calc/setup_calculators.h"
+#include "session/setup_calculators.h"
 
 #include <QAbstractTableModel>
 #include <functional>

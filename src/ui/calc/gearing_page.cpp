@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 namespace {
+const QString kGearingPage = QStringLiteral("Gearing"); // the setup sub-page this page is
 
 const QString kGearing = QStringLiteral("gearing");
 
@@ -80,7 +81,7 @@ GearingPage::GearingPage(SetupModel& setup, SetupCalculators& calculators, Setti
 
 void GearingPage::Forward(const std::function<void()>& change) {
     if (m_showing) return;
-    if (editing) editing();
+    m_setup.SetEditingPage(kGearingPage);
     change();
 }
 
@@ -292,9 +293,7 @@ QWidget* GearingPage::BuildSymbolTables() {
         auto* view = new QTableView(box);
         view->setObjectName(QStringLiteral("gearing/symbols%1").arg(gear + 1));
         m_symbolModels[gear] = new GearSymbolTableModel(m_calculators, gear, view);
-        m_symbolModels[gear]->beforeEdit = [this] {
-            if (editing) editing();
-        };
+        m_symbolModels[gear]->beforeEdit = [this] { m_setup.SetEditingPage(kGearingPage); };
         view->setModel(m_symbolModels[gear]);
         view->horizontalHeader()->setDefaultSectionSize(58);
         view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);

@@ -3,7 +3,7 @@
 // drive by chain or shaft, tire circumference and speed unit; beside them the speed, rpm and drop of each
 // gear in the chosen calculation mode, or the six gear symbol tables while they are edited. Every figure
 // comes from the setup calculators; every edit is forwarded to them.
-#include "calc/setup_calculators.h"
+#include "session/setup_calculators.h"
 
 #include <QWidget>
 #include <array>
@@ -32,9 +32,7 @@ class GearingPage : public QWidget {
     // Captions that follow the distance unit.
     void UpdateCaptions();
 
-    // Called before an edit is forwarded (the window marks this sub-page), and when "Show PowerChart" is
-    // ticked or unticked.
-    std::function<void()> editing;
+    // Called when "Show PowerChart" is ticked or unticked.
     std::function<void(bool)> powerChartToggled;
 
   private:

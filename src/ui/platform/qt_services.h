@@ -1,6 +1,6 @@
 #pragma once
 // The services of the logic, implemented with Qt.
-#include "app/services.h"
+#include "services/services.h"
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSettings>

@@ -115,21 +115,9 @@ QWidget* Scrolled(QWidget* content, const QString& name) {
 
 } // namespace
 
-ActiveSessionPages::ActiveSessionPages(SessionModel& session, AppState& state, QObject* parent)
-    : QObject(parent), m_session(session), m_state(state),
-      m_generalNotes(std::make_unique<GeneralNotesModel>(state.Changes(), state.GetServices().prompter,
-                                                         state.DataFolder())) {
-    m_generalNotes->Load();
-    state.Leave().SetSaveAction(Area::GeneralNotes, [this] {
-        const bool saved = m_generalNotes->SaveChanged();
-        if (m_generalNotesPage) m_generalNotesPage->Reload();
-        return saved;
-    });
-}
-
-ActiveSessionPages::~ActiveSessionPages() {
-    m_state.Leave().SetSaveAction(Area::GeneralNotes, {});
-}
+ActiveSessionPages::ActiveSessionPages(SessionModel& session, GeneralNotesModel& generalNotes, AppState& state,
+                                       QObject* parent)
+    : QObject(parent), m_session(session), m_state(state), m_generalNotes(generalNotes) {}
 
 void ActiveSessionPages::SetHosts(const QHash<QString, QWidget*>& hosts) {
     m_hosts = hosts;
@@ -148,7 +136,7 @@ void ActiveSessionPages::Build() {
         if (QWidget* host = m_hosts.value(QStringLiteral("General"))) BuildGeneral(host);
         if (QWidget* host = m_hosts.value(QStringLiteral("Pit Stops"))) BuildPitStops(host);
         if (QWidget* host = m_hosts.value(QStringLiteral("General notes"))) {
-            m_generalNotesPage = new GeneralNotesPage(*m_generalNotes, host);
+            m_generalNotesPage = new GeneralNotesPage(m_generalNotes, host);
             HostLayout(host)->addWidget(m_generalNotesPage);
             connect(m_generalNotesPage, &GeneralNotesPage::linkClicked, this,
                     [this](const QString& target) { m_session.OpenNoteLink(target); });
@@ -161,7 +149,6 @@ void ActiveSessionPages::Build() {
 }
 
 void ActiveSessionPages::Sync() {
-    m_session.ApplyOptions(); // the air density's units and AD/RAD choice
     if (Signature() != m_builtSignature)
         Build();
     else

@@ -24,15 +24,15 @@ enum class SessionPage;
 class ActiveSessionPages : public QObject {
     Q_OBJECT
   public:
-    ActiveSessionPages(SessionModel& session, AppState& state, QObject* parent = nullptr);
-    ~ActiveSessionPages() override;
+    ActiveSessionPages(SessionModel& session, GeneralNotesModel& generalNotes, AppState& state,
+                       QObject* parent = nullptr);
 
     // The page widgets to fill, by English caption ("General", "Tires", "Vehicle", "Pit Stops",
     // "General notes").
     void SetHosts(const QHash<QString, QWidget*>& hosts);
     // Builds the pages for the current vehicle and units; later calls rebuild only what depends on them.
     void Build();
-    // Rebuilds when the vehicle or a unit changed since the last build, then shows the values.
+    // Rebuilds when the vehicle or a unit changed since the last build, else shows the values again.
     void Sync();
     // Shows the model's values again (after a load, a clear, an edit from elsewhere).
     void Reload();
@@ -42,7 +42,7 @@ class ActiveSessionPages : public QObject {
     QWidget* SessionNotesPanel() const { return m_notesPanel; }
     QWidget* FieldWidget(const QString& key) const;
     QPushButton* AirDensityButton() const { return m_adButton; }
-    GeneralNotesModel& GeneralNotes() { return *m_generalNotes; }
+    GeneralNotesModel& GeneralNotes() { return m_generalNotes; }
     GeneralNotesPage* GeneralNotesWidget() const { return m_generalNotesPage; }
 
   private:
@@ -64,7 +64,7 @@ class ActiveSessionPages : public QObject {
 
     SessionModel& m_session;
     AppState& m_state;
-    std::unique_ptr<GeneralNotesModel> m_generalNotes;
+    GeneralNotesModel& m_generalNotes;
     QHash<QString, QWidget*> m_hosts;
     QHash<QString, QPointer<QWidget>> m_built; // rebuilt page content by caption
     std::vector<FieldControl> m_fields;

@@ -1,6 +1,6 @@
 #include "session_link_dialog.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/translate.h"
 
 #include <QDialogButtonBox>

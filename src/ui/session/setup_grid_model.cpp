@@ -1,6 +1,6 @@
 #include "setup_grid_model.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/translate.h"
 
 SetupGridModel::SetupGridModel(SetupModel& setup, GridId grid, Prompter* prompter, QObject* parent)

@@ -229,7 +229,7 @@ QWidget* SetupPageBuilder::MakeGrid(GridId id, const QString& subPage, QWidget* 
         editor = new GridCellEditor(view, m_settings, rowKeys, setupGrid.historyMaximum);
     }
     // Grid edits mark the setup changed through the model; remember the page for the "*".
-    connect(model, &SetupGridModel::cellEditing, this, [this, subPage] { m_editingPage = subPage; });
+    connect(model, &SetupGridModel::cellEditing, this, [this, subPage] { m_setup.SetEditingPage(subPage); });
     connect(model, &QAbstractItemModel::dataChanged, this, [this] {
         if (edited) edited();
     });
@@ -248,7 +248,7 @@ QWidget* SetupPageBuilder::MakeGrid(GridId id, const QString& subPage, QWidget* 
 }
 
 void SetupPageBuilder::Forward(const QString& subPage, const std::function<void()>& change) {
-    m_editingPage = subPage;
+    m_setup.SetEditingPage(subPage);
     change();
     ReloadGrids(); // the monoshock box and the cylinder count decide the shown columns
     if (edited) edited();

@@ -31,10 +31,6 @@ class SetupPageBuilder : public QObject {
     // The sub-page a field or grid of the tables is shown on: its own page when that is a sub-page,
     // else the first sub-page of its area ("Suspension" -> "Basic settings").
     static QString SubPageOf(const QString& page, SetupArea area);
-    // The sub-page of the control edited last; empty before the first edit.
-    const QString& EditingPage() const { return m_editingPage; }
-    // Pages built elsewhere (the gearing page) say where the next edit is made.
-    void SetEditingPage(const QString& subPage) { m_editingPage = subPage; }
     // Writes a grid cell edit in progress into the setup and closes its editor.
     void CommitCellEdits();
 
@@ -64,6 +60,5 @@ class SetupPageBuilder : public QObject {
     std::vector<FieldControl> m_fields;
     QHash<int, QPointer<QTableView>> m_grids; // by GridId
     QHash<int, QPointer<SetupGridModel>> m_gridModels;
-    QString m_editingPage;
     bool m_showing = false; // values are being shown, not edited
 };

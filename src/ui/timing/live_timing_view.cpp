@@ -22,18 +22,8 @@ LiveTimingView::LiveTimingView(LiveTimingModel& model, QWidget* mainWindow, QWid
     for (int i = 1; i <= 4; ++i)
         m_windows[size_t(i - 1)] = new TShowTimeDlg(model, i, mainWindow);
     m_pitPanel = new TPitPanelDlg(model, mainWindow);
-    m_model.SetChangeListener([this] { RefreshAll(); });
+    m_redraw = m_model.changed.Connect([this] { RefreshAll(); });
     RefreshAll();
-}
-
-LiveTimingView::~LiveTimingView() {
-    m_model.SetChangeListener({});
-    // The widgets go with the view: none of them may call the model once it is gone (a name box
-    // losing the focus as it is destroyed would).
-    delete m_panel;
-    for (TShowTimeDlg* window : m_windows)
-        delete window;
-    delete m_pitPanel;
 }
 
 void LiveTimingView::RefreshAll() {
@@ -50,6 +40,7 @@ void LiveTimingView::SyncMainWindow() {
 }
 
 void LiveTimingView::RunKey(int slot, LiveTimingAction action) {
+    // The key's operation places the time windows by the main window's frame.
     SyncMainWindow();
     switch (action) {
     case LiveTimingAction::Stopwatch:

@@ -4,6 +4,7 @@
 // to the placement rules before each operation and carries the windows' geometry to and from the store.
 #include "app/main_window_keys.h"
 #include "app/window_geometry.h"
+#include "events/event.h"
 
 #include <QObject>
 #include <array>
@@ -20,7 +21,6 @@ class LiveTimingView : public QObject {
     // The panel goes into host (which gets a layout); the windows belong to mainWindow, so the keys
     // pressed in them reach it.
     LiveTimingView(LiveTimingModel& model, QWidget* mainWindow, QWidget* host, QWidget* notesPanel);
-    ~LiveTimingView() override;
 
     void RefreshAll();
     // F5..F8 with their modifiers, as the main window's key table names them.
@@ -42,4 +42,5 @@ class LiveTimingView : public QObject {
     LiveTimingPanel* m_panel = nullptr;
     std::array<TShowTimeDlg*, 4> m_windows{};
     TPitPanelDlg* m_pitPanel = nullptr;
+    Connection m_redraw;
 };

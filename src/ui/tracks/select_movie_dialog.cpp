@@ -1,6 +1,6 @@
 #include "select_movie_dialog.h"
 
-#include "app/services.h"
+#include "services/services.h"
 #include "storage/translate.h"
 #include "tracks/track_media_files.h"
 

@@ -35,12 +35,6 @@ class TrackComboBox : public QComboBox {
     }
 };
 
-// Without a system shell (tests that need none) every link fails as it would without a program for it.
-class NoShell : public Shell {
-  public:
-    bool Open(const QString&) override { return false; }
-};
-
 using F = TrackField;
 // The fields of the "Track map" page, in the order shown.
 constexpr std::array kTrackDataFields{
@@ -53,64 +47,10 @@ QString FieldName(TrackField field) {
 
 } // namespace
 
-TracksPageView::TracksPageView(AppState& state, QObject* parent) : QObject(parent), m_state(state) {
-    const Services& services = state.GetServices();
-    Shell* shell = services.shell;
-    if (!shell) {
-        m_noShell = std::make_unique<NoShell>();
-        shell = m_noShell.get();
-    }
-    m_model = std::make_unique<TracksPage>(*services.prompter, *shell, state.DataFolder());
-    m_model->SetOnChanged([this] {
-        SyncChangeFlag();
-        Refresh();
-    });
-
-    m_state.Leave().SetSaveAction(Area::Tracks, [this] {
-        const bool saved = m_model->SaveTracksButtonClick();
-        FocusRequested();
-        return saved;
-    });
-    m_state.SetTracksLeaveCheck([this] {
-        const bool mayLeave = m_model->TracksTabSheetExit();
-        FocusRequested();
-        return mayLeave;
-    });
-    m_state.SetTracksLoader([this] {
-        ApplyUnits();
-        m_model->LoadTrackList(m_state.Settings().sessionLastTrack);
-    });
-    // The shown lengths and fuel figures follow the unit system; converting them is no edit.
-    const QPointer<TracksPageView> self(this);
-    const auto follow = [self](const QString&) {
-        if (self) self->ApplyUnits();
-    };
-    m_state.Units().AddDistanceCaption(QStringLiteral("Length [m]"), QStringLiteral("Length [miles]"),
-                                       follow);
-    m_state.Units().AddVolumeCaption(QStringLiteral("Dry track litres/lap"),
-                                     QStringLiteral("Dry track gallons/lap"), follow);
-}
-
-TracksPageView::~TracksPageView() {
-    m_state.SetTracksLeaveCheck({});
-    m_state.SetTracksLoader({});
-    m_state.Leave().SetSaveAction(Area::Tracks, {});
-    m_model->SetOnChanged({});
-}
-
-void TracksPageView::ApplyUnits() {
-    const DerivedUnits& units = m_state.Units().Units();
-    m_model->SetUnits(TrackUnits{units.distance, units.volume});
-    Refresh(); // the captions change even when no track is shown
-}
-
-void TracksPageView::SyncChangeFlag() {
-    ChangeTracker& changes = m_state.Changes();
-    if (m_model->IsDirty() == changes.IsChanged(Area::Tracks)) return;
-    if (m_model->IsDirty())
-        changes.TracksIsDirty();
-    else
-        changes.MarkUnchanged(Area::Tracks);
+TracksPageView::TracksPageView(TracksPage& model, AppState& state, QObject* parent)
+    : QObject(parent), m_state(state), m_model(&model) {
+    m_connections += m_model->changed.Connect([this] { Refresh(); });
+    m_connections += m_model->focusRequested.Connect([this] { FocusRequested(); });
 }
 
 QPushButton* TracksPageView::Button(const QString& name) const {
@@ -187,10 +127,8 @@ QWidget* TracksPageView::BuildHeader(QWidget* parent) {
             [this] { m_model->EditTrackButtonClick(); });
     connect(MakeButton(QStringLiteral("deleteTrack"), "Delete track", header), &QPushButton::clicked, this,
             [this] { m_model->DeleteTrackButtonClick(); });
-    connect(MakeButton(QStringLiteral("saveTracks"), "Save", header), &QPushButton::clicked, this, [this] {
-        m_model->SaveTracksButtonClick();
-        FocusRequested();
-    });
+    connect(MakeButton(QStringLiteral("saveTracks"), "Save", header), &QPushButton::clicked, this,
+            [this] { m_model->SaveTracksButtonClick(); });
     for (const char* name : {"addTrack", "copyTrack", "editTrack", "deleteTrack", "saveTracks"})
         row->addWidget(m_buttons.value(QString::fromLatin1(name)));
     row->addStretch(1);

@@ -1,8 +1,7 @@
 #pragma once
 // The Tracks pages: the track box and its commands above the sub-pages "Track map", "Contact details"
-// and "Movie". The controls show the TracksPage model and forward each user event to it; the view also
-// ties the model to the application state (change mark, save action, leave check, start-up loading,
-// unit system).
+// and "Movie". The controls show the TracksPage model and forward each user event to it.
+#include "events/event.h"
 #include "tracks/tracks_page.h"
 
 #include <QHash>
@@ -25,11 +24,8 @@ class TrackPictureView;
 class TracksPageView : public QObject {
     Q_OBJECT
   public:
-    TracksPageView(AppState& state, QObject* parent = nullptr);
-    ~TracksPageView() override;
+    TracksPageView(TracksPage& model, AppState& state, QObject* parent = nullptr);
 
-    // The page model: the session page's track box takes its names (SetOnTrackNamesChanged) and looks
-    // tracks up by name (FindTrack).
     TracksPage& Model() { return *m_model; }
 
     // Fills the sub-page hosts (by English caption) and puts the track box above the sub-pages of the
@@ -55,15 +51,13 @@ class TracksPageView : public QObject {
     void BuildMovie(QWidget* host);
     QLineEdit* MakeEdit(TrackField field, QWidget* parent);
     QPushButton* MakeButton(const QString& name, const char* caption, QWidget* parent);
-    void ApplyUnits();
     void Refresh();
-    void SyncChangeFlag();
     void FocusRequested();
     void SelectMovie();
 
     AppState& m_state;
-    std::unique_ptr<Shell> m_noShell;
-    std::unique_ptr<TracksPage> m_model;
+    TracksPage* m_model;
+    Connections m_connections;
     QPointer<QTabWidget> m_subPages;
     QPointer<QWidget> m_trackMapHost, m_movieHost;
     QComboBox* m_trackBox = nullptr;

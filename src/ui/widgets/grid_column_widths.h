@@ -1,6 +1,6 @@
 #pragma once
 // Remembered column widths of a grid view in the settings store ("ColWidths/<store>/ColWidth<i>").
-#include "app/services.h"
+#include "services/services.h"
 
 #include <QString>
 

@@ -48,11 +48,12 @@ QString GearingFieldKey(GearingField field, int gear) {
 
 SetupCalculators::SetupCalculators(SetupModel& setup) : m_setup(setup), m_gearing(&m_dyno) {
     m_gearing.onSpeedsChanged = [this] { m_powerChart.RedrawIfShown(m_gearing, m_dyno); };
+    m_setupAreas = m_setup.areaLoaded.Connect([this](SetupArea area) { AreaLoaded(area); });
     Reload();
 }
 
 void SetupCalculators::Changed() {
-    if (changed) changed();
+    changed.Emit();
 }
 
 void SetupCalculators::Reload() {

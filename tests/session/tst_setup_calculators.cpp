@@ -3,7 +3,7 @@
 // optimal shift and an open power chart; the jetting guru's values as the settings keep them.
 #include "app/program_settings.h"
 #include "calc/jetting_guru_settings.h"
-#include "calc/setup_calculators.h"
+#include "session/setup_calculators.h"
 #include "session/setup_model.h"
 #include "storage/txt_parser.h"
 
@@ -23,10 +23,7 @@ struct Rig {
     SetupModel setup{VehicleType::Motorcycle};
     SetupCalculators calculators{setup};
     int redraws = 0;
-    Rig() {
-        setup.areaLoaded = [this](SetupArea area) { calculators.AreaLoaded(area); };
-        calculators.changed = [this] { ++redraws; };
-    }
+    Connection counting = calculators.changed.Connect([this] { ++redraws; });
     const GearingView& View() const { return calculators.Gearing().View(); }
 };
 

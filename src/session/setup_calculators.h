@@ -1,12 +1,14 @@
 #pragma once
 // The calculators that live on the setup: the gearing page, the dyno curve and the power chart, kept in
-// step with the current setup. A loaded engine or gearing area is read into them; every edit made on the
+// step with the current setup. A loaded engine or gearing area is read into them (they listen to the
+// setup's loaded areas themselves); every edit made on the
 // gearing page, in its gear symbol tables or in the dyno window goes into both the setup and the
 // calculator, so the page always shows what the setup holds.
-#include "dyno_data.h"
-#include "gearing_model.h"
-#include "power_chart.h"
-#include "session/setup_fields.h"
+#include "calc/dyno_data.h"
+#include "calc/gearing_model.h"
+#include "calc/power_chart.h"
+#include "events/event.h"
+#include "setup_fields.h"
 
 #include <functional>
 
@@ -18,15 +20,16 @@ class SetupCalculators {
     SetupCalculators(const SetupCalculators&) = delete;
     SetupCalculators& operator=(const SetupCalculators&) = delete;
 
-    // Called after every recomputation: the gearing page and an open power chart redraw.
-    std::function<void()> changed;
+    // After every recomputation: the gearing page and an open power chart redraw.
+    Event<> changed;
 
     const GearingModel& Gearing() const { return m_gearing; }
     const DynoData& Dyno() const { return m_dyno; }
     const PowerChartModel& PowerChart() const { return m_powerChart; }
 
     // An area of the setup was loaded (or the setup replaced): the engine area recomputes the dyno curve,
-    // the power chart and the speeds; the gearing area re-applies the gear symbols and recomputes.
+    // the power chart and the speeds; the gearing area re-applies the gear symbols and recomputes. Every
+    // area the setup loads comes here by itself.
     void AreaLoaded(SetupArea area);
     // Reads engine and gearing again, with the setup's distance unit (after a new setup, a vehicle or a
     // unit change).
@@ -64,6 +67,7 @@ class SetupCalculators {
     GearingModel m_gearing;
     PowerChartModel m_powerChart;
     bool m_reading = false;
+    Connection m_setupAreas;
 };
 
 // The setup key of a gearing field ("primary_drive_input", "input_third_gear", ...); empty for the fix

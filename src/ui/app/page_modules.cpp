@@ -1,0 +1,20 @@
+#include "page_modules.h"
+
+#include "ui/archive/archive_module.h"
+#include "ui/calc/calculators_module.h"
+#include "ui/reports/reports_module.h"
+#include "ui/session/active_session_module.h"
+#include "ui/session/setup_module.h"
+#include "ui/tracks/tracks_module.h"
+
+std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
+    std::vector<std::unique_ptr<PageModule>> modules;
+    // The calculators put the dyno button on the engine page before the setup's fields go below it.
+    modules.push_back(std::make_unique<CalculatorsModule>(workspace));
+    modules.push_back(std::make_unique<SetupModule>(workspace));
+    modules.push_back(std::make_unique<ActiveSessionModule>(workspace));
+    modules.push_back(std::make_unique<TracksModule>(workspace));
+    modules.push_back(std::make_unique<ArchiveModule>(workspace));
+    modules.push_back(std::make_unique<ReportsModule>(workspace));
+    return modules;
+}

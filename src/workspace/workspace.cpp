@@ -1,0 +1,381 @@
+#include "workspace.h"
+
+#include "app/options_model.h"
+#include "archive/smart_save.h"
+#include "calc/jetting_guru_settings.h"
+#include "reports/report_commands.h"
+#include "session/open_setup_from_session.h"
+#include "storage/date_time.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+
+namespace {
+
+const QString kEventName = QStringLiteral("name_of_event");
+const QString kSessionType = QStringLiteral("session_type");
+
+class SystemClock : public Clock {
+  public:
+    SystemClock() { m_started.start(); }
+    std::uint32_t TickMs() override { return std::uint32_t(m_started.elapsed()); }
+    double NowDayNumber() override { return DayNumberFromDateTime(QDateTime::currentDateTime()); }
+
+  private:
+    QElapsedTimer m_started;
+};
+
+class SilentBeeper : public Beeper {
+  public:
+    void Beep() override {}
+};
+
+// Without a system shell every link fails as it would without a program for it.
+class NoShell : public Shell {
+  public:
+    bool Open(const QString&) override { return false; }
+};
+
+} // namespace
+
+struct Workspace::Fallbacks {
+    SystemClock clock;
+    SilentBeeper beeper;
+    NoShell shell;
+    Clock& ClockOf(const Services& services) { return services.clock ? *services.clock : clock; }
+    Beeper& BeeperOf(const Services& services) { return services.beeper ? *services.beeper : beeper; }
+    Shell& ShellOf(const Services& services) { return services.shell ? *services.shell : shell; }
+};
+
+Workspace::Workspace(AppState& state)
+    : m_state(state), m_fallbacks(std::make_unique<Fallbacks>()),
+      m_setup(VehicleType::Motorcycle, state.GetServices().prompter), m_calculators(m_setup),
+      m_session(state, m_setup),
+      m_generalNotes(state.Changes(), state.GetServices().prompter, state.DataFolder()),
+      m_liveTiming(m_fallbacks->ClockOf(state.GetServices()), m_fallbacks->BeeperOf(state.GetServices()),
+                   *state.GetServices().prompter),
+      m_tracks(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()), state.DataFolder()),
+      m_archive(state.Settings(), state.DataFolder(), state.GetServices().prompter),
+      m_recent(state.DataFolder()) {
+    ConnectSetup();
+    ConnectSession();
+    ConnectLiveTiming();
+    ConnectTracks();
+    ConnectArchive();
+    InstallStateRequests();
+    SyncSetupLayout();
+}
+
+Workspace::~Workspace() = default;
+
+void Workspace::ConnectSetup() {
+    // Every setup edit marks "Setup" and the sub-page it was made on.
+    m_connections +=
+        m_setup.changed.Connect([this] { m_state.Changes().SetupIsDirty(m_setup.EditingPage()); });
+    // The vehicle type and the distance unit decide the setup's layout; checked after every change the
+    // window shows (a vehicle chosen, start-up).
+    m_connections += m_state.changed.Connect([this] { SyncSetupLayout(); });
+}
+
+void Workspace::ConnectSession() {
+    // Lap data: collected for every save, replaced by every load. Once they are in a session file, the
+    // crash journal of the run before is no longer needed.
+    m_session.requestLapData = [this] { return m_liveTiming.CurrentLapData(); };
+    m_session.requestApplyLapData = [this](const LapData& data) {
+        auto applied = m_liveTiming.LoadLapData(data);
+        if (applied) m_liveTiming.DiscardJournal();
+        return applied;
+    };
+    const auto offerRecent = [this](const QString& path) {
+        m_recent.FromSettings(m_state.Settings().recentSessions);
+        m_recent.Offer(path);
+        m_state.Settings().recentSessions = m_recent.ToSettings();
+    };
+    m_connections += m_session.saved.Connect([this, offerRecent](const QString& path) {
+        offerRecent(path);
+        m_liveTiming.SessionSaved();
+    });
+    m_connections += m_session.opened.Connect(offerRecent);
+
+    // The session's track box shows the track list; a track chosen there (or loaded) is shown on the Tracks
+    // pages and gives the live timing its length and fuel consumption.
+    m_connections += m_tracks.trackNamesChanged.Connect(
+        [this](const QStringList& names) { m_session.SetTrackNames(names); });
+    m_connections +=
+        m_session.trackSelected.Connect([this](const QString& track) { SessionTrackSelected(track); });
+    m_liveTiming.requestFuelFigures = [this] { return SessionFuelFigures(); };
+}
+
+void Workspace::ConnectLiveTiming() {
+    m_liveTiming.SetJournalFolder(m_state.DataFolder());
+    m_liveTiming.requestSessionIsDirty = [this] { return m_state.Changes().IsChanged(Area::Session); };
+    m_liveTiming.requestSaveSession = [this] {
+        return m_state.Leave().HasSaveAction(Area::Session) && m_state.Leave().Save(Area::Session);
+    };
+    m_connections += m_liveTiming.lapDataChanged.Connect([this] { m_state.Changes().SessionIsDirty(); });
+    m_connections += m_liveTiming.knownDriversChanged.Connect(
+        [this](const QStringList& drivers) { m_state.Settings().drivers = drivers; });
+}
+
+void Workspace::ConnectTracks() {
+    m_connections += m_tracks.changed.Connect([this] { SyncTracksChangeFlag(); });
+    // The shown lengths and fuel figures follow the unit system; converting them is no edit.
+    m_connections += m_state.Units().distanceConverted.Connect([this] { ApplyTrackUnits(); });
+    m_connections += m_state.Units().volumeApplied.Connect([this] { ApplyTrackUnits(); });
+}
+
+void Workspace::ConnectArchive() {
+    m_archive.SetCallbacks(SessionCallbacksForArchive());
+}
+
+void Workspace::InstallStateRequests() {
+    // What the state asks of the models: saving and opening the session (menu, keys, closing), saving the
+    // tracks and the general notes (leave questions), the Tracks page's leave check. Each is taken back
+    // when the workspace goes.
+    m_state.SetSessionActions({[this] { return m_session.SaveSessionWithDialog(); },
+                               [this] { m_session.OpenSession(); },
+                               [this](const QString& path) { m_session.LoadSession(path); }});
+    m_connections += Connection([this] { m_state.SetSessionActions({}); });
+    m_state.Leave().SetSaveAction(Area::Tracks, [this] { return m_tracks.SaveTracksButtonClick(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Tracks, {}); });
+    m_state.SetTracksLeaveCheck([this] { return m_tracks.TracksTabSheetExit(); });
+    m_connections += Connection([this] { m_state.SetTracksLeaveCheck({}); });
+    m_state.Leave().SetSaveAction(Area::GeneralNotes, [this] { return m_generalNotes.SaveChanged(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::GeneralNotes, {}); });
+
+    CommandTable& commands = m_state.Commands();
+    m_connections += commands.Set(MenuCommand::NewSession, [this] { PrepareNewSession(); });
+    m_connections += commands.Set(MenuCommand::SaveSessionSmart, [this] { SmartSave(); });
+    m_connections += commands.Set(MenuCommand::OpenSetupFromSession, [this] { OpenSetupFromSession(); });
+}
+
+void Workspace::SyncSetupLayout() {
+    bool changed = !m_setupLayoutSynced;
+    const VehicleType vehicle = m_state.Vehicle();
+    if (vehicle != VehicleType::None && vehicle != m_setup.Vehicle()) {
+        m_setup.SetVehicle(vehicle);
+        changed = true;
+    }
+    const bool miles = m_state.Units().Units().distance == Unit::Miles;
+    if (miles != m_setup.Miles()) {
+        m_setup.ApplyDistanceUnit(miles);
+        changed = true;
+    }
+    if (!changed) return;
+    m_setupLayoutSynced = true;
+    // Shown lengths and captions follow the distance unit; the power chart's force unit the unit system.
+    m_calculators.SetMetric(m_state.Settings().systemUnit == Unit::Metric);
+    m_calculators.Reload();
+    setupLayoutChanged.Emit();
+}
+
+void Workspace::SyncTracksChangeFlag() {
+    ChangeTracker& changes = m_state.Changes();
+    if (m_tracks.IsDirty() == changes.IsChanged(Area::Tracks)) return;
+    if (m_tracks.IsDirty())
+        changes.TracksIsDirty();
+    else
+        changes.MarkUnchanged(Area::Tracks);
+}
+
+void Workspace::ApplyTrackUnits() {
+    const DerivedUnits& units = m_state.Units().Units();
+    m_tracks.SetUnits(TrackUnits{units.distance, units.volume});
+}
+
+void Workspace::LoadTracks() {
+    ApplyTrackUnits();
+    m_tracks.LoadTrackList(m_state.Settings().sessionLastTrack);
+}
+
+void Workspace::LoadGeneralNotes() {
+    m_generalNotes.Load();
+}
+
+void Workspace::ApplyLiveTimingSettings() {
+    const ProgramSettings& settings = m_state.Settings();
+    LiveTimingSettings timing;
+    timing.includePitLaps = settings.includePitlaps;
+    timing.percentForMean = settings.percentForMean;
+    timing.units = TimingUnitsOfSystem(settings.systemUnit);
+    m_liveTiming.SetSettings(timing);
+    m_liveTiming.SetKnownDrivers(settings.drivers);
+}
+
+void Workspace::Started() {
+    // The guru keeps its values from the settings file for the whole run.
+    m_jettingGuru.SetSettings(JettingSettingsFrom(m_state.Settings()));
+    ApplyLiveTimingSettings();
+    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
+        if (const QString& name = m_state.Settings().sessionLastDriver[size_t(slot - 1)]; !name.isEmpty())
+            m_liveTiming.SetDriverName(slot, name);
+    m_state.Changes().MarkUnchanged(Area::Session); // the names read are no edit
+    m_session.ApplyOptions();                       // the air density's units and AD/RAD choice
+    SyncSetupLayout();
+}
+
+void Workspace::OpenPendingSetup() {
+    const StartupFile& file = m_state.PendingOpen();
+    if (file.kind != StartupFileKind::Setup) return;
+    if (m_setup.OpenSetup(file.path)) m_state.Changes().MarkUnchanged(Area::Setup);
+}
+
+void Workspace::RestoreTimingJournal() {
+    m_liveTiming.OfferJournalRestore(m_state.DataFolder());
+}
+
+void Workspace::ApplyOptions(const OptionsValues& values) {
+    ::ApplyOptions(values, m_state);
+    m_session.ApplyOptions();
+    m_session.CalcRAD();
+    ApplyLiveTimingSettings();
+    SyncSetupLayout();
+}
+
+bool Workspace::OpenSetupFromSession() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return false;
+    const bool unsaved =
+        m_state.Changes().IsChanged(Area::Session) || m_state.Changes().IsChanged(Area::Setup);
+    const bool opened = ::OpenSetupFromSession(
+        m_setup, *prompter, unsaved, [this] { m_session.SaveSessionWithDialog(); },
+        m_state.DataPath(QStringLiteral("Sessions")));
+    if (opened) m_state.Changes().MarkUnchanged(Area::Setup);
+    return opened;
+}
+
+SessionCallbacks Workspace::SessionCallbacksForArchive() {
+    SessionCallbacks callbacks;
+    callbacks.sessionIsChanged = [this] { return m_session.IsChanged(); };
+    callbacks.saveSession = [this] { return m_session.SaveSessionWithDialog(); };
+    callbacks.loadSession = [this](const QString& path) { return m_session.LoadSession(path); };
+    callbacks.loadSetupOnly = [this](const QString& path) {
+        const bool opened = m_setup.OpenSetup(path);
+        if (opened) m_state.Changes().MarkUnchanged(Area::Setup);
+        return opened;
+    };
+    callbacks.showActiveSession = [this] { showActiveSessionRequested.Emit(); };
+    callbacks.smartSaveInput = [this] {
+        SmartSaveInput input;
+        input.track = m_session.Record().Track();
+        input.sessionType = m_session.Text(SessionKeys::Conditions, kSessionType);
+        input.currentFile = m_session.FileName();
+        const DriverSlot& driver1 = m_liveTiming.Slot(1);
+        input.driver1StartTime = driver1.startTime;
+        input.driver1LapCount = driver1.timer.LapCount();
+        return input;
+    };
+    // The session model's own save: the file is replaced whole, the journal closed.
+    callbacks.saveSessionTo = [this](const QString& path) { return m_session.SaveSession(path); };
+    return callbacks;
+}
+
+NewSessionHooks Workspace::NewSessionHooksForArchive() {
+    NewSessionHooks hooks;
+    hooks.defaults = [this] {
+        return NewSessionDefaults{m_session.TrackNames(), m_session.Record().Track(),
+                                  m_session.Text(SessionKeys::Conditions, kEventName),
+                                  m_session.Text(SessionKeys::Conditions, kSessionType)};
+    };
+    hooks.ask = requestNewSessionChoice;
+    hooks.resetLapTimes = [this] { m_liveTiming.ResetLapTimes(); };
+    hooks.clearSessionNotes = [this] { m_session.ClearSessionNotes(false); }; // the dialog asked already
+    hooks.selectTrack = [this](const QString& track) {
+        m_session.SetText(SessionKeys::Conditions, SessionKeys::Track, track);
+    };
+    hooks.setEventAndType = [this](const QString& eventName, const QString& sessionType) {
+        m_session.SetText(SessionKeys::Conditions, kEventName, eventName);
+        m_session.SetText(SessionKeys::Conditions, kSessionType, sessionType);
+    };
+    hooks.forgetFileName = [this] {
+        // A new session starts unchanged; what the journal held belonged to the session before.
+        m_liveTiming.DiscardJournal();
+        m_session.MarkUnchanged();
+        m_session.ForgetFileName();
+    };
+    return hooks;
+}
+
+bool Workspace::PrepareNewSession() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return false;
+    return ::PrepareNewSession(SessionCallbacksForArchive(), NewSessionHooksForArchive(), *prompter);
+}
+
+bool Workspace::SmartSave() {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return false;
+    const SessionCallbacks callbacks = SessionCallbacksForArchive();
+    SmartSaveInput input = callbacks.smartSaveInput();
+    input.intoTrackFolder = m_state.Settings().smartsaveIntoTrackfolder;
+    input.now = m_fallbacks->ClockOf(m_state.GetServices()).NowDayNumber();
+    return SmartSaveSession(input, m_state.DataFolder(), *prompter, callbacks.saveSessionTo);
+}
+
+QStringList Workspace::RecentSessionEntries() {
+    // The list lives in the settings, which the session's saves and loads keep up to date.
+    m_recent.FromSettings(m_state.Settings().recentSessions);
+    return m_recent.Entries();
+}
+
+bool Workspace::ReopenSession(const QString& entry) {
+    Prompter* prompter = m_state.GetServices().prompter;
+    if (!prompter) return false;
+    m_recent.FromSettings(m_state.Settings().recentSessions);
+    return ::ReopenSession(entry, m_recent, SessionCallbacksForArchive(), *prompter);
+}
+
+void Workspace::ShowArchive() {
+    m_archive.SetOptions(m_state.Settings(), m_state.Vehicle(), m_tracks.List());
+    m_archive.Show();
+}
+
+void Workspace::SessionTrackSelected(const QString& track) {
+    if (!track.isEmpty() && m_tracks.SelectedName() != track) m_tracks.SelectTrack(track);
+    m_liveTiming.SetTrackLength(SessionTrackLength());
+}
+
+QString Workspace::SessionTrackLength() const {
+    const TTrackInfo* track = m_tracks.FindTrack(m_session.Record().Track());
+    return track ? track->Length : QString();
+}
+
+FuelFigures Workspace::SessionFuelFigures() const {
+    const TTrackInfo* track = m_tracks.FindTrack(m_session.Record().Track());
+    return track ? m_session.FuelFiguresFor(track->FuelConsumptionDry, track->FuelConsumptionWet)
+                 : m_session.FuelFiguresFor(QString(), QString());
+}
+
+ReportSource Workspace::CurrentReportSource() {
+    ReportSource source = CurrentSessionSource(m_session, m_setup, m_state, [this] { return SessionTrackLength(); });
+    // The setup report shows the gearing page's mode, which is no part of the setup.
+    source.setup = [this, setup = source.setup] {
+        SetupReportInput input = setup();
+        input.gearCalcMode = m_calculators.Gearing().Mode();
+        return input;
+    };
+    return source;
+}
+
+void Workspace::JettingGuruOpening(const QString& airDensityText) {
+    // The AD/RAD figure of the session page, when it is a number, becomes the selected value; from the
+    // menu the guru keeps the value it had.
+    m_jettingGuru.JettingGuruMenuItemClick(airDensityText, m_state.Settings().useAd);
+}
+
+void Workspace::JettingGuruClosed() {
+    // However it was closed: changed values go to the settings file.
+    if (!m_jettingGuru.FormClose()) return;
+    StoreJettingSettings(m_jettingGuru.Settings(), m_state.Settings());
+    m_state.SaveSettings();
+}
+
+void Workspace::Closing() {
+    for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
+        m_state.Settings().sessionLastDriver[size_t(slot - 1)] = m_liveTiming.Slot(slot).driverName;
+}
+
+void Workspace::Closed() {
+    // Lap data that reached the session file need no journal; unsaved ones keep it for the next start.
+    if (!m_state.Changes().IsChanged(Area::Session)) m_liveTiming.DiscardJournal();
+}

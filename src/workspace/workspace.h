@@ -1,0 +1,130 @@
+#pragma once
+// Everything the program holds for a run, apart from the windows: the page model of every subsystem and
+// the rules between them (the session's lap data live in the live timing, its track comes from the track
+// list, saved and opened sessions reach the archive, options and units reach every page). The window
+// shows these models and forwards user events to them; it owns none of them. Start-up loads the lists
+// through the steps below; closing runs Closing(), the state's close query and Closed().
+#include "app/app_state.h"
+#include "app/startup_sequence.h"
+#include "archive/archive_page.h"
+#include "archive/new_session.h"
+#include "archive/recent_sessions.h"
+#include "calc/jetting_guru.h"
+#include "events/event.h"
+#include "reports/report_export.h"
+#include "session/general_notes_model.h"
+#include "session/session_model.h"
+#include "session/setup_calculators.h"
+#include "session/setup_model.h"
+#include "timing/live_timing_model.h"
+#include "tracks/tracks_page.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct OptionsValues;
+
+class Workspace : public StartupSteps {
+  public:
+    explicit Workspace(AppState& state);
+    ~Workspace() override;
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    AppState& State() { return m_state; }
+    const AppState& State() const { return m_state; }
+    SetupModel& Setup() { return m_setup; }
+    SetupCalculators& Calculators() { return m_calculators; }
+    JettingGuruModel& JettingGuru() { return m_jettingGuru; }
+    SessionModel& Session() { return m_session; }
+    GeneralNotesModel& GeneralNotes() { return m_generalNotes; }
+    LiveTimingModel& LiveTiming() { return m_liveTiming; }
+    TracksPage& Tracks() { return m_tracks; }
+    ArchivePage& Archive() { return m_archive; }
+    // The entries of "Reopen session", newest first.
+    QStringList RecentSessionEntries();
+
+    // What the window answers: the "New session" dialog (std::nullopt on Cancel). Without it "New
+    // session" stops at the dialog.
+    std::function<std::optional<NewSessionChoice>(const NewSessionDefaults&)> requestNewSessionChoice;
+
+    // The setup's vehicle type or distance unit changed: the setup pages are built anew.
+    Event<> setupLayoutChanged;
+    // A session was opened from the archive: the "Active session" page is to be shown.
+    Event<> showActiveSessionRequested;
+
+    // Start-up: the steps of the sequence that belong here, then what follows the sequence (settings
+    // into the guru and the live timing, the last drivers, the setup's layout).
+    void LoadTracks() override;
+    void LoadGeneralNotes() override;
+    void Started();
+    // After start-up: the setup file named on the command line, if any.
+    void OpenPendingSetup();
+    // Offers the lap data of a timing run that did not end cleanly (the live timing's journal).
+    void RestoreTimingJournal();
+
+    // "OK" in the options: the settings and units, then each page's own options.
+    void ApplyOptions(const OptionsValues& values);
+
+    // Commands.
+    bool OpenSetupFromSession();
+    bool PrepareNewSession();
+    bool SmartSave();
+    bool ReopenSession(const QString& entry);
+    // The archive page is shown: the scan with the settings, the vehicle and the known track lengths.
+    void ShowArchive();
+
+    // The session's track as the track list holds it: its length in metres (empty when unknown) and
+    // the fuel figures of the laps-remaining line.
+    QString SessionTrackLength() const;
+    FuelFigures SessionFuelFigures() const;
+
+    // The current session and setup for the reports (the gearing page's mode and the track length
+    // included).
+    ReportSource CurrentReportSource();
+
+    // The jetting guru opens with the session's AD/RAD figure when that is a number; after it closed its
+    // changed values go to the settings file.
+    void JettingGuruOpening(const QString& airDensityText);
+    void JettingGuruClosed();
+
+    // Closing: the driver names go to the settings; after the close query, a session with nothing
+    // unsaved needs its crash journal no more.
+    void Closing();
+    void Closed();
+
+  private:
+    void ConnectSetup();
+    void ConnectSession();
+    void ConnectLiveTiming();
+    void ConnectTracks();
+    void ConnectArchive();
+    void InstallStateRequests();
+    void ApplyLiveTimingSettings();
+    void SessionTrackSelected(const QString& track);
+    void SyncTracksChangeFlag();
+    void ApplyTrackUnits();
+    // Keeps the setup in the vehicle's layout and the distance unit shown; tells the pages when either
+    // changed.
+    void SyncSetupLayout();
+    SessionCallbacks SessionCallbacksForArchive();
+    NewSessionHooks NewSessionHooksForArchive();
+
+    AppState& m_state;
+    // Stand-ins for services a caller left out (the clock, the beeper, the shell), so that every model
+    // has its own; the prompter is always given.
+    struct Fallbacks;
+    std::unique_ptr<Fallbacks> m_fallbacks;
+    SetupModel m_setup;
+    SetupCalculators m_calculators;
+    JettingGuruModel m_jettingGuru;
+    SessionModel m_session;
+    GeneralNotesModel m_generalNotes;
+    LiveTimingModel m_liveTiming;
+    TracksPage m_tracks;
+    ArchivePage m_archive;
+    RecentSessions m_recent;
+    bool m_setupLayoutSynced = false;
+    Connections m_connections; // last: ends first
+};
