@@ -29,7 +29,7 @@ endfunction()
 # The logic libraries built so far, lowest first (for programs and the widget library that use them all).
 function(vorlapa_existing_logic_libraries out_var)
   set(libs)
-  foreach(folder storage app session timing tracks calc archive reports workshop)
+  foreach(folder storage grid app session timing tracks calc archive reports workshop)
     if(TARGET vorlapa_${folder})
       list(APPEND libs vorlapa_${folder})
     endif()

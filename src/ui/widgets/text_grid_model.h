@@ -1,8 +1,8 @@
 #pragma once
 // The one Qt model over a TextGrid: every data row of the grid (used or not) as a table row, the header
 // row as the horizontal header (with the sort marks when the grid is sortable).
-#include "app/sort_grid.h"
-#include "app/text_grid.h"
+#include "grid/sort_grid.h"
+#include "grid/text_grid.h"
 
 #include <QAbstractTableModel>
 

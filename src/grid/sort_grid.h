@@ -1,6 +1,6 @@
 #pragma once
 // Sorting of a text grid by up to three keys, and the rules of sorting by clicking a column header.
-#include "app/text_grid.h"
+#include "grid/text_grid.h"
 
 #include <QString>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/sort_grid.h"
+#include "grid/sort_grid.h"
 
 #include "storage/text_helpers.h"
 

@@ -1,4 +1,4 @@
-#include "app/text_grid.h"
+#include "grid/text_grid.h"
 
 #include <algorithm>
 
