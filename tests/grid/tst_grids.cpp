@@ -196,6 +196,10 @@ class TstGrids : public QObject {
         QCOMPARE(sortable.HeaderLabel(2), QStringLiteral("H2"));
         sortable.HeaderClick(7, false, false); // no such column
         QCOMPARE(marked, 3);
+        // A key that compared its dates as days compares the next column it is given as cells.
+        sortable.SetKeys({SortKey{0, false, SortCompare::Day}});
+        sortable.HeaderClick(1, false, false);
+        QCOMPARE(sortable.Keys()[0].compare, SortCompare::Cell);
     }
 };
 
