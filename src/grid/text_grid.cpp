@@ -6,6 +6,13 @@ TextGrid::TextGrid(const QStringList& headers, int rowCount) : m_headers(headers
     m_rows.resize(std::max(0, rowCount), QStringList(ColumnCount()));
 }
 
+TextGrid::~TextGrid() {
+    // A view's model may outlive the grid it shows when the grid's owner goes before the window.
+    const auto observers = m_observers;
+    for (auto* o : observers)
+        o->GridDestroyed();
+}
+
 void TextGrid::SetColumnCount(int count) {
     count = std::max(0, count);
     if (count == ColumnCount()) return;
