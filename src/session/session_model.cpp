@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 // Set while a session file is read; cleared however the reading ends.
 struct SessionModel::LoadingScope {
@@ -15,8 +16,19 @@ struct SessionModel::LoadingScope {
     bool& m_flag;
 };
 
+namespace {
+QStringList PitStopHeaders() {
+    QStringList headers;
+    for (const QString& column : PitStopColumns())
+        headers << Translate(column);
+    return headers;
+}
+} // namespace
+
 SessionModel::SessionModel(AppState& state, SetupModel& setup)
-    : m_state(state), m_setup(setup), m_airDensity(*state.GetServices().prompter) {
+    : m_state(state), m_setup(setup), m_pitStopGrid(PitStopHeaders(), 1),
+      m_airDensity(*state.GetServices().prompter) {
+    m_pitStopGrid.onCellEdited = [this](int row, int column) { PitStopCellEdited(row, column); };
     m_airDensity.onSessionChanged = [this] { MarkChanged(); };
     RegisterUnitFields();
     ApplyOptions();
@@ -78,28 +90,51 @@ QString SessionModel::PitStopCell(int row, int column) const {
 
 void SessionModel::SetPitStopCell(int row, int column, const QString& text) {
     if (row < 0 || column < 0 || column >= kPitStopColumns || PitStopCell(row, column) == text) return;
-    auto& rows = m_record.pitStopRows;
-    while (int(rows.size()) <= row)
-        rows.push_back(QStringList(kPitStopColumns));
-    rows[size_t(row)][column] = text;
+    m_pitStopGrid.EditCell(row, column, text);
+}
+
+void SessionModel::PitStopCellEdited(int row, int column) {
+    // The grid holds the new text already; the record still holds the old one.
+    if (m_pitStopGrid.Cell(row, column) == PitStopCell(row, column)) return;
+    int used = std::max(m_pitStopGrid.UsedRows(), row + 1);
     // Empty rows at the end are no pit stops.
-    while (!rows.empty() && rows.back().join(QString()).trimmed().isEmpty())
-        rows.pop_back();
-    MarkChanged();
+    while (used > 0 && m_pitStopGrid.Row(used - 1).join(QString()).trimmed().isEmpty())
+        --used;
+    m_pitStopGrid.SetUsedRows(used);
+    m_pitStopGrid.SetRowCount(used + 1);
+    if (!m_pitStopGrid.Row(used).join(QString()).isEmpty()) m_pitStopGrid.SetRow(used, {});
+    PitStopRowsEdited();
 }
 
 void SessionModel::InsertPitStopRow(int row) {
-    auto& rows = m_record.pitStopRows;
-    if (row < 0 || row > int(rows.size())) return;
-    rows.insert(rows.begin() + row, QStringList(kPitStopColumns));
-    MarkChanged();
+    if (row < 0 || row > PitStopRowCount()) return;
+    m_pitStopGrid.InsertRow(row); // takes the empty row below the stops
+    m_pitStopGrid.SetRowCount(m_pitStopGrid.UsedRows() + 1);
+    PitStopRowsEdited();
 }
 
 void SessionModel::DeletePitStopRow(int row) {
+    if (row < 0 || row >= PitStopRowCount()) return;
+    m_pitStopGrid.DeleteRows(row);
+    m_pitStopGrid.SetRowCount(m_pitStopGrid.UsedRows() + 1);
+    PitStopRowsEdited();
+}
+
+void SessionModel::PitStopRowsEdited() {
     auto& rows = m_record.pitStopRows;
-    if (row < 0 || row >= int(rows.size())) return;
-    rows.erase(rows.begin() + row);
+    rows.clear();
+    for (int r = 0; r < m_pitStopGrid.UsedRows(); ++r)
+        rows.push_back(m_pitStopGrid.Row(r));
     MarkChanged();
+}
+
+void SessionModel::ShowPitStopRows() {
+    const int count = PitStopRowCount();
+    m_pitStopGrid.ClearRows();
+    m_pitStopGrid.SetRowCount(count + 1);
+    for (int r = 0; r < count; ++r)
+        m_pitStopGrid.SetRow(r, m_record.pitStopRows[size_t(r)]);
+    m_pitStopGrid.SetUsedRows(count);
 }
 
 void SessionModel::SetTrackNames(const QStringList& names) {
@@ -186,6 +221,7 @@ bool SessionModel::LoadSession(const QString& path) {
     if (setupLoaded) m_state.Changes().MarkUnchanged(Area::Setup);
 
     ReadSessionNotes(m_record, units, &reader);
+    ShowPitStopRows();
     m_record.lapData = ReadLapData(reader);
     const auto applied = requestApplyLapData ? requestApplyLapData(m_record.lapData) : Expected<void, QString>{};
     reader.Close();
@@ -209,6 +245,7 @@ bool SessionModel::ClearSessionNotes(bool ask) {
     if (ask && (!prompter || prompter->AskOkCancel(Translate("Clear all session notes?")) != Answer::Ok))
         return false;
     ReadSessionNotes(m_record, Units(), nullptr);
+    ShowPitStopRows();
     MarkChanged();
     Notify();
     return true;

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "events/event.h"
 #include "calc/air_density_model.h"
+#include "grid/text_grid.h"
 #include "session_file.h"
 #include "setup_model.h"
 #include "storage/expected.h"
@@ -49,9 +50,13 @@ class SessionModel {
     // A user edit: marks the session changed; the weather fields recompute the air density.
     void SetFieldText(int index, const QString& text);
     void SetText(const QString& section, const QString& key, const QString& text);
-    // Pit stop rows: the grid shows rowCount used rows; a cell beyond them adds rows.
+    // Pit stop rows. The grid shows them as its used rows, followed by one empty row to type the next
+    // stop into; its cell edits (TextGrid::EditCell) count as SetPitStopCell. Change it only through these
+    // operations: the record's rows follow it.
+    TextGrid& PitStopGrid() { return m_pitStopGrid; }
     int PitStopRowCount() const { return int(m_record.pitStopRows.size()); }
     QString PitStopCell(int row, int column) const;
+    // A cell beyond the rows adds rows; empty rows at the end are dropped.
     void SetPitStopCell(int row, int column, const QString& text);
     void InsertPitStopRow(int row);
     void DeletePitStopRow(int row);
@@ -116,10 +121,14 @@ class SessionModel {
     void RegisterUnitFields();
     QString Resolve(const QString& path) const;
     int LinkIndex(SessionLink link) const;
+    void PitStopCellEdited(int row, int column);
+    void PitStopRowsEdited();
+    void ShowPitStopRows();
 
     AppState& m_state;
     SetupModel& m_setup;
     SessionRecord m_record;
+    TextGrid m_pitStopGrid;
     QString m_fileName;
     QStringList m_trackNames;
     AirDensityModel m_airDensity;

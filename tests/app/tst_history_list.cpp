@@ -1,5 +1,6 @@
-// Entry-box histories in the settings store.
+// Entry-box histories and grid column widths in the settings store.
 #include "app/cell_history_keys.h"
+#include "app/column_widths.h"
 #include "app/history_list.h"
 #include "in_memory_settings_store.h"
 
@@ -85,6 +86,19 @@ class TstHistoryList : public QObject {
         QCOMPARE(CellEditorRowsOf(CellEditorGrid::FourWheelTires).rowKeys.indexOf("WheelKey"), 8);
         QCOMPARE(CellEditorRowsOf(CellEditorGrid::BikeTires).rowKeys.indexOf("WheelKey"), 7);
         QVERIFY(CellEditorRowsOf(CellEditorGrid::BikeTires).rowKeys[5].isEmpty());
+    }
+
+    void columnWidthsRoundTripAndCountMismatch() {
+        InMemorySettingsStore store;
+        SaveColumnWidths(store, "Suppliers", {80, 120, 45, 60});
+        SaveColumnWidths(store, "Suppliers", {81, 121, 46}); // the group is recreated: no stale 4th value
+        QCOMPARE(store.ChildKeys("ColWidths/Suppliers").size(), 3);
+        QCOMPARE(store.values.value("ColWidths/Suppliers/ColWidth1").toString(), QStringLiteral("121"));
+        QCOMPARE(LoadColumnWidths(store, "Suppliers", 3), std::optional<QList<int>>(QList<int>{81, 121, 46}));
+        QCOMPARE(LoadColumnWidths(store, "Suppliers", 4), std::nullopt);
+        QCOMPARE(LoadColumnWidths(store, "TireList", 3), std::nullopt);
+        store.values["ColWidths/Suppliers/ColWidth2"] = "wide";
+        QCOMPARE(LoadColumnWidths(store, "Suppliers", 3), std::optional<QList<int>>(QList<int>{81, 121, -1}));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <memory>
 
 namespace {
 QStringList Column(const TextGrid& grid, int column) {
@@ -57,6 +58,19 @@ class TstGridWidgets : public QObject {
         QVERIFY(model.setData(model.index(0, 1), "x"));
         QCOMPARE(grid.Cell(0, 1), QStringLiteral("x"));
         QCOMPARE(edits, 1);
+    }
+
+    void modelOutlivingItsGridIsEmpty() {
+        auto grid = std::make_unique<TextGrid>(QStringList{"A", "B"}, 3);
+        TextGridModel model(*grid);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        int resets = 0;
+        connect(&model, &QAbstractItemModel::modelReset, this, [&] { ++resets; });
+        grid.reset();
+        QCOMPARE(resets, 1);
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 0);
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("1"));
     }
 
     void headerClicksSort() {

@@ -5,12 +5,14 @@
 #include "ui/session/notes_editor.h"
 
 #include <QApplication>
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +27,20 @@ struct Window : MainWindowRig {
         return qobject_cast<T*>(Find<ActiveSessionPages>()->FieldWidget(key));
     }
     QString Status() const { return form->findChild<QLabel*>(QStringLiteral("statusMessage"))->text(); }
+    void Click(const QString& button) const { form->findChild<QPushButton*>(button)->click(); }
 };
+
+// Every row of a table model, its cells joined by "|".
+QStringList ShownRows(const QAbstractItemModel& model) {
+    QStringList rows;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model.columnCount(); ++c)
+            cells << model.index(r, c).data().toString();
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -118,6 +133,53 @@ class TestSessionPages : public QObject {
         QVERIFY(w.Find<ActiveSessionPages>()->DriverSlotsArea());
         QVERIFY(
             w.Find<ActiveSessionPages>()->SessionNotesPanel()->isAncestorOf(w.Field(SessionKeys::VehicleNotes)));
+    }
+
+    void pitStopGridEditsTheSessionRows() {
+        Window w;
+        auto* view = w.form->findChild<QTableView*>(QStringLiteral("pitStopGrid"));
+        QVERIFY(view);
+        QAbstractItemModel& model = *view->model();
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const SessionRecord& record = w.workspace->Session().Record();
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Fuel fill amount"));
+        QCOMPARE(model.headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
+        QCOMPARE(ShownRows(model), QStringList{"|||"}); // the row the first stop is typed into
+
+        QVERIFY(model.setData(model.index(0, 0), QStringLiteral("12")));
+        QCOMPARE(w.form->Pages()->tabText(0), QStringLiteral("Active session*"));
+        QVERIFY(model.setData(model.index(1, 2), QStringLiteral("new rears")));
+        QCOMPARE(ShownRows(model), (QStringList{"12|||", "||new rears|", "|||"}));
+        view->setCurrentIndex(model.index(1, 0));
+        w.Click(QStringLiteral("pitStopInsert"));
+        QCOMPARE(ShownRows(model), (QStringList{"12|||", "|||", "||new rears|", "|||"}));
+        view->setCurrentIndex(model.index(0, 1));
+        w.Click(QStringLiteral("pitStopDelete"));
+        QCOMPARE(ShownRows(model), (QStringList{"|||", "||new rears|", "|||"}));
+        QCOMPARE(record.pitStopRows.size(), size_t(2));
+        // Emptying the last stop drops it and the empty stop above it.
+        QVERIFY(model.setData(model.index(1, 2), QString()));
+        QCOMPARE(ShownRows(model), QStringList{"|||"});
+        QVERIFY(record.pitStopRows.empty());
+
+        QVERIFY(model.setData(model.index(0, 0), QStringLiteral("0")));
+        QVERIFY(model.setData(model.index(0, 1), QStringLiteral("Fill up (20)")));
+        QVERIFY(w.workspace->Session().SaveSession(w.Path(QStringLiteral("p.ses"))));
+        QFile saved(w.Path(QStringLiteral("p.ses")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains(
+            "pitstop_lap_info_list=pitstop_lap_info_begin;\r\n0,\"Fill up (20)\",,\r\n"
+            "pitstop_lap_info_list=pitstop_lap_info_end;\r\n"));
+
+        w.Write(QStringLiteral("q.ses"),
+                QStringLiteral("[information]\r\nvehicle=mc;\r\n[session_notes]\r\n"
+                               "pitstop_lap_info_list=pitstop_lap_info_begin;\r\n5,10,soft\r\n9\r\n"
+                               "pitstop_lap_info_list=pitstop_lap_info_end;\r\n"));
+        QVERIFY(w.workspace->Session().LoadSession(w.Path(QStringLiteral("q.ses"))));
+        QCOMPARE(ShownRows(model), (QStringList{"5|10|soft|", "9|||", "|||"}));
+        w.prompter.answers = {Answer::Ok};
+        w.Click(QStringLiteral("clearNotesButton"));
+        QCOMPARE(ShownRows(model), QStringList{"|||"});
     }
 
     void generalNotesSaveButtons() {

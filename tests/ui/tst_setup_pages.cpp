@@ -4,6 +4,7 @@
 #include "ui/session/setup_page_builder.h"
 #include "ui/widgets/grid_cell_editor.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -141,6 +142,7 @@ void TestSetupPages::gridCellEditReachesModel() {
     Window w(QStringLiteral("motorcycle"));
     QTableView* view = w.Pages().GridView(GridId::BikeTires);
     QVERIFY(view);
+    QAbstractItemModelTester tester(view->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     const int row = RowOf(GridId::BikeTires, QStringLiteral("mileage"));
     QVERIFY(row >= 0);
     // The mileage row is typed into the grid itself.
@@ -161,6 +163,9 @@ void TestSetupPages::gridCellEditReachesModel() {
              QStringLiteral("840.5"));
     QCOMPARE(w.SetupTabText(QStringLiteral("Setup")), QStringLiteral("Setup*"));
     QVERIFY(w.SetupTabText(QStringLiteral("Current setup")).endsWith(u'*'));
+    // A load shows the loaded cells.
+    QVERIFY(setup.OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
+    QCOMPARE(view->model()->index(row, 1).data().toString(), QString());
 }
 
 void TestSetupPages::refusedCellTextIsShownAndNotStored() {
@@ -185,6 +190,7 @@ void TestSetupPages::monoshockBoxChangesDamperColumns() {
     auto* monoshock = qobject_cast<QCheckBox*>(
         w.Pages().FieldWidget(QStringLiteral("suspension"), QStringLiteral("f_mono_enabled")));
     QVERIFY(dampers && monoshock);
+    QAbstractItemModelTester tester(dampers->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     const int before = dampers->model()->columnCount();
     monoshock->click();
     QVERIFY(setup.IsChecked(QStringLiteral("suspension"), QStringLiteral("f_mono_enabled")));
@@ -234,8 +240,11 @@ void TestSetupPages::subPagesWithoutContentAreHidden() {
 
 void TestSetupPages::gearingPageForwardsEditsAndShowsFigures() {
     Window w(QStringLiteral("motorcycle"));
-    QVERIFY(w.workspace->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
     GearingPage* page = w.Find<GearingPage>();
+    auto* symbols = page->findChild<QTableView*>(QStringLiteral("gearing/symbols1"));
+    QVERIFY(symbols);
+    QAbstractItemModelTester tester(symbols->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(w.workspace->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
     auto label = [&](const char* name) {
         return page->findChild<QLabel*>(QString::fromLatin1(name))->text();
     };
@@ -268,7 +277,10 @@ void TestSetupPages::gearingPageForwardsEditsAndShowsFigures() {
     QVERIFY(edit->isEnabled());
     edit->click();
     QCOMPARE(edit->text(), QString("End edit"));
-    QVERIFY(!page->findChild<QTableView*>(QStringLiteral("gearing/symbols1"))->isHidden());
+    QVERIFY(!symbols->isHidden());
+    QAbstractItemModel* model = symbols->model();
+    QVERIFY(model->setData(model->index(2, 0), QStringLiteral("Q")));
+    QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("Q"));
 }
 
 void TestSetupPages::cellEditInProgressIsCommittedBeforeALoad() {
@@ -297,6 +309,19 @@ void TestSetupPages::calculatorWindowsOpen() {
     for (const char* name : {"Dyno Data", "Power Chart", "Jetting Guru!", "Jetting Guru!/Reference values"})
         QVERIFY2(w.form->ShowWindow(QString::fromLatin1(name)), name);
     QVERIFY(!w.form->ShowWindow(QStringLiteral("Nothing")));
+    // The dyno table: rpm and power typed, the torque computed.
+    auto* dyno = w.form->findChild<QTableView*>(QStringLiteral("dynoTable"));
+    QVERIFY(dyno);
+    QAbstractItemModel* table = dyno->model();
+    QAbstractItemModelTester tester(table, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(table->setData(table->index(41, 0), QStringLiteral("9000")));
+    QVERIFY(table->setData(table->index(41, 1), QStringLiteral("40")));
+    QVERIFY(!table->index(41, 2).data().toString().isEmpty());
+    QVERIFY(!table->setData(table->index(41, 2), QStringLiteral("1")));
+    QVERIFY(w.SetupTabText(QStringLiteral("Engine")).endsWith(u'*'));
+    QVERIFY(w.workspace->Setup().OpenSetup(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set")));
+    QVERIFY(w.form->ShowWindow(QStringLiteral("Dyno Data")));
+    QCOMPARE(table->index(41, 0).data().toString(), QString());
     // Ticked by opening the chart; closing the window unticks it.
     auto* show = w.Find<GearingPage>()->findChild<QCheckBox*>(QStringLiteral("gearing/showPowerChart"));
     QVERIFY(show->isChecked());

@@ -47,6 +47,7 @@ class DynoTableModel : public QAbstractTableModel {
         return titles.value(section);
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid()) return Qt::NoItemFlags;
         const Qt::ItemFlags base = QAbstractTableModel::flags(index);
         return index.column() < 2 ? base | Qt::ItemIsEditable : base;
     }

@@ -37,6 +37,7 @@ QVariant GearSymbolTableModel::headerData(int section, Qt::Orientation orientati
 }
 
 Qt::ItemFlags GearSymbolTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 

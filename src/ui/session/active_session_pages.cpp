@@ -7,8 +7,8 @@
 #include "session_link_dialog.h"
 #include "storage/translate.h"
 #include "ui/widgets/mru_combo_box.h"
+#include "ui/widgets/text_grid_model.h"
 
-#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -21,48 +21,6 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
-
-// The pit stop rows as a table: the used rows and one empty row to add the next stop.
-class PitStopTableModel : public QAbstractTableModel {
-  public:
-    PitStopTableModel(SessionModel& session, QObject* parent)
-        : QAbstractTableModel(parent), m_session(session) {}
-    void Reset() {
-        beginResetModel();
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : m_session.PitStopRowCount() + 1;
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kPitStopColumns;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-        return m_session.PitStopCell(index.row(), index.column());
-    }
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (role != Qt::EditRole) return false;
-        const int before = m_session.PitStopRowCount();
-        m_session.SetPitStopCell(index.row(), index.column(), value.toString());
-        if (m_session.PitStopRowCount() != before)
-            Reset();
-        else
-            Q_EMIT dataChanged(index, index);
-        return true;
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (role != Qt::DisplayRole) return {};
-        if (orientation == Qt::Vertical) return section + 1;
-        return Translate(PitStopColumns().value(section));
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    }
-
-  private:
-    SessionModel& m_session;
-};
 
 namespace {
 
@@ -357,8 +315,9 @@ void ActiveSessionPages::BuildPitStops(QWidget* host) {
     auto* rowsLayout = new QVBoxLayout(rowsBox);
     auto* view = new QTableView(rowsBox);
     view->setObjectName(QStringLiteral("pitStopGrid"));
-    m_pitStops = new PitStopTableModel(m_session, view);
-    view->setModel(m_pitStops);
+    auto* rows = new TextGridModel(m_session.PitStopGrid(), nullptr, view);
+    rows->SetEditable(true);
+    view->setModel(rows);
     view->horizontalHeader()->setStretchLastSection(true);
     rowsLayout->addWidget(view);
     auto* buttons = new QHBoxLayout;
@@ -373,12 +332,9 @@ void ActiveSessionPages::BuildPitStops(QWidget* host) {
     connect(insert, &QPushButton::clicked, this, [this, view] {
         m_session.InsertPitStopRow(
             std::max(0, std::min(view->currentIndex().row(), m_session.PitStopRowCount())));
-        m_pitStops->Reset();
     });
-    connect(remove, &QPushButton::clicked, this, [this, view] {
-        m_session.DeletePitStopRow(view->currentIndex().row());
-        m_pitStops->Reset();
-    });
+    connect(remove, &QPushButton::clicked, this,
+            [this, view] { m_session.DeletePitStopRow(view->currentIndex().row()); });
     right->addWidget(rowsBox, 1);
     layout->addLayout(right, 1);
     HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/Pit Stops")));
@@ -457,6 +413,5 @@ void ActiveSessionPages::Reload() {
     if (m_adCaption) m_adCaption->setText(density.caption);
     if (m_adButton) m_adButton->setText(density.valueText);
     if (m_adUnit) m_adUnit->setText(density.unitCaption);
-    if (m_pitStops) m_pitStops->Reset();
     if (m_generalNotesPage) m_generalNotesPage->Reload();
 }

@@ -14,7 +14,6 @@ class AppState;
 class GeneralNotesModel;
 class GeneralNotesPage;
 class NotesEditor;
-class PitStopTableModel;
 class QComboBox;
 class QWidget;
 class SessionModel;
@@ -72,7 +71,6 @@ class ActiveSessionPages : public QObject {
     QPointer<QLabel> m_adCaption, m_adUnit;
     QPointer<QPushButton> m_adButton;
     QHash<int, QPointer<QPushButton>> m_linkOpenButtons; // by SessionLink
-    PitStopTableModel* m_pitStops = nullptr;             // owned by its view
     GeneralNotesPage* m_generalNotesPage = nullptr;      // owned by its host
     QString m_builtSignature;
     bool m_generalBuilt = false;

@@ -39,6 +39,7 @@ QVariant SetupGridModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 Qt::ItemFlags SetupGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 

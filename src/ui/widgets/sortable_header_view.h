@@ -2,7 +2,7 @@
 // The column header of a sortable grid: a press released over the header within 500 ms is a sort click
 // on the column under the pointer (Ctrl and Ctrl+Shift choose the key, see ApplyHeaderClick); longer
 // presses, such as resizing a column, do not sort. The marks come from the model's header texts.
-#include "app/sort_grid.h"
+#include "grid/sort_grid.h"
 
 #include <QHeaderView>
 

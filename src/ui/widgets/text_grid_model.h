@@ -1,8 +1,9 @@
 #pragma once
 // The one Qt model over a TextGrid: every data row of the grid (used or not) as a table row, the header
-// row as the horizontal header (with the sort marks when the grid is sortable).
-#include "app/sort_grid.h"
-#include "app/text_grid.h"
+// row as the horizontal header (with the sort marks when the grid is sortable). A grid destroyed before
+// the model leaves it empty.
+#include "grid/sort_grid.h"
+#include "grid/text_grid.h"
 
 #include <QAbstractTableModel>
 
@@ -14,7 +15,6 @@ class TextGridModel : public QAbstractTableModel, private TextGridObserver {
 
     // Cells the user may type into (written with TextGrid::EditCell); off by default.
     void SetEditable(bool editable) { m_editable = editable; }
-    TextGrid& Grid() { return m_grid; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,8 +32,9 @@ class TextGridModel : public QAbstractTableModel, private TextGridObserver {
     void EndTruncateRows() override { endRemoveRows(); }
     void CellsChanged(int firstRow, int lastRow) override;
     void HeadersChanged() override;
+    void GridDestroyed() override;
 
-    TextGrid& m_grid;
+    TextGrid* m_grid;
     const SortableGrid* m_sorting;
     bool m_editable = false;
 };

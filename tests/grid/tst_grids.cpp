@@ -1,8 +1,6 @@
-// Text grid rows, sorting by up to three keys, header-click rules and remembered column widths.
-#include "app/column_widths.h"
-#include "app/sort_grid.h"
-#include "app/text_grid.h"
-#include "in_memory_settings_store.h"
+// Text grid rows, sorting by up to three keys and header-click rules.
+#include "grid/sort_grid.h"
+#include "grid/text_grid.h"
 
 #include <QTest>
 #include <memory>
@@ -198,19 +196,10 @@ class TstGrids : public QObject {
         QCOMPARE(sortable.HeaderLabel(2), QStringLiteral("H2"));
         sortable.HeaderClick(7, false, false); // no such column
         QCOMPARE(marked, 3);
-    }
-
-    void columnWidthsRoundTripAndCountMismatch() {
-        InMemorySettingsStore store;
-        SaveColumnWidths(store, "Suppliers", {80, 120, 45, 60});
-        SaveColumnWidths(store, "Suppliers", {81, 121, 46}); // the group is recreated: no stale 4th value
-        QCOMPARE(store.ChildKeys("ColWidths/Suppliers").size(), 3);
-        QCOMPARE(store.values.value("ColWidths/Suppliers/ColWidth1").toString(), QStringLiteral("121"));
-        QCOMPARE(LoadColumnWidths(store, "Suppliers", 3), std::optional<QList<int>>(QList<int>{81, 121, 46}));
-        QCOMPARE(LoadColumnWidths(store, "Suppliers", 4), std::nullopt);
-        QCOMPARE(LoadColumnWidths(store, "TireList", 3), std::nullopt);
-        store.values["ColWidths/Suppliers/ColWidth2"] = "wide";
-        QCOMPARE(LoadColumnWidths(store, "Suppliers", 3), std::optional<QList<int>>(QList<int>{81, 121, -1}));
+        // A key that compared its dates as days compares the next column it is given as cells.
+        sortable.SetKeys({SortKey{0, false, SortCompare::Day}});
+        sortable.HeaderClick(1, false, false);
+        QCOMPARE(sortable.Keys()[0].compare, SortCompare::Cell);
     }
 };
 

@@ -1,9 +1,16 @@
-#include "app/text_grid.h"
+#include "grid/text_grid.h"
 
 #include <algorithm>
 
 TextGrid::TextGrid(const QStringList& headers, int rowCount) : m_headers(headers) {
     m_rows.resize(std::max(0, rowCount), QStringList(ColumnCount()));
+}
+
+TextGrid::~TextGrid() {
+    // A view's model may outlive the grid it shows when the grid's owner goes before the window.
+    const auto observers = m_observers;
+    for (auto* o : observers)
+        o->GridDestroyed();
 }
 
 void TextGrid::SetColumnCount(int count) {

@@ -20,11 +20,14 @@ class TextGridObserver {
     virtual void EndTruncateRows() {}
     virtual void CellsChanged(int /*firstRow*/, int /*lastRow*/) {}
     virtual void HeadersChanged() {}
+    // The grid is being destroyed: forget it.
+    virtual void GridDestroyed() {}
 };
 
 class TextGrid {
   public:
     explicit TextGrid(const QStringList& headers = {}, int rowCount = 0);
+    ~TextGrid();
     TextGrid(const TextGrid&) = delete;
     TextGrid& operator=(const TextGrid&) = delete;
 
