@@ -97,7 +97,7 @@ bool OptionsModel::AddDriver() {
             m_values.shownDriver = *name;
             return true;
         }
-        if (m_prompter.AskYesNo(Fill(Translate("Driver %s already exists! Try again?"), *name)) !=
+        if (m_prompter.AskErrorYesNo(Fill(Translate("Driver %s already exists! Try again?"), *name)) !=
             Answer::Yes)
             return false;
     }

@@ -5,7 +5,7 @@
 
 struct WindowGeometry {
     struct Rect {
-        int top = 0, left = 0, width = 320, height = 200;
+        int top = 0, left = 0, width = 184, height = 110; // a time window's base size
     };
     int formWidth = 1024;
     int formHeight = 720;

@@ -28,6 +28,10 @@ void AirDensityModel::SetCaptions() {
 
 void AirDensityModel::CalcRAD(const WeatherTexts& weather) {
     if (onSessionChanged) onSessionChanged();
+    Recompute(weather);
+}
+
+void AirDensityModel::Recompute(const WeatherTexts& weather) {
     m_view.valueText.clear();
     m_density.reset();
     SetCaptions();

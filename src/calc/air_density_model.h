@@ -36,8 +36,11 @@ class AirDensityModel {
     void SetUnits(const AirDensityUnits& units);
     const AirDensityUnits& Units() const { return m_units; }
 
-    // Recomputes from the weather texts; shows "Not a valid value" for a text that is no number.
+    // A weather edit: marks the session changed, then recomputes.
     void CalcRAD(const WeatherTexts& weather);
+    // Recomputes from the weather texts; shows "Not a valid value" for a text that is no number. Other
+    // units or another AD/RAD choice change only what is shown: no edit.
+    void Recompute(const WeatherTexts& weather);
 
     const AirDensityView& View() const { return m_view; }
     // The last air density computed, kg/m3 (none when the panel shows nothing).

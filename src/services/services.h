@@ -20,6 +20,8 @@ class Prompter {
     virtual Answer AskYesNoCancel(const QString& question) = 0; // Yes, No or Cancel
     virtual Answer AskOkCancel(const QString& question) = 0;    // Ok or Cancel
     virtual Answer AskYesNo(const QString& question) = 0;       // Yes or No
+    // An error that asks how to go on ("... already exists! Try again?"): an error box with Yes and No.
+    virtual Answer AskErrorYesNo(const QString& question) { return AskYesNo(question); }
     // Text input; std::nullopt when cancelled.
     virtual std::optional<QString> AskText(const QString& caption, const QString& prompt,
                                            const QString& initial) = 0;

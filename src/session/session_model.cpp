@@ -374,6 +374,14 @@ void SessionModel::CalcRAD() {
     Notify();
 }
 
+void SessionModel::RecomputeAirDensity() {
+    const SessionRecord& r = m_record;
+    const QString& c = SessionKeys::Conditions;
+    m_airDensity.Recompute(WeatherTexts{r.Value(c, SessionKeys::AirTemperature),
+                                        r.Value(c, SessionKeys::Pressure), r.Value(c, SessionKeys::Humidity)});
+    Notify();
+}
+
 void SessionModel::ApplyOptions() {
     const ProgramSettings& settings = m_state.Settings();
     m_airDensity.SetUnits(AirDensityUnits{settings.temperatureUnit, settings.pressureUnit, settings.useAd});

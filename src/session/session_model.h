@@ -105,7 +105,9 @@ class SessionModel {
     // Air density of the weather fields; recomputed on every weather edit, on loading and after the
     // options (its units) changed.
     const AirDensityView& AirDensity() const { return m_airDensity.View(); }
-    void CalcRAD();
+    void CalcRAD(); // a weather edit: the session counts as changed
+    // After the options: the figure in the new units or as AD/RAD, no edit.
+    void RecomputeAirDensity();
     void ApplyOptions(); // takes the temperature and pressure units and the AD/RAD choice from the settings
 
     SessionUnits Units() const;

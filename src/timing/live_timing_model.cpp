@@ -16,8 +16,11 @@ LiveTimingModel::LiveTimingModel(Clock& clock, Beeper& beeper, Prompter& prompte
 void LiveTimingModel::SetSettings(const LiveTimingSettings& settings) {
     ChangeScope scope(*this);
     m_settings = settings;
-    for (auto& slot : m_slots)
+    for (auto& slot : m_slots) {
         slot->timer.SetPercentForMean(settings.percentForMean);
+        // The figures follow the units and the share of best laps at once; nothing recorded changes.
+        if (slot->timer.LapCount() > 0) WriteFigures(*slot);
+    }
 }
 
 bool LiveTimingModel::AnyRunning() const {

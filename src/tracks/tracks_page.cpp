@@ -199,7 +199,7 @@ std::optional<QString> TracksPage::AskNewName(const QString& caption, const QStr
         else if (existing >= 0 && m_list.At(existing).name == name)
             return std::nullopt; // unchanged
         if (refusal.isEmpty()) return name;
-        if (m_prompter.AskYesNo(refusal) != Answer::Yes) return std::nullopt;
+        if (m_prompter.AskErrorYesNo(refusal) != Answer::Yes) return std::nullopt;
     }
 }
 

@@ -227,7 +227,7 @@ void Workspace::RestoreTimingJournal() {
 void Workspace::ApplyOptions(const OptionsValues& values) {
     ::ApplyOptions(values, m_state);
     m_session.ApplyOptions();
-    m_session.CalcRAD();
+    m_session.RecomputeAirDensity();
     ApplyLiveTimingSettings();
     SyncSetupLayout();
 }

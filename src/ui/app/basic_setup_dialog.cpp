@@ -25,13 +25,16 @@ TBasicSetupDialog::TBasicSetupDialog(QWidget* parent) : QDialog(parent) {
     m_next->setDefault(true);
     buttons->addWidget(m_next);
     layout->addLayout(buttons);
-    connect(m_entries, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_next->setEnabled(row >= 0); });
+    // Only a chosen entry counts: the list makes its first entry current when it gets the focus, which
+    // is no choice.
+    connect(m_entries, &QListWidget::itemSelectionChanged, this,
+            [this] { m_next->setEnabled(ChosenEntry().has_value()); });
+    connect(m_entries, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(m_next, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 std::optional<int> TBasicSetupDialog::ChosenEntry() const {
-    const int row = m_entries->currentRow();
-    if (row < 0) return std::nullopt;
-    return row;
+    const QList<QListWidgetItem*> chosen = m_entries->selectedItems();
+    if (chosen.isEmpty()) return std::nullopt;
+    return m_entries->row(chosen.first());
 }

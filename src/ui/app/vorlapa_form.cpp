@@ -319,7 +319,7 @@ std::optional<int> TVorlapaForm::AskBasicSetup() {
     if (!m_interactive) return std::nullopt;
     if (m_splash) m_splash->hide();
     TBasicSetupDialog dialog(this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.ChosenEntry();
 }
 

@@ -76,6 +76,14 @@ Answer QtPrompter::AskYesNo(const QString& question) {
     return Ask(m_parent, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
 }
 
+Answer QtPrompter::AskErrorYesNo(const QString& question) {
+    if (!m_interactive) {
+        ToStderr(question);
+        return Answer::No;
+    }
+    return Ask(m_parent, QMessageBox::Critical, question, QMessageBox::Yes | QMessageBox::No);
+}
+
 std::optional<QString> QtPrompter::AskText(const QString& caption, const QString& prompt,
                                            const QString& initial) {
     if (!m_interactive) return std::nullopt;

@@ -22,6 +22,7 @@ class QtPrompter : public Prompter {
     Answer AskYesNoCancel(const QString& question) override;
     Answer AskOkCancel(const QString& question) override;
     Answer AskYesNo(const QString& question) override;
+    Answer AskErrorYesNo(const QString& question) override;
     std::optional<QString> AskText(const QString& caption, const QString& prompt,
                                    const QString& initial) override;
     std::optional<QString> ChooseOpenFile(const QString& caption, const QString& folder,

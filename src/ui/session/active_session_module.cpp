@@ -2,7 +2,9 @@
 
 #include "active_session_pages.h"
 #include "general_notes_page.h"
+#include "ui/timing/live_timing_panel.h"
 #include "ui/timing/live_timing_view.h"
+#include "ui/widgets/team_logo_view.h"
 #include "workspace/workspace.h"
 
 #include <QPushButton>
@@ -28,6 +30,7 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
     m_pages->Build();
     m_liveTiming = std::make_unique<LiveTimingView>(m_workspace.LiveTiming(), host.Window(),
                                                     m_pages->DriverSlotsArea(), m_pages->SessionNotesPanel());
+    m_liveTiming->Panel()->KeepClearOf(host.TeamLogo());
 
     m_connections += session.changed.Connect([this] { SessionChanged(); });
     m_connections += m_workspace.GeneralNotes().filesChanged.Connect([this] {

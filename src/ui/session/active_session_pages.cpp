@@ -7,6 +7,7 @@
 #include "session_link_dialog.h"
 #include "storage/translate.h"
 #include "ui/widgets/mru_combo_box.h"
+#include "ui/widgets/popup_width.h"
 #include "ui/widgets/text_grid_model.h"
 
 #include <QComboBox>
@@ -38,6 +39,8 @@ class TrackBox : public QComboBox {
 };
 
 constexpr int kBoxMinimumWidth = 240, kBoxMaximumWidth = 420;
+// The fields beside the live timing keep enough width to show what they hold ("Testring", "Sunny").
+constexpr int kFieldMinimumCharacters = 11;
 // The team logo covers the top right corner of the "Active session" pages; the right column starts below it.
 constexpr int kLogoRoom = 100;
 
@@ -60,6 +63,16 @@ QVBoxLayout* HostLayout(QWidget* host) {
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     return layout;
+}
+
+void KeepFieldWidth(QWidget* control) {
+    if (auto* box = qobject_cast<QComboBox*>(control)) {
+        box->setMinimumContentsLength(kFieldMinimumCharacters);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    } else {
+        control->setMinimumWidth(control->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                 (kFieldMinimumCharacters + 2));
+    }
 }
 
 QWidget* Scrolled(QWidget* content, const QString& name) {
@@ -156,12 +169,18 @@ QWidget* ActiveSessionPages::BuildGroups(SessionPage page, int columns) {
             box->setMaximumWidth(kBoxMaximumWidth);
             form = new QFormLayout(box);
             form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+            if (page == SessionPage::General) {
+                // The general page shares its height with the live timing: compact rows.
+                form->setVerticalSpacing(3);
+                form->setContentsMargins(6, 4, 6, 4);
+            }
             const int at = int(order.size());
             grid->addWidget(box, at / columns, at % columns, Qt::AlignTop);
             order << field.group;
         }
         auto* box = static_cast<QWidget*>(form->parent());
         QWidget* control = MakeControl(index, box);
+        if (page == SessionPage::General) KeepFieldWidth(control);
         auto* label = new QLabel(box);
         label->setBuddy(control);
         form->addRow(label, control);
@@ -198,6 +217,7 @@ QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
         box->setEditable(track);
         box->addItem(QString());
         box->addItems(field.choices);
+        FitPopupToItems(box);
         connect(box, &QComboBox::currentTextChanged, this, forward);
         control = box;
         break;
@@ -293,13 +313,14 @@ void ActiveSessionPages::BuildGeneral(QWidget* host) {
         m_adCaption = new QLabel(weather);
         form->addRow(m_adCaption, row);
     }
-    layout->addWidget(groups, 0, 0, 3, 1);
-    layout->addItem(new QSpacerItem(0, kLogoRoom, QSizePolicy::Minimum, QSizePolicy::Fixed), 0, 1);
-    layout->addWidget(m_driverSlots, 1, 1);
-    layout->addWidget(m_notesPanel, 2, 1);
+    // The live timing goes beside the session's fields, from the top: the team logo floats over its
+    // right end, which the live timing keeps clear of (LiveTimingPanel::KeepClearOf).
+    layout->setContentsMargins(6, 4, 6, 4);
+    // The fields keep the width their labels and texts need; the live timing takes the rest.
+    groups->setMinimumWidth(groups->sizeHint().width());
+    layout->addWidget(groups, 0, 0);
+    layout->addWidget(m_driverSlots, 0, 1);
     layout->setColumnStretch(1, 1);
-    // The live timing takes the notes panel beside its slots; what remains of row 2 stays small.
-    layout->setRowStretch(1, 1);
     HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/General")));
 }
 
@@ -385,6 +406,7 @@ void ActiveSessionPages::ShowField(const FieldControl& control) {
             if (shown != items) {
                 box->clear();
                 box->addItems(items);
+                FitPopupToItems(box);
             }
         }
         const int found = box->findText(text);

@@ -23,6 +23,9 @@
 DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* parent)
     : QWidget(parent), m_model(model), m_slot(slot) {
     setObjectName(QStringLiteral("driverSlot%1").arg(slot));
+    // The slots share the width equally, whatever their texts; the buttons need the minimum.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setMinimumWidth(kMinimumWidth);
     const SlotControlTexts texts = ControlTextsOf(slot);
     const LiveTimingTexts captions = MakeLiveTimingTexts();
     auto* layout = new QVBoxLayout(this);
@@ -104,16 +107,19 @@ DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* pare
     });
     layout->addWidget(m_table, 1);
 
-    auto* figures = new QGridLayout;
-    figures->setHorizontalSpacing(6);
-    figures->setVerticalSpacing(1);
-    m_startText = AddFigure(figures, 0, captions.startLabel);
-    m_elapsed = AddFigure(figures, 1, captions.elapsedLabel);
-    m_best = AddFigure(figures, 2, captions.bestLabel, &m_bestSpeed);
-    m_mean = AddFigure(figures, 3, captions.meanLabel, &m_meanSpeed);
-    m_distance = AddFigure(figures, 4, captions.distanceLabel);
-    figures->setColumnStretch(1, 1);
-    layout->addLayout(figures);
+    m_figures = new QGridLayout;
+    m_figures->setHorizontalSpacing(6);
+    m_figures->setVerticalSpacing(1);
+    m_startText = AddFigure(captions.startLabel);
+    m_elapsed = AddFigure(captions.elapsedLabel);
+    m_best = AddFigure(captions.bestLabel);
+    m_mean = AddFigure(captions.meanLabel);
+    m_distance = AddFigure(captions.distanceLabel);
+    m_bestSpeed = new QLabel(this);
+    m_meanSpeed = new QLabel(this);
+    m_figures->setColumnStretch(1, 1);
+    PlaceFigures(true);
+    layout->addLayout(m_figures);
     m_startText->setObjectName(QStringLiteral("SessionStartDriver%1Label").arg(slot));
     m_elapsed->setObjectName(QStringLiteral("ElapsedTimeDriver%1Label").arg(slot));
     m_best->setObjectName(QStringLiteral("BestLapDriver%1Label").arg(slot));
@@ -146,16 +152,49 @@ DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* pare
     Refresh();
 }
 
-QLabel* DriverSlotPanel::AddFigure(QGridLayout* grid, int row, const QString& caption, QLabel** second) {
-    grid->addWidget(new QLabel(caption, this), row, 0);
+QLabel* DriverSlotPanel::MakeFigureLabel() {
     auto* value = new QLabel(this);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(value, row, 1);
-    if (second) {
-        *second = new QLabel(this);
-        grid->addWidget(*second, row, 2, Qt::AlignRight);
-    }
+    // A long figure is cut rather than widening the slot: the four slots share the width equally.
+    value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return value;
+}
+
+QLabel* DriverSlotPanel::AddFigure(const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    QLabel* value = MakeFigureLabel();
+    m_figureRows.push_back({label, value});
+    return value;
+}
+
+void DriverSlotPanel::PlaceFigures(bool speedsBeside) {
+    // The speeds go beside the best and mean laps while the slot is wide enough, else each on a line of
+    // its own below its lap.
+    if (m_speedsBeside == speedsBeside && m_figuresPlaced) return;
+    m_speedsBeside = speedsBeside;
+    m_figuresPlaced = true;
+    for (const auto& [caption, value] : m_figureRows) {
+        m_figures->removeWidget(caption);
+        m_figures->removeWidget(value);
+    }
+    m_figures->removeWidget(m_bestSpeed);
+    m_figures->removeWidget(m_meanSpeed);
+    int row = 0;
+    for (const auto& [caption, value] : m_figureRows) {
+        m_figures->addWidget(caption, row, 0);
+        m_figures->addWidget(value, row, 1);
+        QLabel* speed = value == m_best ? m_bestSpeed : value == m_mean ? m_meanSpeed : nullptr;
+        if (speed && speedsBeside) m_figures->addWidget(speed, row, 2, Qt::AlignRight);
+        if (speed && !speedsBeside) m_figures->addWidget(speed, ++row, 1);
+        ++row;
+    }
+}
+
+void DriverSlotPanel::SetTopRoom(int pixels) {
+    QMargins margins = layout()->contentsMargins();
+    if (margins.top() == 2 + pixels) return;
+    margins.setTop(2 + pixels);
+    layout()->setContentsMargins(margins);
 }
 
 bool DriverSlotPanel::TickRunning() const {
@@ -214,18 +253,25 @@ void DriverSlotPanel::Refresh() {
         m_columns = slot.table.ColumnCount();
         FitColumns();
     }
-    // The row written last comes into view, as the last visible row when it is further down.
     if (revision != m_scrolledTo) {
         m_scrolledTo = revision;
-        const int row = slot.table.ScrollRow() - 1;
-        if (row >= 0 && row < m_tableModel->rowCount())
-            m_table->scrollTo(m_tableModel->index(row, 0), QAbstractItemView::EnsureVisible);
+        ScrollToLastRow();
     }
+}
+
+void DriverSlotPanel::ScrollToLastRow() {
+    // The row written last is the last visible row once the laps no longer fit; until then the table
+    // shows its top.
+    const int row = m_model.Slot(m_slot).table.ScrollRow() - 1;
+    if (row >= 0 && row < m_tableModel->rowCount())
+        m_table->scrollTo(m_tableModel->index(row, 0), QAbstractItemView::PositionAtBottom);
 }
 
 void DriverSlotPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    PlaceFigures(width() >= kSpeedsBesideWidth);
     FitColumns();
+    ScrollToLastRow();
 }
 
 void DriverSlotPanel::FitColumns() {

@@ -3,6 +3,8 @@
 // P.I/P.O, the lap table and the figures. It forwards every event to the live timing and redraws from
 // the slot when told; its 100 ms tick runs while the slot does.
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 class LapTableModel;
 class LiveTimingModel;
@@ -22,6 +24,8 @@ class DriverSlotPanel : public QWidget {
 
     void Refresh();
     QTableView* Table() const { return m_table; }
+    // Room kept free above the slot's controls (something floats over its top).
+    void SetTopRoom(int pixels);
     bool TickRunning() const;
 
   Q_SIGNALS:
@@ -34,7 +38,13 @@ class DriverSlotPanel : public QWidget {
   private:
     void Operate(bool (LiveTimingModel::*operation)(int));
     void FitColumns();
-    QLabel* AddFigure(QGridLayout* grid, int row, const QString& caption, QLabel** second = nullptr);
+    void ScrollToLastRow();
+    QLabel* MakeFigureLabel();
+    QLabel* AddFigure(const QString& caption);
+    void PlaceFigures(bool speedsBeside);
+
+    static constexpr int kMinimumWidth = 150;
+    static constexpr int kSpeedsBesideWidth = 230;
 
     LiveTimingModel& m_model;
     int m_slot;
@@ -47,6 +57,10 @@ class DriverSlotPanel : public QWidget {
     QPushButton* m_pitOut = nullptr;
     QTableView* m_table = nullptr;
     LapTableModel* m_tableModel = nullptr;
+    QGridLayout* m_figures = nullptr;
+    std::vector<std::pair<QLabel*, QLabel*>> m_figureRows; // caption, value
+    bool m_speedsBeside = false;
+    bool m_figuresPlaced = false;
     QLabel* m_startText = nullptr;
     QLabel* m_elapsed = nullptr;
     QLabel* m_best = nullptr;

@@ -5,6 +5,7 @@
 #include "timing/live_timing_texts.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,13 +64,55 @@ LiveTimingPanel::LiveTimingPanel(LiveTimingModel& model, QWidget* notesPanel, QW
         connect(panel, &DriverSlotPanel::aboutToOperate, this, &LiveTimingPanel::aboutToOperate);
         m_slots[size_t(i - 1)] = panel;
         slots->addWidget(panel, 1);
+        panel->installEventFilter(this); // a column that moves may come under the obstacle
     }
     // Without a notes panel an empty one keeps slot 1 at its quarter of the width.
     if (!m_notesPanel) m_notesPanel = new QWidget(this);
-    m_notesPanel->setParent(this);
-    slots->addWidget(m_notesPanel, 3);
+    m_notesHolder = new QWidget(this);
+    m_notesHolder->setObjectName(QStringLiteral("sessionNotesHolder"));
+    auto* holderLayout = new QVBoxLayout(m_notesHolder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    holderLayout->addWidget(m_notesPanel);
+    slots->addWidget(m_notesHolder, 3);
+    m_notesHolder->installEventFilter(this);
+    m_slotsLayout = slots;
     layout->addLayout(slots, 1);
     Refresh();
+}
+
+void LiveTimingPanel::KeepClearOf(QWidget* obstacle) {
+    if (m_obstacle) m_obstacle->removeEventFilter(this);
+    m_obstacle = obstacle;
+    if (m_obstacle) m_obstacle->installEventFilter(this);
+    UpdateRoom();
+}
+
+void LiveTimingPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateRoom();
+}
+
+bool LiveTimingPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) UpdateRoom();
+    return QWidget::eventFilter(watched, event);
+}
+
+void LiveTimingPanel::UpdateRoom() {
+    // A column whose width meets the obstacle starts below it; the columns left of it keep the room.
+    QRect obstacle;
+    if (m_obstacle && m_obstacle->isVisible())
+        obstacle = QRect(m_obstacle->mapToGlobal(QPoint(0, 0)), m_obstacle->size());
+    auto roomFor = [&](QWidget* column) {
+        if (obstacle.isNull() || !column->isVisible()) return 0;
+        const QPoint topLeft = column->mapToGlobal(QPoint(0, 0));
+        const bool below = topLeft.x() + column->width() > obstacle.left() && topLeft.x() < obstacle.right();
+        return below ? std::max(0, obstacle.bottom() + 1 - topLeft.y()) : 0;
+    };
+    for (DriverSlotPanel* panel : m_slots)
+        panel->SetTopRoom(roomFor(panel));
+    auto* holder = static_cast<QVBoxLayout*>(m_notesHolder->layout());
+    holder->setContentsMargins(0, roomFor(m_notesHolder), 0, 0);
 }
 
 void LiveTimingPanel::Refresh() {
@@ -89,5 +132,7 @@ void LiveTimingPanel::Refresh() {
         panel->setVisible(m_model.SlotPanelVisible(i));
         panel->Refresh();
     }
-    m_notesPanel->setVisible(m_model.NotesPanelVisible());
+    m_notesHolder->setVisible(m_model.NotesPanelVisible());
+    // Alone, slot 1 takes two fifths of the row beside the notes; with all drivers each slot a quarter.
+    m_slotsLayout->setStretchFactor(m_slots[0], m_model.ShowAllDrivers() ? 1 : 2);
 }

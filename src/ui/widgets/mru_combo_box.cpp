@@ -1,5 +1,7 @@
 #include "ui/widgets/mru_combo_box.h"
 
+#include "popup_width.h"
+
 #include <QFocusEvent>
 #include <QSignalBlocker>
 
@@ -31,6 +33,7 @@ void TMRUComboBox::Refill() {
     const QSignalBlocker blocker(this);
     clear();
     addItems(m_history.Entries());
+    FitPopupToItems(this);
     SetText(text);
 }
 
