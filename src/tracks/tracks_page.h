@@ -110,6 +110,7 @@ class TracksPage {
     std::array<QString, kTrackFieldCount> m_shown;
     QStringList m_notes;
     bool m_dirty = false;
+    bool m_fileUnreadable = false; // the track file exists but could not be read: it is never written
     std::optional<TrackField> m_focusRequest;
     std::function<void()> m_onChanged;
     std::function<void(const QStringList&)> m_onTrackNamesChanged;
