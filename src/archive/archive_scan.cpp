@@ -164,7 +164,7 @@ ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const Sum
     const double modified = DayNumberFromDateTime(QDateTime::fromMSecsSinceEpoch(entry.modifiedMs));
     // The raw bytes and the text decoded from them (twice their size for a non-ASCII file) live only
     // while the budget holds them.
-    const qint64 held = std::min(std::max<qint64>(entry.size, 0), kMaxDataFileBytes) * 3;
+    const qint64 held = std::min(std::max<qint64>(entry.size, 0), kMaxDataFileBytes) * kScanMemoryPerByte;
     budget.Acquire(held);
     TTxtParser parser;
     auto bytes = ReadSessionBytes(entry);
@@ -201,7 +201,7 @@ void ArchiveScanner::ReadAll(const std::vector<const ScanEntry*>& entries, const
         m_threads > 0 ? unsigned(m_threads) : std::min(8u, std::thread::hardware_concurrency());
     if (entries.size() < kParallelFrom || threads < 2) threads = 1;
     std::atomic<std::size_t> next{0};
-    ReadBudget budget(kScanBytesInFlight);
+    ReadBudget budget(kScanMemoryInFlight);
     auto work = [&] {
         for (std::size_t i = next++; i < entries.size(); i = next++)
             results[i] = ReadOne(*entries[i], options, budget);

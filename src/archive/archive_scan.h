@@ -21,9 +21,11 @@ struct ScanEntry {
 // each folder (folder itself included) that could not be listed.
 std::vector<ScanEntry> ListSessionFiles(const QString& folder, QStringList* unreadableFolders = nullptr);
 
-// The archive reads at most this many bytes of session files at once, however many threads read: a
-// file waits until the files in reading leave room for it (one file alone is always let through).
-inline constexpr qint64 kScanBytesInFlight = 64LL * 1024 * 1024;
+// The memory the reading threads may take at once: a file is counted at kScanMemoryPerByte times its
+// size (its bytes, their decoded text and its lines) and waits until the files in reading leave room
+// for it (one file alone is always let through).
+inline constexpr qint64 kScanMemoryInFlight = 256LL * 1024 * 1024;
+inline constexpr qint64 kScanMemoryPerByte = 8;
 
 class ArchiveScanner {
   public:

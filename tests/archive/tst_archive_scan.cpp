@@ -238,6 +238,21 @@ class TestArchiveScan : public QObject {
         QCOMPARE(UnreadableStatusText(2, 1), "2 files and 1 folder of the archive could not be read.");
     }
 
+    // Every row stays in memory for the list: the notes kept for the tip are cut, however long the notes.
+    void notesOfTheTipAreCut() {
+        QTemporaryDir dir;
+        SessionFixture s;
+        for (int i = 0; i < 2000; ++i)
+            s.driverNotes << QString("line %1 of a long note about the rear shock").arg(i);
+        s.vehicleNotes = {"chain"};
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/a.ses"), s));
+        const QString notes = ArchiveScanner().Scan(dir.filePath("Sessions"), {}).front()[Notes];
+        QVERIFY(notes.startsWith("Driver Notes\rline 0 of a long note about the rear shock\rline 1 "));
+        QVERIFY(notes.endsWith("..."));
+        QVERIFY(notes.size() <= kSummaryNotesLimit + 3);
+        QVERIFY(notes.size() > kSummaryNotesLimit - 100);
+    }
+
     void manyFilesReadInParallelGiveTheRowsOfOneThread() {
         QTemporaryDir dir;
         GenerateSessionFiles(dir.filePath("Sessions"), 120, 7);
