@@ -167,22 +167,26 @@ ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const Sum
     const qint64 held = std::min(std::max<qint64>(entry.size, 0), kMaxDataFileBytes) * kScanMemoryPerByte;
     budget.Acquire(held);
     TTxtParser parser;
-    auto bytes = ReadSessionBytes(entry);
-    if (bytes) {
-        // Plain ASCII files: only the lines the row reads are decoded.
-        const auto excerpt = SummaryExcerpt(*bytes);
-        parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
-        bytes->clear();
-    }
-    if (!bytes) {
+    QString error;
+    {
+        const auto bytes = ReadSessionBytes(entry);
+        if (bytes) {
+            // Plain ASCII files: only the lines the row reads are decoded.
+            const auto excerpt = SummaryExcerpt(*bytes);
+            parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
+        } else {
+            error = bytes.error();
+        }
+    } // the raw bytes are freed here
+    if (!error.isEmpty()) {
         budget.Release(held);
         // A file that cannot be read still gets its row, with its error; it is read again next time.
         parsed.readable = false;
         if (!QFileInfo::exists(entry.path)) return parsed; // deleted meanwhile: not listed
         parsed.cached.listed = true;
         parsed.cached.row = ReadSummaryRow(parser, entry.path, modified, options);
-        parsed.cached.row[ArchiveColumn::Event] = bytes.error();
-        parsed.cached.row[ArchiveColumn::Notes] = bytes.error();
+        parsed.cached.row[ArchiveColumn::Event] = error;
+        parsed.cached.row[ArchiveColumn::Notes] = error;
         return parsed;
     }
     if (!IsOtherVehicle(parser, options)) {
