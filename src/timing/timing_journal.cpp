@@ -1,6 +1,7 @@
 #include "timing_journal.h"
 
 #include "lap_timer.h"
+#include "storage/atomic_file.h"
 #include "storage/text_codec.h"
 #include "storage/translate.h"
 
@@ -38,7 +39,7 @@ Expected<void, QString> TimingJournal::Open(const QString& folder, const LapData
     if (m_file.isOpen()) m_file.close();
     m_file.setFileName(QDir(folder).filePath(QString::fromLatin1(kTimingJournalFileName)));
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_lastError = m_file.errorString();
+        m_lastError = WriteErrorText(m_file.fileName(), m_file.errorString());
         return Unexpected(m_lastError);
     }
     Append(kHeader);
@@ -60,7 +61,8 @@ Expected<void, QString> TimingJournal::Open(const QString& folder, const LapData
 void TimingJournal::Append(const QString& line) {
     if (!m_file.isOpen()) return;
     const QByteArray bytes = EncodeFileText(line + u'\n');
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush()) m_lastError = m_file.errorString();
+    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
+        m_lastError = WriteErrorText(m_file.fileName(), m_file.errorString());
 }
 
 void TimingJournal::Start(int slot, std::uint32_t tick, double day, const QString& name) {
@@ -101,9 +103,9 @@ void TimingJournal::Close() {
 
 QString JournalFindUnfinished(const QString& folder) {
     const QString path = QDir(folder).filePath(QString::fromLatin1(kTimingJournalFileName));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    const QStringList lines = SplitLines(DecodeFileText(file.readAll()));
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return QString();
+    const QStringList lines = SplitLines(DecodeFileText(*bytes));
     if (lines.isEmpty() || lines.first() != kHeader) return QString();
     if (lines.last().trimmed() == kEnd) return QString();
     // Only a journal that holds lap data or events is worth offering.
@@ -117,9 +119,9 @@ bool DiscardJournal(const QString& path) {
 }
 
 Expected<RestoredLapData, QString> RestoreFromJournal(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Unexpected(file.errorString());
-    const QStringList lines = SplitLines(DecodeFileText(file.readAll()));
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return Unexpected(bytes.error());
+    const QStringList lines = SplitLines(DecodeFileText(*bytes));
     if (lines.isEmpty() || lines.first() != kHeader)
         return Unexpected(Fill(Translate("%s is no timing journal."), QDir::toNativeSeparators(path)));
 
