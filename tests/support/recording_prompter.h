@@ -46,8 +46,12 @@ private:
             QTest::qFail(qPrintable(QStringLiteral("unexpected dialog: ") + caption), __FILE__, __LINE__);
             return std::nullopt;
         }
-        std::optional<QString> t = std::move(texts.front());
+        // A cancelled dialog, else the text: copying the optional as a whole makes g++ 12 warn of a
+        // QString that may be used uninitialized (a false warning).
+        const bool cancelled = !texts.front().has_value();
+        QString t = cancelled ? QString() : std::move(*texts.front());
         texts.pop_front();
+        if (cancelled) return std::nullopt;
         return t;
     }
 };

@@ -27,8 +27,8 @@ void TVorlapaForm::ConnectSession() {
     // Lap data: collected for every save, replaced by every load. Once they are in a session file, the
     // crash journal of the run before is no longer needed.
     m_session->collectLapData = [this] { return LiveTiming().CurrentLapData(); };
-    m_session->applyLapData = [this](const LapData& data) {
-        auto applied = LiveTiming().LoadLapData(data);
+    m_session->applyLapData = [this](const LapData& lapData) {
+        auto applied = LiveTiming().LoadLapData(lapData);
         if (applied) LiveTiming().DiscardJournal();
         return applied;
     };
