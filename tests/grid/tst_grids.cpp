@@ -54,8 +54,8 @@ class TstGrids : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void insertShiftsDownAndGrowsOnlyWhenFull() {
+        ChangeCounter counter; // outlives the grid, which tells its observers when it goes
         auto grid = MakeGrid({"a|1|", "b|2|", "c|3|"});
-        ChangeCounter counter;
         grid->AddObserver(&counter);
         QCOMPARE(grid->InsertRow(1), 1);
         QCOMPARE(grid->RowCount(), 4);
@@ -115,9 +115,9 @@ class TstGrids : public QObject {
     }
 
     void sortLeavesRowsInOrderAndUnusedRowsAlone() {
+        ChangeCounter counter; // outlives the grid, which tells its observers when it goes
         auto grid = MakeGrid({"a|2|", "b|1|", "c|1|"});
         grid->SetRow(3, {"0", "0", ""}); // beyond the used rows
-        ChangeCounter counter;
         grid->AddObserver(&counter);
         SortGrid(*grid, ParseKeys("0a,1a"));
         QCOMPARE(counter.cellChanges, 0);
