@@ -72,9 +72,11 @@ class TVorlapaForm : public QMainWindow, public StartupView, public MainWindowHo
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildStatusBar();
+    void MarkUnbuiltPages();
     void RegisterWindowCommands();
     void RunCommand(MenuCommand command);
     void Refresh();
+    void UpdateTitle();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
     void ChooseTeamLogo();
     void LoadTeamLogo();
