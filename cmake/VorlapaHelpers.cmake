@@ -43,8 +43,7 @@ function(vorlapa_folder_tests)
     target_compile_definitions(${target} PRIVATE QT_TESTCASE_SOURCEDIR="${CMAKE_CURRENT_SOURCE_DIR}"
                                                  VORLAPA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
-                                              TIMEOUT 300)
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "${VORLAPA_TEST_ENVIRONMENT}" TIMEOUT 300)
   endforeach()
 endfunction()
 

@@ -52,12 +52,12 @@ QString AppState::StatusVehicleText() const {
 }
 
 bool AppState::SaveSettings() {
+    if (m_keepSettingsFile) return false;
     const QString path = DataPath(QString::fromLatin1(kSettingsFileName));
     const auto saved = SaveSettingsFile(path, m_settings, m_dataFolder);
     if (saved) return true;
-    if (m_services.prompter)
-        m_services.prompter->ShowError(Fill(Translate("Unable to save %s:\n%s"),
-                                            {QString::fromLatin1(kSettingsFileName), saved.error()}));
+    // The error names the file and gives the system's text.
+    if (m_services.prompter) m_services.prompter->ShowError(saved.error());
     return false;
 }
 

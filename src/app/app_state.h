@@ -51,8 +51,11 @@ class AppState {
     void SelectVehicle(const QString& code);
     QString StatusVehicleText() const; // second field of the status bar
 
-    // Writes "vorlapa.ini"; a failure is shown with the system's error text. False when it failed.
+    // Writes "vorlapa.ini"; a failure is shown with the system's error text. False when it failed, and
+    // when the file is kept: a settings file that exists but could not be read at start-up is never
+    // written over with the defaults the program then runs with.
     bool SaveSettings();
+    void KeepSettingsFile() { m_keepSettingsFile = true; }
     // The closing sequence; false keeps the program open (and nothing is written).
     bool CloseQuery();
 
@@ -126,6 +129,7 @@ class AppState {
     VehicleType m_vehicle = VehicleType::None;
     VehicleLayout m_layout;
     bool m_maintenanceOnly = false;
+    bool m_keepSettingsFile = false;
     StartupFile m_pendingOpen;
     std::function<void(const QString&)> m_hookObserver;
     SessionActions m_sessionActions;

@@ -255,10 +255,11 @@ ProgramSettings ReadSettings(TTxtParser& parser, double today) {
     return settings;
 }
 
-ProgramSettings LoadSettingsFile(const QString& path, double today,
-                                 const TTxtParser::MessageSink& onMessage) {
+ProgramSettings LoadSettingsFile(const QString& path, double today, const TTxtParser::MessageSink& onMessage,
+                                 bool* unreadable) {
     TTxtParser parser(onMessage);
     parser.OpenRead(path);
+    if (unreadable) *unreadable = !parser.IsOpen() && QFileInfo::exists(path);
     ProgramSettings settings = ReadSettings(parser, today);
     parser.Close();
     return settings;
@@ -289,9 +290,9 @@ void WriteSettings(TTxtParser& parser, const ProgramSettings& settings, const QS
             break;
         case Kind::ListEquals:
         case Kind::ListContains:
-            parser.WriteValue(field.key, field.begin);
-            parser.WriteLines(*std::get<QStringList*>(field.ref(record)));
-            parser.WriteValue(field.key, field.end);
+            // Held back by the writer until the section's single keys are written.
+            parser.WriteListBlock(field.key, field.begin, field.end,
+                                  *std::get<QStringList*>(field.ref(record)));
             break;
         default:
             writeText(ShowValue(field, record));

@@ -10,9 +10,10 @@ inline constexpr char kSettingsFileName[] = "vorlapa.ini";
 
 // Reads every key from an open parser; today is the default of the next backup reminder.
 ProgramSettings ReadSettings(TTxtParser& parser, double today);
-// Reads the file (a missing file gives the defaults); the reader's messages go to onMessage.
+// Reads the file (a missing file gives the defaults); the reader's messages go to onMessage. unreadable,
+// when given, tells whether the file exists but could not be read (the defaults were given).
 ProgramSettings LoadSettingsFile(const QString& path, double today,
-                                 const TTxtParser::MessageSink& onMessage = {});
+                                 const TTxtParser::MessageSink& onMessage = {}, bool* unreadable = nullptr);
 
 // Writes every section and key in file order into a parser opened for writing. dataFolder decides the
 // form of "last_session".

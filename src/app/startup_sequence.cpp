@@ -83,10 +83,15 @@ void StartupSequence::ReadSettings() {
     Prompter* prompter = m_state.GetServices().prompter;
     Clock* clock = m_state.GetServices().clock;
     const double today = clock ? std::floor(clock->NowDayNumber()) : 0;
-    m_state.Settings() = LoadSettingsFile(m_state.DataPath(QString::fromLatin1(kSettingsFileName)), today,
-                                          [prompter](const QString& message) {
-                                              if (prompter) prompter->ShowError(message);
-                                          });
+    bool unreadable = false;
+    m_state.Settings() = LoadSettingsFile(
+        m_state.DataPath(QString::fromLatin1(kSettingsFileName)), today,
+        [prompter](const QString& message) {
+            if (prompter) prompter->ShowError(message);
+        },
+        &unreadable);
+    // The program runs on the defaults, but the file that could not be read stays as it is.
+    if (unreadable) m_state.KeepSettingsFile();
 }
 
 void StartupSequence::OpenStartupFile(const CommandLine& commandLine, const QString& launchFolder) {

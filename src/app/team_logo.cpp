@@ -1,6 +1,7 @@
 #include "app/team_logo.h"
 
 #include "app/app_state.h"
+#include "storage/atomic_file.h"
 #include "storage/translate.h"
 
 #include <QDir>
@@ -25,18 +26,14 @@ QString SetTeamLogo(AppState& state, const QString& chosenPath) {
     if (chosenPath.isEmpty() || !QFileInfo::exists(chosenPath)) return {};
     const LogoPlacement placement = PlaceLogo(chosenPath, state.DataFolder());
     if (placement.copy) {
-        // Copy next to the old file first, so that a failed copy keeps what was there.
-        const QString temporary = placement.usedPath + QStringLiteral(".tmp");
-        QFile::remove(temporary);
-        const bool copied = QFile::copy(chosenPath, temporary) &&
-                            (!QFile::exists(placement.usedPath) || QFile::remove(placement.usedPath)) &&
-                            QFile::rename(temporary, placement.usedPath);
+        // A failed copy (a full disk) keeps what was there.
+        const auto copied = CopyFileAtomically(chosenPath, placement.usedPath);
         if (!copied) {
-            QFile::remove(temporary);
             if (Prompter* prompter = state.GetServices().prompter)
-                prompter->ShowError(Fill(
-                    Translate("Unable to copy %s to %s"),
-                    {QDir::toNativeSeparators(chosenPath), QDir::toNativeSeparators(placement.usedPath)}));
+                prompter->ShowError(Fill(Translate("Unable to copy %s to %s"),
+                                         {QDir::toNativeSeparators(chosenPath),
+                                          QDir::toNativeSeparators(placement.usedPath)}) +
+                                    u'\n' + copied.error());
             return {};
         }
     }

@@ -79,6 +79,12 @@ class ArchivePage {
     void TakeViewWidths(const QList<int>& widths);
 
     QString Tip(int listRow) const;
+    // What the last showing could not read, for the status bar ("2 files of the archive could not be
+    // read."); empty when everything was read.
+    QString UnreadableText() const {
+        return UnreadableStatusText(m_scanner.UnreadableFilesLastScan(),
+                                    m_scanner.UnreadableFoldersLastScan());
+    }
     ArchiveCommands Commands(int selectedRows) const { return CommandsForSelection(selectedRows); }
 
     // Commands on list rows. Open and "Open setup only" need one row whose file exists.

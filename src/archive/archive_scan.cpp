@@ -1,7 +1,9 @@
 #include "archive_scan.h"
 
+#include "storage/atomic_file.h"
 #include "storage/date_time.h"
 #include "storage/text_codec.h"
+#include "storage/translate.h"
 #include "storage/txt_parser.h"
 #include "summary_excerpt.h"
 
@@ -12,7 +14,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
 #include <optional>
 #include <thread>
 #ifdef Q_OS_UNIX
@@ -41,7 +45,8 @@ bool FileStat(const std::filesystem::directory_entry& entry, qint64& size, qint6
 }
 
 // One stat per entry: the file times come as they are, with no conversion to local time.
-void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list) {
+void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list,
+              QStringList& unreadableFolders) {
     struct Found {
         QString name;
         std::filesystem::path path;
@@ -66,6 +71,10 @@ void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list)
         if (!FileStat(entry, size, modifiedMs)) continue;
         files.push_back({name, entry.path(), size, modifiedMs});
     }
+    // What was listed before the error is kept; the folder counts as not read.
+    if (error)
+        unreadableFolders << ReadErrorText(QFile::decodeName(QByteArray::fromStdString(folder.string())),
+                                           QString::fromLocal8Bit(error.message().c_str()));
     auto byName = [](const Found& a, const Found& b) {
         const int order = a.name.compare(b.name, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a.name < b.name;
@@ -76,19 +85,23 @@ void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list)
         list.push_back(
             {QFile::decodeName(QByteArray::fromStdString(file.path.string())), file.size, file.modifiedMs});
     for (const Found& sub : folders)
-        ListInto(sub.path, list);
+        ListInto(sub.path, list, unreadableFolders);
 }
 
-// The file's bytes in one read of the size the listing saw (and whatever was appended since).
-std::optional<QByteArray> ReadSessionBytes(const ScanEntry& entry) {
+// The file's bytes in one read of the size the listing saw (and whatever was appended since, up to the
+// size limit of data files), or the error naming the file.
+Expected<QByteArray, QString> ReadSessionBytes(const ScanEntry& entry) {
+    if (entry.size > kMaxDataFileBytes) return ReadWholeFile(entry.path); // refused unread, with its message
     QFile file(entry.path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return Unexpected(ReadErrorText(entry.path, file.errorString()));
     QByteArray bytes(qsizetype(std::max<qint64>(entry.size, 0)), Qt::Uninitialized);
     const qint64 got = file.read(bytes.data(), bytes.size());
-    if (got < 0) return std::nullopt;
+    if (got < 0) return Unexpected(ReadErrorText(entry.path, file.errorString()));
     bytes.truncate(qsizetype(got));
-    if (got == entry.size) bytes += file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    if (got == entry.size) bytes += file.read(kMaxDataFileBytes - got + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Unexpected(ReadErrorText(entry.path, file.errorString()));
+    if (bytes.size() > kMaxDataFileBytes) return ReadWholeFile(entry.path);
     return bytes;
 }
 
@@ -97,31 +110,91 @@ constexpr std::size_t kParallelFrom = 32;
 
 } // namespace
 
-std::vector<ScanEntry> ListSessionFiles(const QString& folder) {
+std::vector<ScanEntry> ListSessionFiles(const QString& folder, QStringList* unreadableFolders) {
     std::vector<ScanEntry> list;
+    QStringList unreadable;
     if (QFileInfo(folder).isDir())
-        ListInto(std::filesystem::path(QFile::encodeName(folder).toStdString()), list);
+        ListInto(std::filesystem::path(QFile::encodeName(folder).toStdString()), list, unreadable);
+    if (unreadableFolders) *unreadableFolders = unreadable;
     return list;
 }
 
-ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const SummaryOptions& options) {
+QString UnreadableStatusText(int files, int folders) {
+    if (files <= 0 && folders <= 0) return QString();
+    const QString fileText =
+        files == 1 ? Translate("1 file") : Fill(Translate("%d files"), QString::number(files));
+    const QString folderText =
+        folders == 1 ? Translate("1 folder") : Fill(Translate("%d folders"), QString::number(folders));
+    if (folders <= 0) return Fill(Translate("%s of the archive could not be read."), fileText);
+    if (files <= 0) return Fill(Translate("%s of the archive could not be read."), folderText);
+    return Fill(Translate("%s and %s of the archive could not be read."), QStringList{fileText, folderText});
+}
+
+// Bytes of session files held by the reading threads. Acquire waits while the bytes in reading and the
+// file's would pass the budget, unless nothing is in reading: a file as large as the budget still goes,
+// alone.
+class ArchiveScanner::ReadBudget {
+  public:
+    explicit ReadBudget(qint64 limit) : m_limit(limit) {}
+    void Acquire(qint64 bytes) {
+        std::unique_lock lock(m_mutex);
+        m_freed.wait(lock, [&] { return m_inFlight == 0 || m_inFlight + bytes <= m_limit; });
+        m_inFlight += bytes;
+    }
+    void Release(qint64 bytes) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_inFlight -= bytes;
+        }
+        m_freed.notify_all();
+    }
+
+  private:
+    const qint64 m_limit;
+    qint64 m_inFlight = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_freed;
+};
+
+ArchiveScanner::Parsed ArchiveScanner::ReadOne(const ScanEntry& entry, const SummaryOptions& options,
+                                               ReadBudget& budget) {
     Parsed parsed;
     parsed.cached.size = entry.size;
     parsed.cached.modifiedMs = entry.modifiedMs;
-    // A file that cannot be read still gets its row (with empty values); it is read again next time.
+    const double modified = DayNumberFromDateTime(QDateTime::fromMSecsSinceEpoch(entry.modifiedMs));
+    // The raw bytes and the text decoded from them (twice their size for a non-ASCII file) live only
+    // while the budget holds them.
+    const qint64 held = std::min(std::max<qint64>(entry.size, 0), kMaxDataFileBytes) * kScanMemoryPerByte;
+    budget.Acquire(held);
     TTxtParser parser;
-    if (const auto bytes = ReadSessionBytes(entry)) {
-        // Plain ASCII files: only the lines the row reads are decoded.
-        const auto excerpt = SummaryExcerpt(*bytes);
-        parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
-    } else {
+    QString error;
+    {
+        const auto bytes = ReadSessionBytes(entry);
+        if (bytes) {
+            // Plain ASCII files: only the lines the row reads are decoded.
+            const auto excerpt = SummaryExcerpt(*bytes);
+            parser.OpenReadText(excerpt ? *excerpt : DecodeFileText(*bytes));
+        } else {
+            error = bytes.error();
+        }
+    } // the raw bytes are freed here
+    if (!error.isEmpty()) {
+        budget.Release(held);
+        // A file that cannot be read still gets its row, with its error; it is read again next time.
         parsed.readable = false;
         if (!QFileInfo::exists(entry.path)) return parsed; // deleted meanwhile: not listed
+        parsed.cached.listed = true;
+        parsed.cached.row = ReadSummaryRow(parser, entry.path, modified, options);
+        parsed.cached.row[ArchiveColumn::Event] = error;
+        parsed.cached.row[ArchiveColumn::Notes] = error;
+        return parsed;
     }
-    if (IsOtherVehicle(parser, options)) return parsed;
-    parsed.cached.listed = true;
-    const double modified = DayNumberFromDateTime(QDateTime::fromMSecsSinceEpoch(entry.modifiedMs));
-    parsed.cached.row = ReadSummaryRow(parser, entry.path, modified, options);
+    if (!IsOtherVehicle(parser, options)) {
+        parsed.cached.listed = true;
+        parsed.cached.row = ReadSummaryRow(parser, entry.path, modified, options);
+    }
+    parser.Close();
+    budget.Release(held);
     return parsed;
 }
 
@@ -132,9 +205,10 @@ void ArchiveScanner::ReadAll(const std::vector<const ScanEntry*>& entries, const
         m_threads > 0 ? unsigned(m_threads) : std::min(8u, std::thread::hardware_concurrency());
     if (entries.size() < kParallelFrom || threads < 2) threads = 1;
     std::atomic<std::size_t> next{0};
+    ReadBudget budget(kScanMemoryInFlight);
     auto work = [&] {
         for (std::size_t i = next++; i < entries.size(); i = next++)
-            results[i] = ReadOne(*entries[i], options);
+            results[i] = ReadOne(*entries[i], options, budget);
     };
     std::vector<std::thread> pool;
     for (unsigned t = 1; t < threads; ++t)
@@ -150,7 +224,7 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
         m_cache.clear();
         m_fingerprint = fingerprint;
     }
-    const std::vector<ScanEntry> files = ListSessionFiles(folder);
+    const std::vector<ScanEntry> files = ListSessionFiles(folder, &m_folderErrors);
 
     // Forget deleted files; collect new and changed ones.
     QHash<QString, Cached> kept;
@@ -168,9 +242,16 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
     m_filesRead = int(toRead.size());
 
     QHash<QString, Cached> fresh; // rows read now; unreadable files are not cached
+    m_unreadableFiles = 0;
+    m_fileErrors.clear();
     for (std::size_t i = 0; i < toRead.size(); ++i) {
         fresh.insert(toRead[i]->path, parsed[i].cached);
-        if (parsed[i].readable) kept.insert(toRead[i]->path, parsed[i].cached);
+        if (parsed[i].readable) {
+            kept.insert(toRead[i]->path, parsed[i].cached);
+        } else if (parsed[i].cached.listed) {
+            ++m_unreadableFiles;
+            m_fileErrors << parsed[i].cached.row.value(ArchiveColumn::Event);
+        }
     }
     m_cache = std::move(kept);
 

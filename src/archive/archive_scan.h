@@ -17,8 +17,15 @@ struct ScanEntry {
 };
 
 // Every "*.ses" file of folder and, depth first, of its sub-folders: a folder's files (sorted by name,
-// ignoring case) before those of its sub-folders.
-std::vector<ScanEntry> ListSessionFiles(const QString& folder);
+// ignoring case) before those of its sub-folders. unreadableFolders, when given, receives the error of
+// each folder (folder itself included) that could not be listed.
+std::vector<ScanEntry> ListSessionFiles(const QString& folder, QStringList* unreadableFolders = nullptr);
+
+// The memory the reading threads may take at once: a file is counted at kScanMemoryPerByte times its
+// size (its bytes, their decoded text and its lines) and waits until the files in reading leave room
+// for it (one file alone is always let through).
+inline constexpr qint64 kScanMemoryInFlight = 256LL * 1024 * 1024;
+inline constexpr qint64 kScanMemoryPerByte = 8;
 
 class ArchiveScanner {
   public:
@@ -29,6 +36,11 @@ class ArchiveScanner {
     std::vector<QStringList> Scan(const QString& folder, const SummaryOptions& options);
 
     int FilesReadLastScan() const { return m_filesRead; }
+    // What the last scan could not read: files (listed with their error in the "Name of event" cell and
+    // the tip) and folders (not listed), and the error of each ("Cannot read <path>: <reason>").
+    int UnreadableFilesLastScan() const { return m_unreadableFiles; }
+    int UnreadableFoldersLastScan() const { return int(m_folderErrors.size()); }
+    QStringList UnreadableErrorsLastScan() const { return m_fileErrors + m_folderErrors; }
     void ClearCache() { m_cache.clear(); }
 
   private:
@@ -42,7 +54,8 @@ class ArchiveScanner {
         bool readable = true;
         Cached cached;
     };
-    static Parsed ReadOne(const ScanEntry& entry, const SummaryOptions& options);
+    class ReadBudget;
+    static Parsed ReadOne(const ScanEntry& entry, const SummaryOptions& options, ReadBudget& budget);
     void ReadAll(const std::vector<const ScanEntry*>& entries, const SummaryOptions& options,
                  std::vector<Parsed>& results) const;
 
@@ -50,4 +63,10 @@ class ArchiveScanner {
     QHash<QString, Cached> m_cache;
     QString m_fingerprint;
     int m_filesRead = 0;
+    int m_unreadableFiles = 0;
+    QStringList m_fileErrors;
+    QStringList m_folderErrors;
 };
+
+// "3 files and 1 folder of the archive could not be read." (translated); empty when both are 0.
+QString UnreadableStatusText(int files, int folders);

@@ -38,14 +38,32 @@ bool NoteBlock(TTxtParser& parser, const QString& key, QStringList& lines) {
     return true;
 }
 
+// Appends the lines, one per "\r", while the cell has room; a cut cell ends with "...".
+void AppendLines(QString& text, const QStringList& lines) {
+    if (lines.isEmpty()) text += u'\r';
+    for (const QString& line : lines) {
+        if (text.size() + 1 + line.size() > kSummaryNotesLimit) {
+            text += u'\r';
+            text += QStringView(line).left(std::max<qsizetype>(0, kSummaryNotesLimit - text.size()));
+            text += QStringLiteral("...");
+            return;
+        }
+        text += u'\r';
+        text += line;
+    }
+}
+
 QString NotesCell(TTxtParser& parser) {
     QString text;
     QStringList driver, vehicle;
-    if (NoteBlock(parser, QStringLiteral("notes"), driver))
-        text = Translate("Driver Notes") + u'\r' + driver.join(u'\r');
-    if (NoteBlock(parser, QStringLiteral("notes_vehicle"), vehicle)) {
+    if (NoteBlock(parser, QStringLiteral("notes"), driver)) {
+        text = Translate("Driver Notes");
+        AppendLines(text, driver);
+    }
+    if (NoteBlock(parser, QStringLiteral("notes_vehicle"), vehicle) && text.size() < kSummaryNotesLimit) {
         if (!text.isEmpty()) text += QStringLiteral("\r\r");
-        text += Translate("Vehicle Notes") + u'\r' + vehicle.join(u'\r');
+        text += Translate("Vehicle Notes");
+        AppendLines(text, vehicle);
     }
     return text;
 }

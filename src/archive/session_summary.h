@@ -65,6 +65,10 @@ QList<int> DefaultSummaryWidths();
 // not listed. An empty vehicle key belongs to every type.
 bool IsOtherVehicle(TTxtParser& parser, const SummaryOptions& options);
 
+// The notes cell (the row's tip) holds at most this many characters of the notes, then "...": every row
+// of the archive is kept in memory, and a tip longer than a screen shows nothing more.
+inline constexpr qsizetype kSummaryNotesLimit = 4000;
+
 // Fills the row from an open reader. modifiedDayNumber stands in for a missing start time.
 QStringList ReadSummaryRow(TTxtParser& parser, const QString& path, double modifiedDayNumber,
                            const SummaryOptions& options);

@@ -21,8 +21,44 @@ void AirDensityModel::SetUnits(const AirDensityUnits& units) {
     SetCaptions();
 }
 
+QString AirDensityCaption(bool useAd) {
+    return useAd ? Translate("Air density") : QStringLiteral("RAD");
+}
+
+AirDensityFigure ComputeAirDensity(const WeatherTexts& weather, const AirDensityUnits& units) {
+    AirDensityFigure figure;
+    const bool hasTemperature = !weather.temperature.isEmpty() && weather.temperature != QLatin1String("-");
+    const bool hasPressure = !weather.pressure.isEmpty();
+    std::optional<double> temperature;
+    std::optional<double> pressure;
+    std::optional<double> humidity = -10.0; // not given
+    const bool numbers = (!hasTemperature || (temperature = ParseDecimal(weather.temperature))) &&
+                         (!hasPressure || (pressure = ParseDecimal(weather.pressure))) &&
+                         (weather.humidity.isEmpty() || (humidity = ParseDecimal(weather.humidity)));
+    if (!numbers) {
+        figure.invalid = true;
+        return figure;
+    }
+    if (!hasTemperature || !hasPressure || *humidity < 0) {
+        figure.panelVisible = false;
+        return figure;
+    }
+    figure.panelVisible = true;
+    const double density =
+        AirDensity(units.temperatureUnit, units.pressureUnit, *humidity, *pressure, *temperature);
+    // At absolute zero the formula divides by zero; below it the density turns negative. Neither is
+    // an air density.
+    if (!std::isfinite(density) || !(density > 0)) {
+        figure.invalid = true;
+        return figure;
+    }
+    figure.density = density;
+    figure.valueText = AirDensityText(density, units.useAd);
+    return figure;
+}
+
 void AirDensityModel::SetCaptions() {
-    m_view.caption = m_units.useAd ? Translate("Air density") : QStringLiteral("RAD");
+    m_view.caption = AirDensityCaption(m_units.useAd);
     m_view.unitCaption = m_units.useAd ? QStringLiteral("kg/m3") : QStringLiteral("%");
 }
 
@@ -32,33 +68,10 @@ void AirDensityModel::CalcRAD(const WeatherTexts& weather) {
 }
 
 void AirDensityModel::Recompute(const WeatherTexts& weather) {
-    m_view.valueText.clear();
-    m_density.reset();
     SetCaptions();
-
-    const bool hasTemperature = !weather.temperature.isEmpty() && weather.temperature != QLatin1String("-");
-    const bool hasPressure = !weather.pressure.isEmpty();
-    std::optional<double> temperature;
-    std::optional<double> pressure;
-    std::optional<double> humidity = -10.0; // not given
-    if (hasTemperature && !(temperature = ParseDecimal(weather.temperature)))
-        return m_prompter.ShowError(Translate("Not a valid value"));
-    if (hasPressure && !(pressure = ParseDecimal(weather.pressure)))
-        return m_prompter.ShowError(Translate("Not a valid value"));
-    if (!weather.humidity.isEmpty() && !(humidity = ParseDecimal(weather.humidity)))
-        return m_prompter.ShowError(Translate("Not a valid value"));
-
-    if (!hasTemperature || !hasPressure || *humidity < 0) {
-        m_view.panelVisible = false;
-        return;
-    }
-    m_view.panelVisible = true;
-    const double density =
-        AirDensity(m_units.temperatureUnit, m_units.pressureUnit, *humidity, *pressure, *temperature);
-    // At absolute zero the formula divides by zero; below it the density turns negative. Neither is
-    // an air density.
-    if (!std::isfinite(density) || !(density > 0))
-        return m_prompter.ShowError(Translate("Not a valid value"));
-    m_density = density;
-    m_view.valueText = AirDensityText(density, m_units.useAd);
+    const AirDensityFigure figure = ComputeAirDensity(weather, m_units);
+    if (figure.panelVisible) m_view.panelVisible = *figure.panelVisible;
+    m_view.valueText = figure.valueText;
+    m_density = figure.density;
+    if (figure.invalid) m_prompter.ShowError(Translate("Not a valid value"));
 }

@@ -26,6 +26,19 @@ struct AirDensityView {
     QString valueText;
 };
 
+// The figure for the weather texts in the units: whether the panel shows (temperature, pressure and a
+// humidity of at least 0 given), the density and its text. invalid: a text is no number (the panel is then
+// left as it was) or the density is not above 0 (no value shown); the panel says "Not a valid value".
+struct AirDensityFigure {
+    std::optional<bool> panelVisible;
+    std::optional<double> density;
+    QString valueText;
+    bool invalid = false;
+};
+AirDensityFigure ComputeAirDensity(const WeatherTexts& weather, const AirDensityUnits& units);
+// "Air density" (translated) with the AD option, else "RAD".
+QString AirDensityCaption(bool useAd);
+
 class AirDensityModel {
   public:
     explicit AirDensityModel(Prompter& prompter);

@@ -20,7 +20,9 @@ int AirDensityCommand(const QStringList& arguments) {
         cli::TakeOption(args, QStringLiteral("--temperature-unit")).value_or(QStringLiteral("Celsius"));
     const QString pressureUnit =
         cli::TakeOption(args, QStringLiteral("--pressure-unit")).value_or(QStringLiteral("mbar"));
-    if (!temperature || !pressure || !humidity || !args.isEmpty()) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!temperature || !pressure || !humidity || !operands || !operands->isEmpty())
+        return cli::UsageError(kUsage);
     double values[3] = {};
     const QString* texts[3] = {&*temperature, &*pressure, &*humidity};
     for (int i = 0; i < 3; ++i) {

@@ -51,14 +51,20 @@ int ArchiveList(QStringList args) {
     const auto node = cli::TakeOption(args, QStringLiteral("--node"));
     const auto units = cli::TakeOption(args, QStringLiteral("--units"));
     const bool ad = cli::TakeFlag(args, QStringLiteral("--ad"));
-    if (!args.isEmpty()) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || !operands->isEmpty()) return cli::UsageError(kUsage);
     if (!QFileInfo(dataDir).isDir()) {
         cli::PrintError(Fill(Translate("No data folder %s"), dataDir));
         return 1;
     }
     const double today = DayNumberFromDateTime(QDateTime::currentDateTime());
+    bool failed = false;
+    auto report = [&failed](const QString& message) {
+        failed = true;
+        cli::PrintError(message);
+    };
     ProgramSettings settings =
-        LoadSettingsFile(QDir(dataDir).filePath(QString::fromLatin1(kSettingsFileName)), today);
+        LoadSettingsFile(QDir(dataDir).filePath(QString::fromLatin1(kSettingsFileName)), today, report);
     if (units) {
         const auto system = UnitSystem(*units);
         if (!system) return cli::UsageError(kUsage);
@@ -73,7 +79,7 @@ int ArchiveList(QStringList args) {
     code = VehicleCode(VehicleFromCode(code));
 
     SummaryOptions options = SummaryOptionsFrom(settings, code);
-    AddTrackLengths(options, LoadTrackListFile(dataDir));
+    AddTrackLengths(options, LoadTrackListFile(dataDir, {}, report));
 
     ArchiveScanner scanner;
     const SummaryRows rows = scanner.Scan(QDir(dataDir).filePath(QStringLiteral("Sessions")), options);
@@ -93,7 +99,13 @@ int ArchiveList(QStringList args) {
     cli::PrintLine(VisibleLine(SummaryHeaders(options)));
     for (const QStringList& row : list)
         cli::PrintLine(VisibleLine(row));
-    return 0;
+    // Unreadable files are listed with their error; the command still fails.
+    for (const QString& error : scanner.UnreadableErrorsLastScan())
+        report(error);
+    const QString unread =
+        UnreadableStatusText(scanner.UnreadableFilesLastScan(), scanner.UnreadableFoldersLastScan());
+    if (!unread.isEmpty()) report(unread);
+    return failed ? 1 : 0;
 }
 
 int ArchiveCommand(const QStringList& arguments) {

@@ -6,7 +6,10 @@ namespace {
 
 const QString kUsage = QStringLiteral("comma split LINE | comma join FIELD...");
 
-int Comma(const QStringList& args) {
+int Comma(const QStringList& arguments) {
+    const auto operands = cli::Operands(arguments);
+    if (!operands) return cli::UsageError(kUsage);
+    const QStringList& args = *operands;
     if (args.size() == 2 && args.at(0) == u"split") {
         for (const QString& field : CommaTextSplit(args.at(1)))
             cli::PrintLine(field);

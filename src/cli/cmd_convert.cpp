@@ -10,7 +10,9 @@ const QString kUsage = QStringLiteral("convert distance|volume KIND TEXT [--prec
 int Convert(const QStringList& arguments) {
     QStringList args = arguments;
     const bool precise = cli::TakeFlag(args, QStringLiteral("--precise"));
-    if (args.size() != 3) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->size() != 3) return cli::UsageError(kUsage);
+    args = *operands;
     const bool distance = args.at(0) == u"distance";
     if (!distance && args.at(0) != u"volume") return cli::UsageError(kUsage);
     const auto kind = ParseInteger(args.at(1));

@@ -37,16 +37,18 @@ VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) 
     return VehicleFromCode(code);
 }
 
-QString TrackLength(const QString& dataFolder, const QString& track) {
+QString TrackLength(const QString& dataFolder, const QString& track, const TTxtParser::MessageSink& report) {
     if (track.isEmpty()) return QString();
-    const TTrackList list = LoadTrackListFile(dataFolder);
+    const TTrackList list = LoadTrackListFile(dataFolder, {}, report);
     const int index = list.IndexOf(track);
     return index < 0 ? QString() : list.At(index).info.Length;
 }
 
 int Export(QStringList args) {
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
-    if (args.size() != 2) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->size() != 2) return cli::UsageError(kUsage);
+    args = *operands;
     const QString kind = args.at(0);
     if (kind != QLatin1String("session") && kind != QLatin1String("setup")) return cli::UsageError(kUsage);
     const QString path = QFileInfo(args.at(1)).absoluteFilePath();
@@ -55,9 +57,14 @@ int Export(QStringList args) {
         return 1;
     }
     const QString dataFolder = cli::DataFolder(dataDir);
-    const ProgramSettings settings = LoadSettingsFile(
-        QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-        DayNumberFromDateTime(QDateTime::currentDateTime()), [](const QString& m) { cli::PrintError(m); });
+    // Any message while reading (a file that cannot be read, a missing ";") fails the export: the
+    // report would not show what the files hold.
+    cli::StderrPrompter prompter;
+    auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
+    const ProgramSettings settings =
+        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
+                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    if (prompter.anyError) return 1;
     const QString exports = QDir(dataFolder).filePath(QStringLiteral("Exports"));
     if (!QDir().mkpath(exports)) {
         cli::PrintError(QStringLiteral("Cannot create directory ") + exports);
@@ -71,10 +78,9 @@ int Export(QStringList args) {
     if (!settings.logotype.isEmpty()) context.logo.path = ResolveDataPath(dataFolder, settings.logotype);
 
     const TimingUnits units = TimingUnitsOfSystem(settings.systemUnit);
-    cli::StderrPrompter prompter;
     SetupModel setup(VehicleOfFile(path, settings), &prompter);
     setup.ApplyDistanceUnit(units.distanceInMiles);
-    if (!setup.OpenSetup(path)) return 1;
+    if (!setup.OpenSetup(path) || prompter.anyError) return 1;
     const SetupReportInput setupInput = SetupReportInputFrom(setup);
 
     if (kind == QLatin1String("setup")) {
@@ -87,7 +93,7 @@ int Export(QStringList args) {
         return 0;
     }
 
-    TTxtParser reader;
+    TTxtParser reader(report);
     reader.OpenRead(path);
     SessionUnits sessionUnits;
     sessionUnits.miles = units.distanceInMiles;
@@ -97,13 +103,9 @@ int Export(QStringList args) {
         sessionUnits.volumeUnit = QStringLiteral("gallons (Imperial)");
     const SessionRecord record = ReadSessionSections(reader, sessionUnits);
     reader.Close();
-    SessionReportInput session = SessionReportInputFrom(record, path, units.distanceInMiles);
-    session.temperatureUnit =
-        settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
-    session.pressureUnit = settings.pressureUnit;
-    session.laps.percentForMean = settings.percentForMean;
-    session.laps.units = units;
-    session.laps.trackLength = TrackLength(dataFolder, record.Track());
+    const QString trackLength = TrackLength(dataFolder, record.Track(), report);
+    if (prompter.anyError) return 1;
+    const SessionReportInput session = SessionReportInputFrom(record, path, settings, trackLength);
     const auto written = ExportSessionReport(context, session, setupInput);
     if (!written) {
         cli::PrintError(written.error());

@@ -44,7 +44,9 @@ int Gearing(const QStringList& arguments) {
     const std::optional<QString> code = cli::TakeOption(args, QStringLiteral("--vehicle"));
     const std::optional<QString> modeName = cli::TakeOption(args, QStringLiteral("--mode"));
     const std::optional<QString> fixSpeed = cli::TakeOption(args, QStringLiteral("--fix-speed"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->size() != 1) return cli::UsageError(kUsage);
+    args = *operands;
     const std::optional<GearCalcMode> mode = ModeOf(modeName.value_or(QStringLiteral("normal")));
     if (!mode) return cli::UsageError(kUsage);
     const QString path = args.first();

@@ -48,7 +48,8 @@ int Jetting(const QStringList& arguments) {
         settings.rows[rows++] = {reference->left(first), reference->mid(first + 1, second - first - 1),
                                  reference->mid(second + 1)};
     }
-    if (!args.isEmpty()) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || !operands->isEmpty()) return cli::UsageError(kUsage);
 
     JettingSuggestion suggestion;
     if (!SuggestJetSizes(settings, *rad, suggestion)) {

@@ -8,8 +8,10 @@ namespace {
 
 const QString kUsage = QStringLiteral("laptime format MS | laptime elapsed MS | laptime parse TEXT");
 
-int LapTime(const QStringList& args) {
-    if (args.size() != 2) return cli::UsageError(kUsage);
+int LapTime(const QStringList& arguments) {
+    const auto operands = cli::Operands(arguments);
+    if (!operands || operands->size() != 2) return cli::UsageError(kUsage);
+    const QStringList& args = *operands;
     const QString& mode = args.at(0);
     if (mode == u"parse") {
         const auto parsed = ParseLapTime(args.at(1));

@@ -27,9 +27,9 @@ std::optional<int> IntegerOption(QStringList& args, const QString& name, int fal
 int Laps(QStringList args) {
     const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
     const std::optional<int> percent = IntegerOption(args, QStringLiteral("--percent"), 100, 0, 100);
-    if (!driver || !percent || args.size() != 1 || args.first().startsWith(u'-'))
-        return cli::UsageError(kUsage);
-    const QString path = args.first();
+    const auto operands = cli::Operands(args);
+    if (!driver || !percent || !operands || operands->size() != 1) return cli::UsageError(kUsage);
+    const QString path = operands->first();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(Fill(Translate("File %s does not exist!"), path));
         return 1;

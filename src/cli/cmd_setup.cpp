@@ -25,13 +25,14 @@ std::optional<VehicleType> VehicleOfCode(const QString& code) {
 int Normalize(QStringList args) {
     const std::optional<QString> code = cli::TakeOption(args, QStringLiteral("--vehicle"));
     const std::optional<QString> out = cli::TakeOption(args, QStringLiteral("-o"));
-    if (!code || args.size() != 1) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!code || !operands || operands->size() != 1) return cli::UsageError(kUsage);
     const std::optional<VehicleType> vehicle = VehicleOfCode(*code);
     if (!vehicle) {
         cli::PrintError(QStringLiteral("Unknown vehicle code: ") + *code);
         return 1;
     }
-    const QString path = args.first();
+    const QString path = operands->first();
     if (!QFileInfo::exists(path)) {
         cli::PrintError(QStringLiteral("File not found: ") + path);
         return 1;
@@ -39,7 +40,8 @@ int Normalize(QStringList args) {
 
     cli::StderrPrompter prompter;
     SetupModel model(*vehicle, &prompter);
-    if (!model.OpenSetup(path)) return 1;
+    // A file that cannot be read is refused here, so nothing is written over the output.
+    if (!model.OpenSetup(path) || prompter.anyError) return 1;
 
     TTxtParser writer;
     writer.OpenWrite(out.value_or(QString()));

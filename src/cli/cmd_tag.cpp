@@ -1,28 +1,45 @@
 // vorlapa-cli tag get FILE SECTION KEY, tag lines FILE SECTION KEY END_MARKER
 #include "command_registry.h"
+#include "storage/translate.h"
 #include "storage/txt_parser.h"
+
+#include <QFileInfo>
 
 namespace {
 
 const QString kUsage = QStringLiteral("tag get FILE SECTION KEY | tag lines FILE SECTION KEY END_MARKER");
 
-int Tag(const QStringList& args) {
+int Tag(const QStringList& arguments) {
+    const QStringList args = cli::Operands(arguments).value_or(QStringList());
     const bool lines = !args.isEmpty() && args.at(0) == u"lines";
     const bool get = !args.isEmpty() && args.at(0) == u"get";
     if ((!get || args.size() != 4) && (!lines || args.size() != 5)) return cli::UsageError(kUsage);
-    // The reader's messages (a missing ";") are shown, but the value is still the result.
-    TTxtParser parser([](const QString& message) { cli::PrintError(message); });
+    // A file named on the command line must be there: the program's rule that a missing file reads as
+    // empty would report a typing error as an empty value.
+    if (!QFileInfo::exists(args.at(1))) {
+        cli::PrintError(Fill(Translate("File not found: %s"), args.at(1)));
+        return 1;
+    }
+    // Every message of the reader (the file cannot be read, a missing ";") makes the command fail: the
+    // value printed would not be the file's.
+    bool failed = false;
+    TTxtParser parser([&failed](const QString& message) {
+        failed = true;
+        cli::PrintError(message);
+    });
     parser.OpenRead(args.at(1));
+    if (failed) return 1;
     const QString value = parser.ReadValue(args.at(2), args.at(3));
+    QStringList block;
+    if (lines) parser.ReadLines(block, args.at(4));
+    parser.Close();
+    if (failed) return 1;
     if (get) {
         cli::PrintLine(value);
     } else {
-        QStringList block;
-        parser.ReadLines(block, args.at(4));
         for (const QString& line : block)
             cli::PrintLine(line);
     }
-    parser.Close();
     return 0;
 }
 

@@ -6,13 +6,15 @@
 
 namespace {
 
-int CleanFileNameCommand(const QStringList& args) {
+int CleanFileNameCommand(const QStringList& arguments) {
+    const QStringList args = cli::Operands(arguments).value_or(QStringList());
     if (args.size() != 1) return cli::UsageError(QStringLiteral("clean-filename TEXT"));
     cli::PrintLine(CleanFileName(args.at(0)));
     return 0;
 }
 
-int HtmlColorCommand(const QStringList& args) {
+int HtmlColorCommand(const QStringList& arguments) {
+    const QStringList args = cli::Operands(arguments).value_or(QStringList());
     if (args.size() != 1) return cli::UsageError(QStringLiteral("html-color INTEGER"));
     bool ok = false;
     const QString& text = args.at(0);
@@ -27,7 +29,8 @@ int HtmlColorCommand(const QStringList& args) {
     return 0;
 }
 
-int LinkifyCommand(const QStringList& args) {
+int LinkifyCommand(const QStringList& arguments) {
+    const QStringList args = cli::Operands(arguments).value_or(QStringList());
     if (args.size() != 1) return cli::UsageError(QStringLiteral("linkify TEXT"));
     cli::PrintLine(LinkifyText(args.at(0)));
     return 0;

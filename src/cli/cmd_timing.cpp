@@ -7,7 +7,7 @@
 #include "storage/translate.h"
 #include "timing/live_timing_model.h"
 
-#include <QFile>
+#include "storage/atomic_file.h"
 #include <array>
 #include <vector>
 
@@ -30,7 +30,6 @@ class SilentBeeper : public Beeper {
   public:
     void Beep() override {}
 };
-
 
 enum class Event { Start, Stop, Press, Undo, PitIn, PitOut };
 
@@ -139,7 +138,9 @@ int Simulate(QStringList args) {
     const auto trackLength = cli::TakeOption(args, QStringLiteral("--track-length"));
     const auto units = cli::TakeOption(args, QStringLiteral("--units"));
     const auto percent = cli::TakeOption(args, QStringLiteral("--percent"));
-    if (args.size() != 1 || args.first().startsWith(QLatin1String("--"))) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->size() != 1) return cli::UsageError(kUsage);
+    const QString scriptPath = operands->first();
 
     LiveTimingSettings settings;
     settings.includePitLaps = includePitLaps;
@@ -169,12 +170,12 @@ int Simulate(QStringList args) {
         splitCount = *value;
     }
 
-    QFile file(args.first());
-    if (!file.open(QIODevice::ReadOnly)) {
-        cli::PrintError(Fill(Translate("Cannot read %s: %s"), QStringList{args.first(), file.errorString()}));
+    const auto bytes = ReadWholeFile(scriptPath);
+    if (!bytes) {
+        cli::PrintError(bytes.error());
         return 1;
     }
-    const auto script = ParseScript(DecodeFileText(file.readAll()));
+    const auto script = ParseScript(DecodeFileText(*bytes));
     if (!script) {
         cli::PrintError(script.error());
         return 1;

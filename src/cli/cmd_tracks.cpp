@@ -17,7 +17,8 @@ int TracksCommand(const QStringList& arguments) {
     QStringList args = arguments;
     if (args.isEmpty() || args.takeFirst() != QLatin1String("list")) return cli::UsageError(kUsage);
     const QString dataDir = cli::DataFolder(cli::TakeOption(args, QStringLiteral("--data-dir")));
-    if (!args.isEmpty()) return cli::UsageError(kUsage);
+    const auto operands = cli::Operands(args);
+    if (!operands || !operands->isEmpty()) return cli::UsageError(kUsage);
     if (!QFileInfo(dataDir).isDir()) {
         cli::PrintError(Fill(Translate("No data folder %s"), dataDir));
         return 1;

@@ -31,9 +31,16 @@ void PrintError(const QString& text);
 // Prints "usage: vorlapa-cli <usage>" on stderr and returns 1.
 int UsageError(const QString& usage);
 
-// Value of "--name VALUE" in args (removed from args), or std::nullopt.
+// Options are looked for only before "--", the end of options: what follows it is taken as it stands.
+// Value of "--name VALUE" in args (both removed from args), or std::nullopt.
 std::optional<QString> TakeOption(QStringList& args, const QString& name);
 // Presence of "--name" in args (removed from args).
 bool TakeFlag(QStringList& args, const QString& name);
+// The operands left once the options are taken: args without the first "--". An argument before "--"
+// that starts with "--" is an option the command does not know: std::nullopt. A single "-" starts an
+// operand ("-1500").
+std::optional<QStringList> Operands(const QStringList& args);
+// "--help" before the end of options.
+bool WantsHelp(const QStringList& args);
 
 } // namespace cli

@@ -67,10 +67,10 @@ class Event {
         auto entry = std::make_shared<Entry>(Entry{std::move(listener), true});
         m_state->entries.push_back(entry);
         return Connection([weakState = std::weak_ptr<State>(m_state), weakEntry = std::weak_ptr<Entry>(entry)] {
-            const auto entry = weakEntry.lock();
-            if (!entry) return;
-            entry->active = false;
-            if (const auto state = weakState.lock()) std::erase(state->entries, entry);
+            const auto connected = weakEntry.lock();
+            if (!connected) return;
+            connected->active = false;
+            if (const auto state = weakState.lock()) std::erase(state->entries, connected);
         });
     }
 

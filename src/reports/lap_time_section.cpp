@@ -25,6 +25,16 @@ void LoadTimer(TLapTimer& timer, const LapReportInput& input, int slot) {
 
 } // namespace
 
+Expected<void, QString> CheckLapTimes(const LapReportInput& input) {
+    for (int slot = 1; slot <= 4; ++slot) {
+        TLapTimer timer;
+        timer.SetSplits(SplitsOf(input));
+        if (auto loaded = timer.LoadFromText(input.laps.slots[size_t(slot - 1)].splitTimes); !loaded)
+            return loaded;
+    }
+    return {};
+}
+
 QList<int> SlotsWithLaps(const LapReportInput& input) {
     QList<int> slots;
     for (int slot = 1; slot <= 4; ++slot) {

@@ -2,6 +2,7 @@
 // The lap times of the session report: per driver a summary table and either the full lap table (with
 // the best lap in bold) or a compact list of lap times in groups of five.
 #include "report_context.h"
+#include "storage/expected.h"
 #include "timing/lap_data.h"
 #include "timing/lap_figures.h"
 
@@ -14,6 +15,10 @@ struct LapReportInput {
     QString trackLength; // metres, as the track list holds it
     TimingUnits units;
 };
+
+// Every slot's stored times as the report reads them, or the first failing slot's error (a time that is
+// no integer, more times than a driver keeps): a report would otherwise leave those laps out unnoticed.
+Expected<void, QString> CheckLapTimes(const LapReportInput& input);
 
 // Slots (1..4) that have at least one lap, in slot order.
 QList<int> SlotsWithLaps(const LapReportInput& input);

@@ -20,9 +20,7 @@ ReportSource CurrentSessionSource(SessionModel& session, SetupModel& setup, AppS
     source.saveSession = [&session] { return session.SaveSessionWithDialog(); };
     source.setup = [&setup] { return SetupReportInputFrom(setup); };
     source.session = [&session, &state, trackLength] {
-        SessionReportInput input = SessionReportInputFrom(session, state.Settings());
-        if (trackLength) input.laps.trackLength = trackLength();
-        return input;
+        return SessionReportInputFrom(session, state.Settings(), trackLength ? trackLength() : QString());
     };
     source.sessionFile = [&session] { return session.FileName(); };
     return source;

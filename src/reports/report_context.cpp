@@ -3,6 +3,7 @@
 #include "app/program_settings.h"
 #include "html_escape.h"
 #include "html_writer.h"
+#include "storage/atomic_file.h"
 #include "storage/file_names.h"
 #include "storage/html_text.h"
 
@@ -68,12 +69,10 @@ QString CopyReportLogo(const ReportContext& context) {
     const QString name = SafeFileName(QFileInfo(source).fileName());
     if (QFileInfo(source).fileName().isEmpty()) return QString();
     const QString target = QDir(context.exportFolder).filePath(name);
-    // A failing copy is no error: an older copy, if any, is used.
+    // A failing copy is no error: an older copy, if any, is used (and stays whole).
     if (QFileInfo::exists(source) &&
-        QFileInfo(source).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
-        QFile::remove(target);
-        QFile::copy(source, target);
-    }
+        QFileInfo(source).absoluteFilePath() != QFileInfo(target).absoluteFilePath())
+        (void)CopyFileAtomically(source, target);
     return QFileInfo::exists(target) ? name : QString();
 }
 

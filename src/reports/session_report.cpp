@@ -356,6 +356,8 @@ void WriteSessionReport(THTMLWriter& writer, const ReportContext& context, const
 Expected<QStringList, QString> ExportSessionReport(const ReportContext& context,
                                                    const SessionReportInput& session,
                                                    const SetupReportInput& setup) {
+    // Lap data that cannot be read is refused before anything is written.
+    if (const auto laps = CheckLapTimes(session.laps); !laps) return Unexpected(laps.error());
     const auto setupPath = ExportSetupReport(context, setup, session.sessionFile);
     if (!setupPath) return Unexpected(setupPath.error());
     const QString path = QDir(context.exportFolder)

@@ -46,7 +46,7 @@ void WriteSessionReport(THTMLWriter& writer, const ReportContext& context, const
                         const SetupReportInput& setup, const QString& filePath);
 
 // Writes ".\Exports\setup_{name}.htm", then ".\Exports\session_{name}.htm"; returns the two paths or
-// the first write error.
+// the first error: lap times that cannot be read (nothing is written) or a failed write.
 Expected<QStringList, QString> ExportSessionReport(const ReportContext& context,
                                                    const SessionReportInput& session,
                                                    const SetupReportInput& setup);

@@ -1,12 +1,14 @@
 #include "session_report_input.h"
 
+#include "app/program_settings.h"
+#include "calc/air_density_model.h"
 #include "session/session_model.h"
 #include "session/setup_model.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 
 SessionReportInput SessionReportInputFrom(const SessionRecord& record, const QString& sessionFile,
-                                          bool miles) {
+                                          const ProgramSettings& settings, const QString& trackLength) {
     SessionReportInput input;
     input.sessionFile = sessionFile;
     const auto& fields = SessionFields();
@@ -22,9 +24,36 @@ SessionReportInput SessionReportInputFrom(const SessionRecord& record, const QSt
     for (const QString& column : PitStopColumns())
         input.pitStopHeaders << Translate(column);
     input.pitStops = record.pitStopRows;
-    input.remainingStrokeCaption = miles ? QStringLiteral("Remaining suspension stroke [in.]")
-                                         : QStringLiteral("Remaining suspension stroke [mm]");
+    const TimingUnits units = TimingUnitsOfSystem(settings.systemUnit);
+    input.remainingStrokeCaption = units.distanceInMiles ? QStringLiteral("Remaining suspension stroke [in.]")
+                                                         : QStringLiteral("Remaining suspension stroke [mm]");
+    input.temperatureUnit =
+        settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
+    input.pressureUnit = settings.pressureUnit;
+
+    // The figure the session page's panel shows for the same weather and options.
+    const QString& c = SessionKeys::Conditions;
+    const AirDensityFigure air = ComputeAirDensity(
+        WeatherTexts{record.Value(c, SessionKeys::AirTemperature), record.Value(c, SessionKeys::Pressure),
+                     record.Value(c, SessionKeys::Humidity)},
+        AirDensityUnits{settings.temperatureUnit, settings.pressureUnit, settings.useAd});
+    input.airDensityShown = air.panelVisible.value_or(false);
+    input.airDensityAd = settings.useAd;
+    input.airDensityCaption = AirDensityCaption(settings.useAd);
+    input.airDensity = air.valueText;
+
     input.laps.laps = record.lapData;
+    input.laps.percentForMean = settings.percentForMean;
+    input.laps.units = units;
+    input.laps.trackLength = trackLength;
+    return input;
+}
+
+SessionReportInput SessionReportInputFrom(const SessionModel& session, const ProgramSettings& settings,
+                                          const QString& trackLength) {
+    SessionReportInput input =
+        SessionReportInputFrom(session.Record(), session.FileName(), settings, trackLength);
+    if (session.requestLapData) input.laps.laps = session.requestLapData();
     return input;
 }
 
@@ -33,22 +62,5 @@ SetupReportInput SetupReportInputFrom(const SetupModel& setup) {
     input.vehicle = setup.Vehicle();
     input.record = setup.Record();
     input.miles = setup.Miles();
-    return input;
-}
-
-SessionReportInput SessionReportInputFrom(const SessionModel& session, const ProgramSettings& settings) {
-    SessionReportInput input =
-        SessionReportInputFrom(session.Record(), session.FileName(), session.Units().miles);
-    if (session.requestLapData) input.laps.laps = session.requestLapData();
-    input.temperatureUnit =
-        settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
-    input.pressureUnit = settings.pressureUnit;
-    const AirDensityView& air = session.AirDensity();
-    input.airDensityShown = air.panelVisible;
-    input.airDensityAd = settings.useAd;
-    input.airDensityCaption = air.caption;
-    input.airDensity = air.valueText;
-    input.laps.percentForMean = settings.percentForMean;
-    input.laps.units = TimingUnitsOfSystem(settings.systemUnit);
     return input;
 }

@@ -18,12 +18,15 @@ QString GeneralNotesModel::FileName(int editor) {
 void GeneralNotesModel::Load() {
     for (int editor = 0; editor < kEditors; ++editor) {
         const QString path = QDir(m_dataFolder).filePath(FileName(editor));
+        m_unreadable[size_t(editor)] = false;
         if (QFileInfo::exists(path)) {
             const auto bytes = ReadWholeFile(path);
-            if (bytes)
+            if (bytes) {
                 m_texts[size_t(editor)] = SplitLines(DecodeFileText(*bytes)).join(u'\n');
-            else if (m_prompter)
-                m_prompter->ShowError(bytes.error());
+            } else {
+                m_unreadable[size_t(editor)] = true;
+                if (m_prompter) m_prompter->ShowError(bytes.error());
+            }
         }
         m_saveEnabled[size_t(editor)] = false;
     }
@@ -39,6 +42,12 @@ void GeneralNotesModel::SetText(int editor, const QString& text) {
 }
 
 bool GeneralNotesModel::Save(int editor) {
+    if (m_unreadable[size_t(editor)]) {
+        if (m_prompter)
+            m_prompter->ShowError(Fill(Translate("%s could not be read and is left as it is."),
+                                       PathForMessage(QDir(m_dataFolder).filePath(FileName(editor)))));
+        return false;
+    }
     QString content;
     const QString& text = m_texts[size_t(editor)];
     if (!text.isEmpty()) {
@@ -48,9 +57,7 @@ bool GeneralNotesModel::Save(int editor) {
     const auto written =
         WriteFileAtomically(QDir(m_dataFolder).filePath(FileName(editor)), EncodeFileText(content));
     if (!written) {
-        if (m_prompter)
-            m_prompter->ShowError(
-                Fill(Translate("Unable to save %s:\n%s"), {FileName(editor), written.error()}));
+        if (m_prompter) m_prompter->ShowError(written.error()); // names the file
         return false;
     }
     m_saveEnabled[size_t(editor)] = false;

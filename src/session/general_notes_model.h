@@ -21,7 +21,8 @@ class GeneralNotesModel {
     const QString& Text(int editor) const { return m_texts[size_t(editor)]; }
     void SetText(int editor, const QString& text); // an edit: enables the editor's button
     bool SaveEnabled(int editor) const { return m_saveEnabled[size_t(editor)]; }
-    // Writes the editor's file; a failure is shown and the button stays enabled.
+    // Writes the editor's file; a failure is shown and the button stays enabled. A file that could not
+    // be read when loaded is left as it is (the save fails with a message).
     bool Save(int editor);
     // Saves every editor whose button is enabled (leaving the page with Yes); false when one failed.
     bool SaveChanged();
@@ -37,4 +38,6 @@ class GeneralNotesModel {
     QString m_dataFolder;
     std::array<QString, kEditors> m_texts;
     std::array<bool, kEditors> m_saveEnabled{};
+    // A file that exists but could not be read is never written over with what the editor holds.
+    std::array<bool, kEditors> m_unreadable{};
 };

@@ -43,10 +43,8 @@ void WriteField(const SessionRecord& record, int index, const SessionUnits& unit
     const SessionField& field = SessionFields()[size_t(index)];
     const QString& value = record.Field(index);
     if (field.control == SessionControl::Notes) {
-        if (value.trimmed().isEmpty()) return;
-        writer.WriteValue(field.key, SessionKeys::NotesBegin);
-        writer.WriteTextBlock(value);
-        writer.WriteValue(field.key, SessionKeys::NotesEnd);
+        // Held back by the writer until the section's single keys are written.
+        writer.WriteNotesBlock(field.key, SessionKeys::NotesBegin, SessionKeys::NotesEnd, value);
         return;
     }
     writer.WriteValue(field.key, SessionStoredText(record, field.Id(), field.conversion, units, value));
@@ -162,12 +160,11 @@ void WriteSessionSections(const SessionRecord& record, const SessionUnits& units
     for (size_t i = 0; i < fields.size(); ++i)
         if (fields[i].section == SessionKeys::SessionNotes) WriteField(record, int(i), units, writer);
     if (!record.pitStopRows.empty()) {
-        writer.WriteValue(SessionKeys::PitStopList, SessionKeys::PitStopBegin);
         QStringList lines;
         for (const QStringList& row : record.pitStopRows)
             lines << CommaTextJoin(PadFields(row, kPitStopColumns));
-        writer.WriteLines(lines);
-        writer.WriteValue(SessionKeys::PitStopList, SessionKeys::PitStopEnd);
+        writer.WriteListBlock(SessionKeys::PitStopList, SessionKeys::PitStopBegin, SessionKeys::PitStopEnd,
+                              lines);
     }
 
     const LapData& laps = record.lapData;

@@ -210,7 +210,7 @@ namespace {
 struct SectionOutput {
     QString name;
     QList<std::pair<QString, QString>> values;
-    QList<int> blockFields; // written after the values, so a bracket in a block line hides no key
+    QList<int> blockFields; // list and notes blocks: the writer puts them after the values
 };
 
 SectionOutput& SectionNamed(std::vector<SectionOutput>& sections, const QString& name) {
@@ -285,15 +285,10 @@ void WriteSetupArea(const SetupRecord& record, SetupArea area, const SetupIoCont
             const SetupField& field = fields[size_t(i)];
             const QString& value = record.fields[size_t(i)];
             if (value.trimmed().isEmpty()) continue;
-            if (field.form == StoredForm::ListBlock) {
-                writer.WriteValue(field.key, kListBegin);
-                writer.WriteLines(value.split(QLatin1Char('\n')));
-                writer.WriteValue(field.key, kListEnd);
-            } else {
-                writer.WriteValue(field.key, kNotesBegin);
-                writer.WriteTextBlock(value);
-                writer.WriteValue(field.key, kNotesEnd);
-            }
+            if (field.form == StoredForm::ListBlock)
+                writer.WriteListBlock(field.key, kListBegin, kListEnd, value.split(QLatin1Char('\n')));
+            else
+                writer.WriteNotesBlock(field.key, kNotesBegin, kNotesEnd, value);
         }
     }
 }

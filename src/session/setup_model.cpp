@@ -6,6 +6,7 @@
 #include "storage/txt_parser.h"
 #include "storage/units.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 SetupModel::SetupModel(VehicleType vehicle, Prompter* prompter) : m_prompter(prompter) {
@@ -145,15 +146,23 @@ bool SetupModel::VehicleMatches(TTxtParser& reader) const {
     return false;
 }
 
+bool SetupModel::OpenOwnReader(TTxtParser& own, const QString& path) const {
+    own.OpenRead(path);
+    // A missing file reads as empty; a file that exists but cannot be read (its error was shown) must
+    // change nothing: read as empty it would become the current setup and be saved over the real one.
+    if (!own.IsOpen() && QFileInfo::exists(path)) return false;
+    if (!VehicleMatches(own)) {
+        own.Close();
+        return false;
+    }
+    return true;
+}
+
 bool SetupModel::OpenSetup(const QString& path, TTxtParser* reader) {
     // One reader serves every area; when this call opens the file it checks the vehicle once.
     TTxtParser own([this](const QString& message) { ShowError(message); });
     if (!reader) {
-        own.OpenRead(path);
-        if (!VehicleMatches(own)) {
-            own.Close();
-            return false;
-        }
+        if (!OpenOwnReader(own, path)) return false;
     } else if (!VehicleMatches(*reader)) {
         return false;
     }
@@ -170,13 +179,7 @@ bool SetupModel::LoadSetupArea(SetupArea area, const QString& path, TTxtParser* 
     if (!HasArea(area)) return false;
     if (requestCommitCellEdit) requestCommitCellEdit();
     TTxtParser own([this](const QString& message) { ShowError(message); });
-    if (!reader) {
-        own.OpenRead(path);
-        if (!VehicleMatches(own)) {
-            own.Close();
-            return false;
-        }
-    }
+    if (!reader && !OpenOwnReader(own, path)) return false;
     ReadSetupArea(m_record, area, m_context, reader ? *reader : own);
     if (!reader) own.Close();
     areaLoaded.Emit(area);

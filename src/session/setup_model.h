@@ -72,9 +72,10 @@ class SetupModel {
     QString FileName() const { return m_fileName; }
 
     // Loads a whole setup. Without a reader the file is opened here (a missing file reads as empty).
-    // False, with the vehicle message shown and nothing changed, when the file belongs to another vehicle.
+    // False, with the message shown and nothing changed, when the file exists but cannot be read or
+    // belongs to another vehicle.
     bool OpenSetup(const QString& path, TTxtParser* reader = nullptr);
-    // Loads one area; without a reader the file is opened and the vehicle checked here.
+    // Loads one area; without a reader the file is opened and checked here as OpenSetup does.
     bool LoadSetupArea(SetupArea area, const QString& path, TTxtParser* reader = nullptr);
     // The sections of every area the vehicle has, current keys only, values in the stored units.
     void WriteSetupSections(TTxtParser& writer) const;
@@ -85,6 +86,8 @@ class SetupModel {
 
   private:
     void ShowError(const QString& message) const;
+    // Opens path into own and checks it; false (message shown) when it cannot be read or does not fit.
+    bool OpenOwnReader(TTxtParser& own, const QString& path) const;
 
     Prompter* m_prompter;
     SetupIoContext m_context;

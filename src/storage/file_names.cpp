@@ -37,3 +37,23 @@ void ListFilesRecursive(const QString& folder, const QString& mask, QStringList&
     for (const QString& sub : folders)
         ListFilesRecursive(dir.filePath(sub), mask, list);
 }
+
+QString WithFilterExtension(const QString& path, const QString& filter) {
+    const QString first = filter.section(QStringLiteral(";;"), 0, 0);
+    const qsizetype open = first.lastIndexOf(u'(');
+    const qsizetype close = first.lastIndexOf(u')');
+    if (open < 0 || close < open) return path;
+    // "*.ses" -> ".ses"; patterns such as "*" or "*.*" name no extension.
+    QStringList extensions;
+    for (const QString& pattern : first.mid(open + 1, close - open - 1).split(u' ', Qt::SkipEmptyParts)) {
+        const QString extension = pattern.startsWith(QLatin1String("*.")) ? pattern.mid(1) : QString();
+        if (extension.size() > 1 && !extension.contains(u'*') && !extension.contains(u'?'))
+            extensions << extension;
+    }
+    const QString name = path.section(u'/', -1);
+    if (extensions.isEmpty() || name.isEmpty()) return path;
+    for (const QString& extension : std::as_const(extensions))
+        if (name.endsWith(extension, Qt::CaseInsensitive) && name.size() > extension.size()) return path;
+    // A name typed with a final dot ("first.") takes the extension without a second one.
+    return name.endsWith(u'.') ? path + extensions.first().mid(1) : path + extensions.first();
+}

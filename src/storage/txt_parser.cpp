@@ -223,6 +223,7 @@ void TTxtParser::ReadLines(QStringList& lines, const QString& endMarker) {
 }
 
 void TTxtParser::OpenWrite(const QString& path) {
+    m_heldBlocks.clear();
     m_path = path;
     m_writing = true;
     m_open = true;
@@ -241,6 +242,7 @@ void TTxtParser::WriteLine(const QString& line) {
 
 void TTxtParser::WriteSection(const QString& name) {
     if (!m_open || !m_writing) return;
+    WriteHeldBlocks();
     const QString trimmed = TrimControl(name);
     if (trimmed.isEmpty()) return;
     WriteLine(QString());
@@ -271,7 +273,61 @@ void TTxtParser::WriteTextBlock(const QString& text) {
     if (!normalized.endsWith(kLineEnd)) m_written += kLineEnd;
 }
 
+void TTxtParser::WriteListBlock(const QString& key, const QString& begin, const QString& end,
+                                const QStringList& lines) {
+    if (!m_open || !m_writing) return;
+    m_heldBlocks.push_back(HeldBlock{key, begin, end, lines, QString(), false});
+}
+
+void TTxtParser::WriteNotesBlock(const QString& key, const QString& begin, const QString& end,
+                                 const QString& text) {
+    if (!m_open || !m_writing || TrimControl(text).isEmpty()) return;
+    m_heldBlocks.push_back(HeldBlock{key, begin, end, QStringList(), text, true});
+}
+
+void TTxtParser::WriteHeldBlocks() {
+    if (m_heldBlocks.empty()) return;
+    auto holdsBracket = [](const HeldBlock& block) {
+        auto bracket = [](const QString& text) { return text.contains(u'[') || text.contains(u']'); };
+        return block.notes ? bracket(block.text)
+                           : std::any_of(block.lines.begin(), block.lines.end(), bracket);
+    };
+    // Blocks without brackets first: each of them can be read back whatever follows it.
+    std::vector<HeldBlock> blocks = std::move(m_heldBlocks);
+    m_heldBlocks.clear();
+    std::stable_partition(blocks.begin(), blocks.end(), [&](const HeldBlock& b) { return !holdsBracket(b); });
+    const auto bracketed = std::count_if(blocks.begin(), blocks.end(), holdsBracket);
+    // Only the last block with a bracket line can be found: a bracket line ends the section, so every
+    // block key after it would be lost. The others keep their text with look-alike brackets.
+    qsizetype toWiden = bracketed > 1 ? bracketed - 1 : 0;
+    auto widen = [](QString text) {
+        text.replace(u'[', QChar(0xFF3B));
+        text.replace(u']', QChar(0xFF3D));
+        return text;
+    };
+    for (HeldBlock& block : blocks) {
+        if (toWiden > 0 && holdsBracket(block)) {
+            --toWiden;
+            block.text = widen(block.text);
+            for (QString& line : block.lines)
+                line = widen(line);
+        }
+        WriteValue(block.key, block.begin);
+        if (block.notes)
+            WriteTextBlock(block.text);
+        else
+            WriteLines(block.lines);
+        WriteValue(block.key, block.end);
+    }
+}
+
+const QString& TTxtParser::WrittenText() {
+    if (m_open && m_writing) WriteHeldBlocks();
+    return m_written;
+}
+
 Expected<void, QString> TTxtParser::Close() {
+    if (m_open && m_writing) WriteHeldBlocks();
     const bool wasWriting = m_open && m_writing;
     m_open = false;
     m_writing = false;

@@ -7,7 +7,9 @@
 // on key + "=", a value ends at the first ";". ReadValue leaves the read position after the line where
 // its scan stopped; ReadLines continues from there.
 //
-// Writing collects the file in memory; Close() replaces the file atomically.
+// Writing collects the file in memory; Close() replaces the file atomically. List and notes blocks are
+// held back and written after the single keys of their section, because a block line holding "[" or "]"
+// ends the section for the reader: written before a key, it would hide that key.
 #include "expected.h"
 #include <QHash>
 #include <QString>
@@ -37,15 +39,26 @@ class TTxtParser {
     void OpenWrite(const QString& path);
     void WriteSection(const QString& name);
     void WriteValue(const QString& key, const QString& value);
+    // The raw pieces of a block, written where they are called (tests and generators build files with
+    // them). The program's files use WriteListBlock and WriteNotesBlock.
     void WriteLines(const QStringList& lines);
     void WriteTextBlock(const QString& text);
+    // A list block: "key=begin;", the lines, "key=end;". A notes block: the same around a multi-line
+    // text, nothing at all when the text is blank. Both are written when the next section starts (or the
+    // file is closed), after every single key of the section: first the blocks without "[" or "]", then
+    // those with. When several blocks of one section hold brackets only the last one can be read back
+    // whole, so the brackets of the others are written as their full-width forms ("［", "］").
+    void WriteListBlock(const QString& key, const QString& begin, const QString& end,
+                        const QStringList& lines);
+    void WriteNotesBlock(const QString& key, const QString& begin, const QString& end, const QString& text);
     // Reading: closes. Writing: commits the file atomically; the error is the system's error text and
     // the old file is left as it was.
     Expected<void, QString> Close();
 
     bool IsOpen() const { return m_open; }
-    // The text written so far (writing mode), with CR LF line ends.
-    const QString& WrittenText() const { return m_written; }
+    // The text written so far (writing mode), with CR LF line ends; blocks still held back are written
+    // out first.
+    const QString& WrittenText();
 
   private:
     // A section as the literal reader sees it: the lines after its header up to and including the first
@@ -62,6 +75,7 @@ class TTxtParser {
     QString ReadValueRescanning(const QString& section, const QString& key); // for keys holding "="
     QString ValueOfLine(int line, const QString& probe);
     void WriteLine(const QString& line);
+    void WriteHeldBlocks();
 
     MessageSink m_onError;
     bool m_open = false;
@@ -74,6 +88,13 @@ class TTxtParser {
     QHash<QString, int> m_headerOf;      // section name as asked -> its header line, or -1
     QHash<int, Section> m_sections;      // header line -> section
     QString m_written;
+    struct HeldBlock {
+        QString key, begin, end;
+        QStringList lines; // list block
+        QString text;      // notes block
+        bool notes = false;
+    };
+    std::vector<HeldBlock> m_heldBlocks; // blocks of the current section, written when it ends
 };
 
 // The literal reader: rescans the lines from the top for every key. Kept as the reference the indexed

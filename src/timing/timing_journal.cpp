@@ -1,16 +1,18 @@
 #include "timing_journal.h"
 
 #include "lap_timer.h"
+#include "storage/atomic_file.h"
 #include "storage/text_codec.h"
 #include "storage/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <array>
+#include <cmath>
 
 namespace {
 
-const QString kHeader = QStringLiteral("vorlapa timing journal 1");
+const QString kHeader = QString::fromLatin1(kTimingJournalHeader);
 const QString kEnd = QStringLiteral("end");
 
 QString Day(double day) {
@@ -38,29 +40,36 @@ Expected<void, QString> TimingJournal::Open(const QString& folder, const LapData
     if (m_file.isOpen()) m_file.close();
     m_file.setFileName(QDir(folder).filePath(QString::fromLatin1(kTimingJournalFileName)));
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        m_lastError = m_file.errorString();
+        m_lastError = WriteErrorText(m_file.fileName(), m_file.errorString());
         return Unexpected(m_lastError);
     }
     Append(kHeader);
-    Append(QStringLiteral("splits ") + current.splitsPerLap.trimmed());
+    for (const QString& line : JournalSnapshotLines(current))
+        Append(line);
+    if (!m_lastError.isEmpty()) return Unexpected(m_lastError);
+    return {};
+}
+
+QStringList JournalSnapshotLines(const LapData& current) {
+    QStringList lines{QStringLiteral("splits ") + current.splitsPerLap.trimmed()};
     for (int i = 0; i < int(current.slots.size()); ++i) {
         const SlotLapData& slot = current.slots[size_t(i)];
         if (slot.splitTimes.isEmpty() && slot.startTime == 0 && slot.pitStopTime == 0) continue;
-        Append(
-            QStringLiteral("slot %1 %2 %3 %4 %5 %6")
-                .arg(i + 1)
-                .arg(Day(slot.startTime), Day(slot.stopTime))
-                .arg(slot.pitStopTime)
-                .arg(slot.splitTimes.isEmpty() ? QStringLiteral("-") : slot.splitTimes, OneLine(slot.name)));
+        lines << QStringLiteral("slot %1 %2 %3 %4 %5 %6")
+                     .arg(i + 1)
+                     .arg(Day(slot.startTime), Day(slot.stopTime))
+                     .arg(slot.pitStopTime)
+                     .arg(slot.splitTimes.isEmpty() ? QStringLiteral("-") : slot.splitTimes,
+                          OneLine(slot.name));
     }
-    if (!m_lastError.isEmpty()) return Unexpected(m_lastError);
-    return {};
+    return lines;
 }
 
 void TimingJournal::Append(const QString& line) {
     if (!m_file.isOpen()) return;
     const QByteArray bytes = EncodeFileText(line + u'\n');
-    if (m_file.write(bytes) != bytes.size() || !m_file.flush()) m_lastError = m_file.errorString();
+    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
+        m_lastError = WriteErrorText(m_file.fileName(), m_file.errorString());
 }
 
 void TimingJournal::Start(int slot, std::uint32_t tick, double day, const QString& name) {
@@ -101,9 +110,9 @@ void TimingJournal::Close() {
 
 QString JournalFindUnfinished(const QString& folder) {
     const QString path = QDir(folder).filePath(QString::fromLatin1(kTimingJournalFileName));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QString();
-    const QStringList lines = SplitLines(DecodeFileText(file.readAll()));
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return QString();
+    const QStringList lines = SplitLines(DecodeFileText(*bytes));
     if (lines.isEmpty() || lines.first() != kHeader) return QString();
     if (lines.last().trimmed() == kEnd) return QString();
     // Only a journal that holds lap data or events is worth offering.
@@ -117,11 +126,18 @@ bool DiscardJournal(const QString& path) {
 }
 
 Expected<RestoredLapData, QString> RestoreFromJournal(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Unexpected(file.errorString());
-    const QStringList lines = SplitLines(DecodeFileText(file.readAll()));
-    if (lines.isEmpty() || lines.first() != kHeader)
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) return Unexpected(bytes.error());
+    auto restored = ParseTimingJournal(DecodeFileText(*bytes));
+    if (!restored)
         return Unexpected(Fill(Translate("%s is no timing journal."), QDir::toNativeSeparators(path)));
+    return restored;
+}
+
+Expected<RestoredLapData, QString> ParseTimingJournal(const QString& text) {
+    const QStringList lines = SplitLines(text);
+    if (lines.isEmpty() || lines.first() != kHeader)
+        return Unexpected(Translate("The text is no timing journal: its first line is not the journal's."));
 
     ReplayClock clock;
     std::array<TLapTimer, 4> timers{TLapTimer(&clock), TLapTimer(&clock), TLapTimer(&clock),
@@ -131,32 +147,49 @@ Expected<RestoredLapData, QString> RestoreFromJournal(const QString& path) {
 
     for (const QString& line : lines.mid(1)) {
         const QStringList f = line.split(u' ');
-        const QString& kind = f.value(0);
-        bool ok = f.size() >= 3;
-        const int slot = f.value(1).toInt(&ok) - 1;
+        const QString kind = f.value(0);
         if (kind == kEnd) break;
         if (kind == QLatin1String("splits") && f.size() == 2) {
-            data.splitsPerLap = f.at(1);
+            data.splitsPerLap = f.at(1).trimmed(); // as the journal writes it
             ++result.events;
             continue;
         }
-        if (!ok || slot < 0 || slot > 3) {
+        bool slotOk = false;
+        const int slotNumber = f.value(1).toInt(&slotOk);
+        if (!slotOk || slotNumber < 1 || slotNumber > 4) {
             ++result.skippedLines;
             continue;
         }
-        SlotLapData& target = data.slots[size_t(slot)];
-        TLapTimer& timer = timers[size_t(slot)];
-        bool tickOk = true, dayOk = true;
-        auto tickAt = [&](int i) { return f.value(i).toUInt(&tickOk); };
-        auto dayAt = [&](int i) { return f.value(i).toDouble(&dayOk); };
+        SlotLapData& target = data.slots[size_t(slotNumber - 1)];
+        TLapTimer& timer = timers[size_t(slotNumber - 1)];
+        // Every number of the line must read, or the line is left out whole. Day numbers must be finite:
+        // the text reader takes "nan" and "inf", which no clock writes.
+        bool numbersOk = true;
+        auto tickAt = [&](int i) {
+            bool ok = false;
+            const std::uint32_t tick = f.value(i).toUInt(&ok);
+            numbersOk = numbersOk && ok;
+            return tick;
+        };
+        auto dayAt = [&](int i) {
+            bool ok = false;
+            const double day = f.value(i).toDouble(&ok);
+            numbersOk = numbersOk && ok && std::isfinite(day);
+            return day;
+        };
+        auto msAt = [&](int i) {
+            bool ok = false;
+            const qint32 ms = f.value(i).toInt(&ok);
+            numbersOk = numbersOk && ok;
+            return ms;
+        };
 
         if (kind == QLatin1String("slot") && f.size() >= 6) {
-            bool pitOk = false;
             const double start = dayAt(2);
             const double stop = dayAt(3);
-            const qint32 pit = f.at(4).toInt(&pitOk);
+            const qint32 pit = msAt(4);
             TLapTimer loaded;
-            if (!dayOk || !pitOk || (f.at(5) != QLatin1String("-") && !loaded.LoadFromText(f.at(5)))) {
+            if (!numbersOk || (f.at(5) != QLatin1String("-") && !loaded.LoadFromText(f.at(5)))) {
                 ++result.skippedLines;
                 continue;
             }
@@ -164,47 +197,47 @@ Expected<RestoredLapData, QString> RestoreFromJournal(const QString& path) {
             if (f.at(5) != QLatin1String("-")) (void)timer.LoadFromText(f.at(5));
             target = {f.mid(6).join(u' '), start, stop, pit, QString()};
         } else if (kind == QLatin1String("start") && f.size() >= 4) {
-            const std::uint32_t tick = tickAt(2);
+            (void)tickAt(2); // the run's first press: the timer starts with the next one
             const double day = dayAt(3);
-            if (!tickOk || !dayOk) {
+            if (!numbersOk) {
                 ++result.skippedLines;
                 continue;
             }
-            Q_UNUSED(tick);
             timer.Clear();
             target = {f.mid(4).join(u' '), day, day, 0, QString()};
         } else if ((kind == QLatin1String("press") || kind == QLatin1String("pitin")) && f.size() == 4) {
-            clock.tick = tickAt(2);
+            const std::uint32_t tick = tickAt(2);
             const double day = dayAt(3);
-            if (!tickOk || !dayOk) {
+            if (!numbersOk) {
                 ++result.skippedLines;
                 continue;
             }
+            clock.tick = tick;
             if (kind == QLatin1String("press")) timer.Mark();
             target.stopTime = day;
         } else if (kind == QLatin1String("undo") && f.size() == 3) {
             const double day = dayAt(2);
-            if (!dayOk) {
+            if (!numbersOk) {
                 ++result.skippedLines;
                 continue;
             }
             timer.Undo();
             target.stopTime = day;
         } else if (kind == QLatin1String("pitout") && f.size() == 5) {
-            clock.tick = tickAt(2);
+            const std::uint32_t tick = tickAt(2);
             const double day = dayAt(3);
-            bool pitOk = false;
-            const qint32 total = f.at(4).toInt(&pitOk);
-            if (!tickOk || !dayOk || !pitOk) {
+            const qint32 total = msAt(4);
+            if (!numbersOk) {
                 ++result.skippedLines;
                 continue;
             }
+            clock.tick = tick;
             timer.RestartMark();
             target.pitStopTime = total;
             target.stopTime = day;
         } else if (kind == QLatin1String("stop") && f.size() == 3) {
             const double day = dayAt(2);
-            if (!dayOk) {
+            if (!numbersOk) {
                 ++result.skippedLines;
                 continue;
             }

@@ -8,9 +8,11 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 inline constexpr const char* kTimingJournalFileName = "timing_journal.txt";
+inline constexpr const char* kTimingJournalHeader = "vorlapa timing journal 1"; // the first line
 
 class TimingJournal {
   public:
@@ -50,7 +52,13 @@ struct RestoredLapData {
     int skippedLines = 0; // damaged lines left out (a crash may cut the last one)
 };
 
-// Rebuilds the slots' lap data from a journal by replaying its events on fresh lap timers.
+// Rebuilds the slots' lap data from the text of a journal by replaying its events on fresh lap timers. A
+// damaged line is counted and left out; a text that does not open with the journal's header line is an
+// error. Nothing after an "end" line is read.
+Expected<RestoredLapData, QString> ParseTimingJournal(const QString& text);
+// The lines that open a journal after its header: the splits and each slot that holds lap data.
+QStringList JournalSnapshotLines(const LapData& current);
+// Reads the file at path and parses it.
 Expected<RestoredLapData, QString> RestoreFromJournal(const QString& path);
 // Removes a journal the user chose not to restore.
 bool DiscardJournal(const QString& path);

@@ -45,9 +45,10 @@ QString ResolveDataPath(const QString& dataDir, const QString& stored) {
 }
 
 TTrackList LoadTrackListFile(const QString& dataDir, const TrackUnits& units,
-                             TTxtParser::MessageSink onMessage) {
+                             TTxtParser::MessageSink onMessage, bool* unreadable) {
     TTxtParser parser(std::move(onMessage));
     parser.OpenRead(TrackListPath(dataDir));
+    if (unreadable) *unreadable = !parser.IsOpen() && QFileInfo::exists(TrackListPath(dataDir));
     TTrackList list;
     ReadTrackList(parser, list, units);
     parser.Close();
@@ -110,9 +111,8 @@ void WriteTrackList(TTxtParser& parser, const TTrackList& list, const QString& d
             parser.WriteValue(QString::fromLatin1(field.key),
                               field.field == TrackField::Picture ? PictureForFile(dataDir, value) : value);
         }
-        parser.WriteValue(QStringLiteral("notes"), QStringLiteral("notes_begin"));
-        parser.WriteLines(track.info.Notes);
-        parser.WriteValue(QStringLiteral("notes"), QStringLiteral("notes_end"));
+        parser.WriteListBlock(QStringLiteral("notes"), QStringLiteral("notes_begin"),
+                              QStringLiteral("notes_end"), track.info.Notes);
     }
 }
 

@@ -40,9 +40,9 @@ class TTrackList {
 QString TrackListPath(const QString& dataDir);
 
 // Reads the data folder's track file (a missing file gives an empty list); the reader's messages go to
-// onMessage.
+// onMessage. unreadable, when given, tells whether the file exists but could not be read.
 TTrackList LoadTrackListFile(const QString& dataDir, const TrackUnits& units = {},
-                             TTxtParser::MessageSink onMessage = {});
+                             TTxtParser::MessageSink onMessage = {}, bool* unreadable = nullptr);
 // Reads a track file. Names are taken from "track1", "track2", ... of [tracks] up to the first missing
 // or empty one (at most 200) and read in case-insensitive locale order. Without a skip list the list is
 // emptied first; with one (import) the tracks are appended and names in the skip list passed over.

@@ -1,5 +1,6 @@
 #include "track_media_files.h"
 
+#include "storage/atomic_file.h"
 #include "storage/translate.h"
 
 #include <QDir>
@@ -30,17 +31,7 @@ QString CopyIntoFolder(const QString& file, const QString& folder) {
     const QString target = QDir(folder).absoluteFilePath(source.fileName());
     const QFileInfo targetInfo(target);
     if (targetInfo.exists() && targetInfo.canonicalFilePath() == source.canonicalFilePath()) return target;
-    // Copy beside the target first: a failed copy leaves the old file whole.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(source.absoluteFilePath(), partial)) {
-        QFile::remove(partial);
-        return QString();
-    }
-    QFile::remove(target);
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        return QString();
-    }
+    // A failed copy (a full disk) leaves the old file whole.
+    if (!CopyFileAtomically(source.absoluteFilePath(), target)) return QString();
     return target;
 }

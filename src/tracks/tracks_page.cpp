@@ -1,5 +1,6 @@
 #include "tracks_page.h"
 
+#include "storage/atomic_file.h"
 #include "storage/text_helpers.h"
 #include "storage/translate.h"
 #include "track_links.h"
@@ -61,8 +62,9 @@ void TracksPage::SetUnits(const TrackUnits& units) {
 }
 
 void TracksPage::LoadTrackList(const QString& selectName) {
-    m_list = LoadTrackListFile(m_dataDir, m_units,
-                               [this](const QString& message) { m_prompter.ShowError(message); });
+    m_list = LoadTrackListFile(
+        m_dataDir, m_units, [this](const QString& message) { m_prompter.ShowError(message); },
+        &m_fileUnreadable);
     m_selected = m_list.IndexOf(selectName);
     ShowSelected();
     SetDirty(false);
@@ -162,6 +164,12 @@ bool TracksPage::SaveTracksButtonClick() {
                 track.*field.member =
                     StoredTrackValue(field.unit, m_shown[std::size_t(field.field)], m_units);
         track.Notes = m_notes;
+    }
+    // A track file that could not be read is not written over with the (empty) list shown instead.
+    if (m_fileUnreadable) {
+        m_prompter.ShowError(Fill(Translate("%s could not be read and is left as it is."),
+                                  PathForMessage(TrackListPath(m_dataDir))));
+        return false;
     }
     const auto written = SaveTrackListFile(TrackListPath(m_dataDir), m_list, m_dataDir);
     if (!written) {

@@ -110,5 +110,6 @@ class TracksPage {
     std::array<QString, kTrackFieldCount> m_shown;
     QStringList m_notes;
     bool m_dirty = false;
+    bool m_fileUnreadable = false; // the track file exists but could not be read: it is never written
     std::optional<TrackField> m_focusRequest;
 };

@@ -35,6 +35,7 @@ class TestSettingsFile : public QObject {
   private Q_SLOTS:
     void defaultsAreWrittenInFileOrder() {
         QStringList lines = BodyLines(WrittenText(DefaultSettings(45000)));
+        // Each section's list blocks follow its single keys.
         const QStringList expectedStart = {
             "[information]",
             "billing_adress=list_begin;",
@@ -42,8 +43,6 @@ class TestSettingsFile : public QObject {
             "delivery_adress=list_begin;",
             "delivery_adress=list_end;",
             "[general]",
-            "order_free_text=list_begin;",
-            "order_free_text=list_end;",
             "load_last_session_at_startup=false;",
             "include_pitlaps=false;",
             "percent_for_mean=100;",
@@ -56,16 +55,18 @@ class TestSettingsFile : public QObject {
             "html_text_color=0;",
             "html_font_family=Arial, Helvetica, sans-serif;",
             "html_session_max_laps_to_show=10;",
+            "backup_last_date=0;",
+            "backup_next_date=45000;",
+            "backup_days_between_remainders=14;",
+            "tirelist_last_node=0;",
+            "order_free_text=list_begin;",
+            "order_free_text=list_end;",
             "drivers=drivers_begin;",
             "drivers=drivers_end;",
             "recent_sessions_list=recent_sessions_list_begin;",
             "recent_sessions_list=recent_sessions_list_end;",
             "backup_filenames_list=backup_filenames_list_begin;",
             "backup_filenames_list=backup_filenames_list_end;",
-            "backup_last_date=0;",
-            "backup_next_date=45000;",
-            "backup_days_between_remainders=14;",
-            "tirelist_last_node=0;",
             "[jetting_guru]",
             "version=1.0;",
             "method=0;",
@@ -210,6 +211,23 @@ class TestSettingsFile : public QObject {
         settings.tirePressureRefHotPressure = QStringLiteral("2.1");
         settings.labelWidthMm = 62.5;
         settings.labelFontName = QStringLiteral("Sans");
+        const QString path = dir.filePath(QStringLiteral("vorlapa.ini"));
+        QVERIFY(SaveSettingsFile(path, settings, dir.path()).has_value());
+        QCOMPARE(SettingsShowLines(LoadSettingsFile(path, 1)), SettingsShowLines(settings));
+    }
+
+    // A list line holding "[" or "]" ends its section for the reader; the lists are written after the
+    // section's keys, so a free text "[x]" no longer empties every key of "general".
+    void bracketsInListsHideNoKey() {
+        QTemporaryDir dir;
+        ProgramSettings settings = DefaultSettings(45000);
+        settings.nameOfUser = QStringLiteral("Team Blue");
+        settings.billingAddress = QStringList{QStringLiteral("Box [3]"), QStringLiteral("Harbour Road")};
+        settings.orderFreeText = QStringList{QStringLiteral("[x] paid in advance")};
+        settings.drivers = QStringList{QStringLiteral("Anna")};
+        settings.percentForMean = 80;
+        settings.systemUnit = QStringLiteral("US Standard");
+        settings.backupDaysBetweenReminders = QStringLiteral("7");
         const QString path = dir.filePath(QStringLiteral("vorlapa.ini"));
         QVERIFY(SaveSettingsFile(path, settings, dir.path()).has_value());
         QCOMPARE(SettingsShowLines(LoadSettingsFile(path, 1)), SettingsShowLines(settings));

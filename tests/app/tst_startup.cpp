@@ -3,6 +3,7 @@
 #include "app/startup_sequence.h"
 #include "app_rig.h"
 #include "recording_startup_view.h"
+#include "unreadable_file.h"
 
 Q_DECLARE_METATYPE(VehicleType)
 Q_DECLARE_METATYPE(Answer)
@@ -210,7 +211,29 @@ class TestStartup : public QObject {
         QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("vorlapa.ini"))); // a folder in the file's place
         QVERIFY(!f.state->SaveSettings());
         QCOMPARE(f.prompter.errors.size(), 1);
-        QVERIFY(f.prompter.errors.first().startsWith(QStringLiteral("Unable to save vorlapa.ini")));
+        // The message names the file and gives the system's reason.
+        QVERIFY2(f.prompter.errors.first().startsWith(QStringLiteral("Cannot write ")) &&
+                     f.prompter.errors.first().contains(QStringLiteral("vorlapa.ini: ")),
+                 qPrintable(f.prompter.errors.first()));
+    }
+
+    // The program runs on the defaults, but a settings file it could not read is never replaced by them.
+    void unreadableSettingsFileIsLeftAsItIs() {
+        Fixture f;
+        QVERIFY(MakeUnreadable(f.SettingsPath()));
+        const QFileInfo info(f.SettingsPath());
+        const bool wasFile = info.isFile();
+        const qint64 size = info.size();
+        QVERIFY(f.Start(false));
+        QVERIFY(!f.prompter.errors.isEmpty());
+        // Named relative to the data folder, the working folder once start-up has begun.
+        QVERIFY2(f.prompter.errors.first().startsWith("Cannot read ") &&
+                     f.prompter.errors.first().contains("vorlapa.ini: "),
+                 qPrintable(f.prompter.errors.first()));
+        QVERIFY(f.state->CloseQuery());
+        const QFileInfo after(f.SettingsPath());
+        QCOMPARE(after.isFile(), wasFile);
+        QCOMPARE(after.size(), size);
     }
 
     void helpCommandsOpenFilesWithTheSystem() {

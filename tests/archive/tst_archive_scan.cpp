@@ -192,6 +192,67 @@ class TestArchiveScan : public QObject {
         }
     }
 
+    // A file that cannot be read is listed with its error; the scan counts such files and folders for the
+    // status bar. A file above the data file limit is refused unread (its memory never taken).
+    void unreadableFilesAreListedWithTheirError() {
+        QTemporaryDir dir;
+        SessionFixture s;
+        s.event = "Readable";
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/a.ses"), s));
+        const QString huge = dir.filePath("Sessions/huge.ses");
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(32LL * 1024 * 1024 + 1)); // sparse
+        }
+        // Modes keep out every user but root; as root only the size limit makes a file unreadable.
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/locked.ses"), s));
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/Locked/b.ses"), s));
+        QFile::setPermissions(dir.filePath("Sessions/locked.ses"), QFileDevice::Permissions{});
+        QFile::setPermissions(dir.filePath("Sessions/Locked"), QFileDevice::Permissions{});
+        const bool modesHold = !QFile(dir.filePath("Sessions/locked.ses")).open(QIODevice::ReadOnly);
+
+        ArchiveScanner scanner(2);
+        const auto rows = scanner.Scan(dir.filePath("Sessions"), {});
+        QFile::setPermissions(dir.filePath("Sessions/Locked"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QString tooLarge = "Cannot read " + huge + ": the file is larger than 32 MB";
+        QCOMPARE(rows[1][Path], huge);
+        QCOMPARE(rows[1][Event], tooLarge);
+        QCOMPARE(rows[1][Notes], tooLarge); // the row's tip
+        QCOMPARE(rows[0][Event], "Readable");
+        if (!modesHold) {
+            QCOMPARE(Paths(rows), (QStringList{"a.ses", "huge.ses", "locked.ses", "b.ses"}));
+            QCOMPARE(scanner.UnreadableFilesLastScan(), 1);
+            QCOMPARE(scanner.UnreadableFoldersLastScan(), 0);
+            QCOMPARE(scanner.UnreadableErrorsLastScan(), QStringList{tooLarge});
+            QCOMPARE(UnreadableStatusText(1, 0), "1 file of the archive could not be read.");
+            return; // as root the modes keep nothing out: vorlapa-cli's tests read such files as nobody
+        }
+        QCOMPARE(Paths(rows), (QStringList{"a.ses", "huge.ses", "locked.ses"}));
+        QVERIFY(rows[2][Event].startsWith("Cannot read " + dir.filePath("Sessions/locked.ses") + ": "));
+        QCOMPARE(scanner.UnreadableFilesLastScan(), 2);
+        QCOMPARE(scanner.UnreadableFoldersLastScan(), 1);
+        QVERIFY(scanner.UnreadableErrorsLastScan().last().startsWith("Cannot read " +
+                                                                     dir.filePath("Sessions/Locked")));
+        QCOMPARE(UnreadableStatusText(2, 1), "2 files and 1 folder of the archive could not be read.");
+    }
+
+    // Every row stays in memory for the list: the notes kept for the tip are cut, however long the notes.
+    void notesOfTheTipAreCut() {
+        QTemporaryDir dir;
+        SessionFixture s;
+        for (int i = 0; i < 2000; ++i)
+            s.driverNotes << QString("line %1 of a long note about the rear shock").arg(i);
+        s.vehicleNotes = {"chain"};
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/a.ses"), s));
+        const QString notes = ArchiveScanner().Scan(dir.filePath("Sessions"), {}).front()[Notes];
+        QVERIFY(notes.startsWith("Driver Notes\rline 0 of a long note about the rear shock\rline 1 "));
+        QVERIFY(notes.endsWith("..."));
+        QVERIFY(notes.size() <= kSummaryNotesLimit + 3);
+        QVERIFY(notes.size() > kSummaryNotesLimit - 100);
+    }
+
     void manyFilesReadInParallelGiveTheRowsOfOneThread() {
         QTemporaryDir dir;
         GenerateSessionFiles(dir.filePath("Sessions"), 120, 7);

@@ -82,6 +82,38 @@ class TestExportCommand : public QObject {
         QCOMPARE(run.err, err);
     }
 
+    // The report's first cell is the air density whenever temperature, pressure and humidity are given,
+    // as the window's export writes it (one builder of the report input serves both).
+    void airDensityRowAsTheWindowWritesIt_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::addColumn<QByteArray>("figure");
+        QTest::newRow("relative") << QByteArray() << QByteArray("RAD") << QByteArray("100.00%");
+        QTest::newRow("absolute") << QByteArray("[general]\r\nuse_ad=true;\r\n") << QByteArray("Air density")
+                                  << QByteArray("1.2250 kg/m3");
+    }
+    void airDensityRowAsTheWindowWritesIt() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, caption);
+        QFETCH(QByteArray, figure);
+        QTemporaryDir data;
+        auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile file(data.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write("vorlapa.ini", settings);
+        write("weather.ses", "[information]\r\nvehicle=mc;\r\n\r\n[conditions]\r\ntemperature=15;\r\n"
+                             "barometric_pressure=1013.25;\r\nhumidity=0;\r\n");
+        const CliRun run =
+            RunCli({"export", "session", data.filePath("weather.ses"), "--data-dir", data.path()});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const QByteArray report = ReadAll(data.filePath("Exports/session_weather.htm"));
+        QVERIFY2(report.contains(">" + caption + "<"), report.constData());
+        QVERIFY2(report.contains(figure), report.constData());
+    }
+
     void vehicleMismatchOfTheSettingsDoesNotMatter() {
         // The file's own vehicle decides, whatever vehicle the data folder's settings hold.
         QTemporaryDir data;

@@ -28,6 +28,21 @@ class TestStorageCommands : public QObject {
                                      << "";
         QTest::newRow("comma split") << QStringList{"comma", "split", "\"a b\",,c"} << 0 << "a b\n\nc\n"
                                      << "";
+        // "--" ends the options: what follows is taken as it stands.
+        QTest::newRow("end of options") << QStringList{"laptime", "format", "--", "-1500"} << 0 << "-1.500\n"
+                                        << "";
+        QTest::newRow("option-like operand")
+            << QStringList{"comma", "join", "--", "--a", "b"} << 0 << "--a,b\n"
+            << "";
+        QTest::newRow("unknown option") << QStringList{"comma", "join", "--a", "b"} << 1 << ""
+                                        << "usage: vorlapa-cli comma split LINE | comma join FIELD...\n";
+        const QString laptime =
+            "usage: vorlapa-cli laptime format MS | laptime elapsed MS | laptime parse TEXT\n";
+        QTest::newRow("command help") << QStringList{"laptime", "--help"} << 0 << laptime << "";
+        QTest::newRow("help for a command") << QStringList{"help", "laptime"} << 0 << laptime << "";
+        QTest::newRow("help after the end of options")
+            << QStringList{"comma", "join", "--", "--help"} << 0 << "--help\n"
+            << "";
     }
     void resultsOnStdoutMessagesOnStderr() {
         QFETCH(QStringList, args);
@@ -48,15 +63,16 @@ class TestStorageCommands : public QObject {
         QCOMPARE(run.out, QString::fromUtf8("José Müller\n"));
     }
 
-    void tagGetShowsTheMissingSemicolonButSucceeds() {
+    // The reader's message means the value is not the file's: the command fails and prints no value.
+    void tagGetFailsOnAMissingSemicolon() {
         QTemporaryDir dir;
         QFile file(dir.filePath("t.ini"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[S]\r\nk=v\r\n");
         file.close();
         const CliRun run = RunCli({"tag", "get", file.fileName(), "S", "k"});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QString("\n"));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
         QCOMPARE(run.err, QString("Missing terminating ; for identifier k=\n"));
     }
 };

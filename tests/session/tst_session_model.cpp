@@ -1,6 +1,7 @@
 #include "session_rig.h"
 
 #include "../support/recording_startup_view.h"
+#include "../support/unreadable_file.h"
 #include "app/startup_sequence.h"
 #include "session/general_notes_model.h"
 #include "storage/number_format.h"
@@ -92,6 +93,71 @@ class TestSessionModel : public QObject {
         QCOMPARE(rig.Body("b.ses"), rig.Body("a.ses"));
     }
 
+    // A note line holding "[" or "]" ends its section for the reader: nothing written after it could be
+    // read again. Blocks are written after every single key, so each value comes back.
+    void bracketsInNotesHideNothing_data() {
+        QTest::addColumn<QString>("driverNotes");
+        QTest::addColumn<QString>("vehicleNotes");
+        QTest::addColumn<QString>("setupNotes");
+        QTest::addColumn<QString>("pitStopCell");
+        QTest::addColumn<QString>("driverNotesRead");
+        QTest::newRow("driver notes") << "[x]"
+                                      << "plain"
+                                      << "plain"
+                                      << "tires"
+                                      << "[x]";
+        QTest::newRow("vehicle notes") << "plain"
+                                       << "gap [mm]"
+                                       << "plain"
+                                       << "tires"
+                                       << "plain";
+        QTest::newRow("setup notes") << "plain"
+                                     << "plain"
+                                     << "[x]"
+                                     << "tires"
+                                     << "plain";
+        QTest::newRow("pit stop row") << "plain"
+                                      << "plain"
+                                      << "plain"
+                                      << "[x] tires"
+                                      << "plain";
+        // Two blocks of one section with brackets: only the last can be found again, so the first keeps
+        // look-alike brackets rather than being lost.
+        QTest::newRow("both session notes") << "[x]"
+                                            << "gap [mm]"
+                                            << "plain"
+                                            << "tires" << QString::fromUtf8("［x］");
+    }
+    void bracketsInNotesHideNothing() {
+        QFETCH(QString, driverNotes);
+        QFETCH(QString, vehicleNotes);
+        QFETCH(QString, setupNotes);
+        QFETCH(QString, pitStopCell);
+        QFETCH(QString, driverNotesRead);
+        SessionRig rig;
+        FillSession(*rig.session, VehicleType::Motorcycle);
+        rig.session->SetText(SessionKeys::SessionNotes, SessionKeys::DriverNotes, driverNotes);
+        rig.session->SetText(SessionKeys::SessionNotes, SessionKeys::VehicleNotes, vehicleNotes);
+        rig.session->SetPitStopCell(1, 2, pitStopCell);
+        rig.setup->SetText("general", "notes", setupNotes);
+        rig.setup->SetText("general", "wheel_base", "1400");
+        QVERIFY(rig.session->SaveSession(rig.Path("a.ses")));
+
+        SessionRig other;
+        QVERIFY(other.session->LoadSession(rig.Path("a.ses")));
+        const auto& fields = SessionFields();
+        for (size_t i = 0; i < fields.size(); ++i) {
+            const QString expected =
+                fields[i].key == SessionKeys::DriverNotes ? driverNotesRead : rig.session->Text(int(i));
+            QCOMPARE(other.session->Text(int(i)), expected);
+        }
+        QCOMPARE(other.session->Record().pitStopRows, rig.session->Record().pitStopRows);
+        QCOMPARE(other.setup->Text("general", "notes"), setupNotes);
+        QCOMPARE(other.setup->Text("general", "wheel_base"), QString("1400"));
+        for (const QString& error : other.prompter.errors) // the filled weather texts are no numbers
+            QVERIFY2(!error.startsWith("Missing terminating"), qPrintable(error));
+    }
+
     void volumesAndLengthsAreStoredMetric_data() {
         QTest::addColumn<QString>("unitSystem");
         QTest::addColumn<QString>("key");
@@ -157,14 +223,14 @@ class TestSessionModel : public QObject {
         const QString all = rig.Body("s.ses");
         const QString lastLine = QStringLiteral("splits_per_lap=0;\r\n");
         const QString body = all.left(all.indexOf(lastLine) + lastLine.size());
-        QCOMPARE(body,
-                 QStringLiteral("\r\n[information]\r\nvehicle=gokart;\r\n"
-                                "\r\n[conditions]\r\ntrack=Ring;\r\n"
-                                "\r\n[session_notes]\r\nnotes=notes_begin;\r\na\r\nb\r\nnotes=notes_end;\r\n"
-                                "top_speed=201;\r\n"
-                                "pitstop_lap_info_list=pitstop_lap_info_begin;\r\n,,,\"x y\"\r\n"
-                                "pitstop_lap_info_list=pitstop_lap_info_end;\r\n"
-                                "\r\n[lap_times]\r\nsplits_per_lap=0;\r\n"));
+        QCOMPARE(body, QStringLiteral("\r\n[information]\r\nvehicle=gokart;\r\n"
+                                      "\r\n[conditions]\r\ntrack=Ring;\r\n"
+                                      // The section's blocks follow its single keys.
+                                      "\r\n[session_notes]\r\ntop_speed=201;\r\n"
+                                      "notes=notes_begin;\r\na\r\nb\r\nnotes=notes_end;\r\n"
+                                      "pitstop_lap_info_list=pitstop_lap_info_begin;\r\n,,,\"x y\"\r\n"
+                                      "pitstop_lap_info_list=pitstop_lap_info_end;\r\n"
+                                      "\r\n[lap_times]\r\nsplits_per_lap=0;\r\n"));
     }
 
     void partStatusStampOnlyWithDriverOnesStart_data() {
@@ -421,6 +487,30 @@ class TestSessionModel : public QObject {
         StartupSequence(*next.state, view).OpenStartupFile(CommandLine{}, next.dir.path());
         QCOMPARE(next.session->Text(SessionKeys::Conditions, QStringLiteral("class")), wanted ? "B" : "");
         QCOMPARE(next.session->FileName(), wanted ? rig.Path("Sessions/a.ses") : QString());
+    }
+
+    void unreadableGeneralNotesAreLeftAsTheyAre() {
+        SessionRig rig;
+        QVERIFY(MakeUnreadable(rig.Path("vlnotes1.txt")));
+        const QFileInfo info(rig.Path("vlnotes1.txt"));
+        const bool wasFile = info.isFile();
+        const qint64 size = info.size();
+        const QDateTime modified = info.lastModified();
+        GeneralNotesModel notes(rig.state->Changes(), &rig.prompter, rig.dir.path());
+        notes.Load();
+        QCOMPARE(rig.prompter.errors.size(), 1);
+        QVERIFY2(rig.prompter.errors.first().startsWith("Cannot read " + rig.Path("vlnotes1.txt") + ": "),
+                 qPrintable(rig.prompter.errors.first()));
+        // What the user types is kept in the editor, but never written over the file it could not show.
+        notes.SetText(0, "typed");
+        QVERIFY(!notes.Save(0));
+        QCOMPARE(rig.prompter.errors.last(),
+                 rig.Path("vlnotes1.txt") + " could not be read and is left as it is.");
+        QVERIFY(notes.SaveEnabled(0));
+        const QFileInfo after(rig.Path("vlnotes1.txt"));
+        QCOMPARE(after.isFile(), wasFile);
+        QCOMPARE(after.size(), size);
+        QCOMPARE(after.lastModified(), modified);
     }
 
     void generalNotesFiles() {

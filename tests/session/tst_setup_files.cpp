@@ -2,6 +2,7 @@
 // check and a write/read round trip per vehicle type.
 #include "recording_prompter.h"
 #include "setup_test_helpers.h"
+#include "unreadable_file.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ class TestSetupFiles : public QObject {
     void milesShowsConvertedAndStoresMetric();
     void switchingUnitsBackRestoresReadValues();
     void vehicleMismatchChangesNothing();
+    void unreadableFileChangesNothing();
     void fileWithoutVehicleLoadsForEveryVehicle();
     void writeReadRoundTrip_data();
     void writeReadRoundTrip();
@@ -322,6 +324,28 @@ void TestSetupFiles::switchingUnitsBackRestoresReadValues() {
     model.ApplyDistanceUnit(false);
     QCOMPARE(ValueOf(model, "front_left_tire/circumference"), QStringLiteral("100"));
     QCOMPARE(ValueOf(model, "front_left_tire/mileage"), QStringLiteral("7"));
+    QVERIFY(!model.IsChanged());
+}
+
+// A setup that exists but cannot be read must not become the current setup as an empty one: the next
+// session save would write it over the session's own.
+void TestSetupFiles::unreadableFileChangesNothing() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("locked.set"));
+    QVERIFY(MakeUnreadable(path));
+    RecordingPrompter prompter;
+    SetupModel model(VehicleType::Motorcycle, &prompter);
+    QVERIFY(OpenText(model, QStringLiteral("[general]\nframe=mine;\n")));
+    QCOMPARE(model.FileName(), QStringLiteral("test.set"));
+
+    QVERIFY(!model.OpenSetup(path));
+    QVERIFY(!model.LoadSetupArea(SetupArea::General, path));
+    QCOMPARE(prompter.errors.size(), 2);
+    for (const QString& error : prompter.errors)
+        QVERIFY2(error.startsWith(QStringLiteral("Cannot read ") + path + QStringLiteral(": ")),
+                 qPrintable(error));
+    QCOMPARE(model.Text(QStringLiteral("general"), QStringLiteral("frame")), QStringLiteral("mine"));
+    QCOMPARE(model.FileName(), QStringLiteral("test.set"));
     QVERIFY(!model.IsChanged());
 }
 

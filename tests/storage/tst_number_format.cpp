@@ -12,7 +12,7 @@ class TestNumberFormat : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<double>("value");
-        for (const QString sep : {QStringLiteral("."), QStringLiteral(",")}) {
+        for (const QString& sep : {QStringLiteral("."), QStringLiteral(",")}) {
             const QByteArray s = sep.toLatin1();
             QTest::newRow(s + " point") << sep << "1.5" << true << 1.5;
             QTest::newRow(s + " comma") << sep << "1,5" << true << 1.5;

@@ -61,6 +61,45 @@ class TestTextHelpers : public QObject {
         QCOMPARE(SafeFileName(text), safe);
     }
 
+    // A name typed in a save dialog without the filter's extension would be saved where neither the
+    // archive nor the open dialog finds it.
+    void saveDialogAddsTheFiltersExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("saved");
+        const QString sessions = "Session files (*.ses)";
+        QTest::newRow("no extension") << "/d/Sessions/first" << sessions << "/d/Sessions/first.ses";
+        QTest::newRow("has it") << "/d/Sessions/first.ses" << sessions << "/d/Sessions/first.ses";
+        QTest::newRow("other letter case") << "/d/Sessions/FIRST.SES" << sessions << "/d/Sessions/FIRST.SES";
+        QTest::newRow("dot of a time") << "/d/Monza 14.32" << sessions << "/d/Monza 14.32.ses";
+        QTest::newRow("final dot") << "/d/first." << sessions << "/d/first.ses";
+        QTest::newRow("folder with a dot") << "/d/v1.2/first" << sessions << "/d/v1.2/first.ses";
+        QTest::newRow("setup") << "/d/Setups/wet"
+                               << "Setup files (*.set)"
+                               << "/d/Setups/wet.set";
+        QTest::newRow("first of two patterns") << "/d/logo"
+                                               << "Pictures (*.jpg *.jpeg)"
+                                               << "/d/logo.jpg";
+        QTest::newRow("second pattern present") << "/d/logo.jpeg"
+                                                << "Pictures (*.jpg *.jpeg)"
+                                                << "/d/logo.jpeg";
+        QTest::newRow("first filter of a list") << "/d/a"
+                                                << "Sessions (*.ses);;All files (*)"
+                                                << "/d/a.ses";
+        QTest::newRow("all files") << "/d/a"
+                                   << "All files (*)"
+                                   << "/d/a";
+        QTest::newRow("no filter") << "/d/a"
+                                   << ""
+                                   << "/d/a";
+    }
+    void saveDialogAddsTheFiltersExtension() {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, saved);
+        QCOMPARE(WithFilterExtension(typed, filter), saved);
+    }
+
     void htmlTexts() {
         QCOMPARE(HtmlColor(0x999966), QString("#669999"));
         QCOMPARE(HtmlColor(0x0000FF), QString("#FF0000"));

@@ -327,6 +327,50 @@ class TestTxtParser : public QObject {
         QVERIFY(reader.Close().has_value());
     }
 
+    // A block line holding "[" or "]" ends its section for the reader: blocks go after the section's single
+    // keys, so nothing the writer writes hides a key of its own.
+    void blocksNeverHideTheSectionsKeys_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QStringList>("drivers");
+        QTest::addColumn<QString>("noteRead");
+        QTest::newRow("no brackets") << "plain" << QStringList{"Ann", "Bob"} << "plain";
+        QTest::newRow("bracket in a note") << "gap [mm]" << QStringList{"Ann", "Bob"} << "gap [mm]";
+        QTest::newRow("bracket in a list") << "plain" << QStringList{"Ann [A]", "Bob"} << "plain";
+        // Only one block with a bracket line can be found again: the other keeps look-alike brackets.
+        QTest::newRow("brackets in two blocks")
+            << "[x]" << QStringList{"Ann [A]", "Bob"} << QString::fromUtf8("［x］");
+    }
+    void blocksNeverHideTheSectionsKeys() {
+        QFETCH(QString, note);
+        QFETCH(QStringList, drivers);
+        QFETCH(QString, noteRead);
+        TTxtParser writer;
+        writer.OpenWrite(QString());
+        writer.WriteSection("S");
+        writer.WriteNotesBlock("notes", "notes_begin", "notes_end", note);
+        writer.WriteValue("a", "1");
+        writer.WriteListBlock("drivers", "drivers_begin", "drivers_end", drivers);
+        writer.WriteValue("b", "2");
+        writer.WriteNotesBlock("notes_vehicle", "notes_begin", "notes_end", "vehicle");
+        writer.WriteSection("T");
+        writer.WriteValue("c", "3");
+
+        Reader reader(writer.WrittenText());
+        TTxtParser& parser = reader.parser;
+        QCOMPARE(parser.ReadValue("S", "a"), QString("1"));
+        QCOMPARE(parser.ReadValue("S", "b"), QString("2"));
+        QCOMPARE(parser.ReadValue("T", "c"), QString("3"));
+        auto block = [&](const QString& key, const QString& end) {
+            QStringList lines;
+            if (parser.ReadValue("S", key).endsWith("_begin")) parser.ReadLines(lines, end);
+            return lines;
+        };
+        QCOMPARE(block("notes", "notes_end"), QStringList{noteRead});
+        QCOMPARE(block("drivers", "drivers_end"), drivers);
+        QCOMPARE(block("notes_vehicle", "notes_end"), QStringList{"vehicle"});
+        QVERIFY(reader.messages.isEmpty());
+    }
+
     void windows1252FileIsRead() {
         TTxtParser reader;
         reader.OpenRead(QFINDTESTDATA(VORLAPA_TEST_DATA "/windows1252_tag_file.txt"));

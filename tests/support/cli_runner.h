@@ -14,12 +14,17 @@ struct CliRun {
     QStringList lines; // out split at line ends, without the empty piece after the last one
 };
 
+// prefix, when given, is a program that starts vorlapa-cli ("unshare --user").
 inline CliRun RunCli(const QStringList& args,
                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                     int timeoutMs = 30000) {
+                     int timeoutMs = 30000, const QStringList& prefix = {}, const QString& stdoutFile = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORLAPA_CLI), args);
+    if (!stdoutFile.isEmpty()) process.setStandardOutputFile(stdoutFile);
+    if (prefix.isEmpty())
+        process.start(QStringLiteral(VORLAPA_CLI), args);
+    else
+        process.start(prefix.first(), prefix.mid(1) + QStringList{QStringLiteral(VORLAPA_CLI)} + args);
     process.waitForFinished(timeoutMs);
     CliRun run;
     run.status = process.exitCode();

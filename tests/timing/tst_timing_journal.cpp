@@ -24,6 +24,13 @@ void CompareLapData(const LapData& restored, const LapData& expected) {
     }
 }
 
+// A journal text: the header, then the given lines, each ended by a line break unless cut is set (a crash
+// while the last line was being written).
+QString Journal(const QStringList& lines, bool cut = false) {
+    QString text = QString::fromLatin1(kTimingJournalHeader) + u'\n' + lines.join(u'\n');
+    return cut ? text : text + u'\n';
+}
+
 } // namespace
 
 class TestTimingJournal : public QObject {
@@ -36,6 +43,9 @@ class TestTimingJournal : public QObject {
     void cleanEndsRemoveTheJournal();
     void aCutLastLineIsSkipped();
     void declinedRestoreDiscardsTheJournal();
+    void parseJournalText_data();
+    void parseJournalText();
+    void snapshotLinesReadBack();
 };
 
 void TestTimingJournal::restoreAfterACrash() {
@@ -164,6 +174,96 @@ void TestTimingJournal::declinedRestoreDiscardsTheJournal() {
     QVERIFY(!QFile::exists(folder.filePath(kTimingJournalFileName)));
     QVERIFY(!rig.model.OfferJournalRestore(folder.path())); // nothing left to offer, no question
     QCOMPARE(rig.prompter.questions.size(), 1);
+}
+
+void TestTimingJournal::parseJournalText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isJournal");
+    QTest::addColumn<int>("events");
+    QTest::addColumn<int>("skipped");
+    // What slot 1 restores: split times, start day, driver, day of its last event; and the splits per lap.
+    QTest::addColumn<QString>("times1");
+    QTest::addColumn<double>("startDay1");
+    QTest::addColumn<QString>("name1");
+    QTest::addColumn<double>("stopDay1");
+    QTest::addColumn<QString>("splits");
+
+    const QStringList run{"splits 1", "start 1 0 45000.5 Anna Lind", "press 1 1000 45000.50001",
+                          "press 1 61000 45000.5007", "press 1 121500 45000.5014"};
+    const QString runTimes = QStringLiteral("60000,60500");
+    const QString runName = QStringLiteral("Anna Lind");
+    const QString none;
+    QTest::newRow("well formed") << Journal(run) << true << 5 << 0 << runTimes << 45000.5 << runName
+                                 << 45000.5014 << "1";
+    QTest::newRow("CR LF line ends") << Journal(run).replace(u'\n', QStringLiteral("\r\n")) << true << 5 << 0
+                                     << runTimes << 45000.5 << runName << 45000.5014 << "1";
+    QTest::newRow("last line cut in its numbers")
+        << Journal(run + QStringList{"press 1 18"}, true) << true << 5 << 1 << runTimes << 45000.5 << runName
+        << 45000.5014 << "1";
+    QTest::newRow("last line cut after its kind") << Journal(run + QStringList{"pito"}, true) << true << 5
+                                                  << 1 << runTimes << 45000.5 << runName << 45000.5014 << "1";
+    QTest::newRow("nothing after the end line is read")
+        << Journal(run + QStringList{"end", "press 1 181000 45000.6"}) << true << 5 << 0 << runTimes
+        << 45000.5 << runName << 45000.5014 << "1";
+    QTest::newRow("garbage lines are left out, the rest replayed")
+        << Journal({"start 1 0 45000.5 Anna", "%%%\x01", "", "press x 1000 45000.6", "press 5 1000 45000.6",
+                    "press 0 1000 45000.6", "press -2147483648 1000 45000.6", "press 1 -1 45000.6",
+                    "press 1 1000 nan", "press 1 1000 inf", "undo 1", "pitout 1 5000 45000.6 x",
+                    "press 1 1000 45000.6 extra", "press 1 1000 45000.6", "press 1 61000 45000.7"})
+        << true << 3 << 12 << "60000" << 45000.5 << "Anna" << 45000.7 << "0";
+    QTest::newRow("snapshot line with lap data")
+        << Journal({"slot 1 45000.25 45000.3 20000 60000,61000 Ben  Ott", "stop 1 45000.41"}) << true << 2
+        << 0 << "60000,61000" << 45000.25 << "Ben  Ott" << 45000.41 << "0";
+    QTest::newRow("snapshot line with a damaged number is left out whole")
+        << Journal({"slot 1 4500x 45000.3 0 60000 Ben", "slot 1 45000.25 nan 0 60000 Ben",
+                    "slot 1 45000.25 45000.3 0 60000,6x Ben", "slot 1 45000.25 45000.3 0.5 - Ben"})
+        << true << 0 << 4 << none << 0.0 << none << 0.0 << "0";
+    QTest::newRow("header only") << Journal({}, true) << true << 0 << 0 << none << 0.0 << none << 0.0 << "0";
+    QTest::newRow("empty text") << none << false << 0 << 0 << none << 0.0 << none << 0.0 << none;
+    QTest::newRow("other text") << "[information]\nvehicle=car;\n"
+                                << false << 0 << 0 << none << 0.0 << none << 0.0 << none;
+    QTest::newRow("header of another version") << "vorlapa timing journal 2\nstart 1 0 45000.5 Anna\n"
+                                               << false << 0 << 0 << none << 0.0 << none << 0.0 << none;
+}
+
+void TestTimingJournal::parseJournalText() {
+    QFETCH(QString, text);
+    QFETCH(bool, isJournal);
+    const auto parsed = ParseTimingJournal(text);
+    QCOMPARE(bool(parsed), isJournal);
+    if (!isJournal) {
+        QVERIFY(!parsed.error().isEmpty());
+        return;
+    }
+    QTEST(parsed->events, "events");
+    QTEST(parsed->skippedLines, "skipped");
+    const LapData& data = parsed->lapData;
+    QTEST(data.slots[0].splitTimes, "times1");
+    QTEST(data.slots[0].startTime, "startDay1");
+    QTEST(data.slots[0].name, "name1");
+    QTEST(data.slots[0].stopTime, "stopDay1");
+    QTEST(data.splitsPerLap, "splits");
+    for (size_t i = 1; i < 4; ++i)
+        QVERIFY(data.slots[i].splitTimes.isEmpty()); // every line above names slot 1 or no valid slot
+}
+
+// What the journal writes on opening reads back as the lap data it was given.
+void TestTimingJournal::snapshotLinesReadBack() {
+    LapData data;
+    data.splitsPerLap = QStringLiteral("2");
+    data.slots[0] = {QStringLiteral(" Anna  Lind "), 45000.123456789012, 45000.2, 0, QStringLiteral("1,2,3")};
+    data.slots[2] = {QStringLiteral("Line\nbreak"), 0, 0, 15500, QString()}; // pit time only
+    data.slots[3] = {QString(), 45000.75, 45000.75, 0, QString()};           // started, no laps yet
+    const auto parsed = ParseTimingJournal(Journal(JournalSnapshotLines(data)));
+    QVERIFY(parsed);
+    QCOMPARE(parsed->skippedLines, 0);
+    QCOMPARE(parsed->events, 4);
+    data.slots[2].name = QStringLiteral("Line break"); // a name stays on its line
+    CompareLapData(parsed->lapData, data);
+    for (size_t i = 0; i < 4; ++i) {
+        QCOMPARE(parsed->lapData.slots[i].name, data.slots[i].name);
+        QCOMPARE(parsed->lapData.slots[i].stopTime, data.slots[i].stopTime);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTimingJournal)

@@ -101,6 +101,10 @@ void TestTrackList::roundTripKeepsEveryField() {
     other.Notes.clear();
     other.Width = QStringLiteral("12,5");
     list.Append(QStringLiteral("Assen"), other);
+    // A note line holding a bracket ends the section for the reader: the notes follow every key.
+    TTrackInfo bracketed = FullTrack();
+    bracketed.Notes = {QStringLiteral("[x] chicane"), QStringLiteral("gap [mm]")};
+    list.Append(QStringLiteral("Mugello"), bracketed);
 
     QTemporaryDir dir;
     const QString path = TrackListPath(dir.path());
@@ -109,10 +113,11 @@ void TestTrackList::roundTripKeepsEveryField() {
     parser.OpenRead(path);
     TTrackList read;
     ReadTrackList(parser, read, TrackUnits{});
-    QCOMPARE(read.Count(), 2);
+    QCOMPARE(read.Count(), 3);
     // Read back in name order.
     QCOMPARE(read.At(0), list.At(1));
-    QCOMPARE(read.At(1), list.At(0));
+    QCOMPARE(read.At(1), list.At(2));
+    QCOMPARE(read.At(2), list.At(0));
 }
 
 void TestTrackList::readerTakesNames_data() {

@@ -1,5 +1,6 @@
 // Map pictures, movies and note links of a track: which files are copied below the data folder, what is
 // kept when a copy fails, and which note words become links.
+#include "full_file_system.h"
 #include "recording_prompter.h"
 #include "recording_shell.h"
 #include "tracks/track_media_files.h"
@@ -137,12 +138,15 @@ void TestTrackMedia::movieChoice() {
 
 void TestTrackMedia::failedCopyKeepsTheOldFileAndTheChosenPath() {
     Fixture f;
+    // The copy cannot be written: the Tracks folder is a full file system.
+    FullFileSystem fs(256, f.Data(QStringLiteral("Tracks")));
+    SKIP_UNLESS_MOUNTED(fs);
     Touch(f.Data(QStringLiteral("Tracks/map.jpg")), "old");
+    QVERIFY(fs.Fill());
     const QString chosen = f.Outside("map.jpg");
     Touch(chosen, "new");
-    // The copy cannot be written: a folder holds the name it is written under first.
-    QVERIFY(QDir().mkpath(f.Data(QStringLiteral("Tracks/map.jpg.part"))));
     QVERIFY(CopyIntoFolder(chosen, f.Data(QStringLiteral("Tracks"))).isEmpty());
+    QCOMPARE(fs.Files(), QStringList{"map.jpg"}); // no partial copy left behind
     f.prompter.texts = {chosen};
     f.page.SelectTrackMapButtonClick();
     QCOMPARE(f.page.Field(TrackField::Picture), chosen);

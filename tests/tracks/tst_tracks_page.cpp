@@ -5,6 +5,7 @@
 #include "tracks/movie_fit.h"
 #include "tracks/track_links.h"
 #include "tracks/tracks_page.h"
+#include "unreadable_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,6 +86,7 @@ class TestTracksPage : public QObject {
     void leaveQuestion_data();
     void leaveQuestion();
     void failedWriteKeepsChanges();
+    void unreadableTrackFileIsLeftAsItIs();
     void homePageOnlyAsWebAddress_data();
     void homePageOnlyAsWebAddress();
     void emailCannotCarryParameters();
@@ -369,6 +371,29 @@ void TestTracksPage::failedWriteKeepsChanges() {
     QVERIFY(!f.prompter.errors.first().isEmpty());
     QVERIFY(f.page.IsDirty());
     QCOMPARE(f.page.Field(TrackField::City), QStringLiteral("Heusden"));
+}
+
+// The page shows an empty list when the file cannot be read; saving that list would lose every track.
+void TestTracksPage::unreadableTrackFileIsLeftAsItIs() {
+    Fixture f(OneTrack());
+    const QString path = TrackListPath(f.dir.path());
+    QVERIFY(MakeUnreadable(path));
+    const QFileInfo info(path);
+    const bool wasFile = info.isFile();
+    const qint64 size = info.size();
+    f.page.LoadTrackList(QStringLiteral("Ring"));
+    QCOMPARE(f.prompter.errors.size(), 1);
+    QVERIFY2(f.prompter.errors.first().startsWith("Cannot read " + path + ": "),
+             qPrintable(f.prompter.errors.first()));
+    f.prompter.texts = {QStringLiteral("Zandvoort")};
+    f.page.AddTrackButtonClick();
+    f.page.SetField(TrackField::Length, QStringLiteral("4259"));
+    QVERIFY(!f.page.SaveTracksButtonClick());
+    QCOMPARE(f.prompter.errors.last(), path + " could not be read and is left as it is.");
+    QVERIFY(f.page.IsDirty());
+    const QFileInfo after(path);
+    QCOMPARE(after.isFile(), wasFile);
+    QCOMPARE(after.size(), size);
 }
 
 void TestTracksPage::homePageOnlyAsWebAddress_data() {

@@ -18,9 +18,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -199,7 +201,22 @@ void ArchivePageView::Rescan() {
     m_workspace.ShowArchive();
     FillFilters();
     FillTree();
+    ShowUnreadableCount();
     QApplication::restoreOverrideCursor();
+}
+
+void ArchivePageView::ShowUnreadableCount() {
+    // The window's status bar says how many files and folders the scan could not read; the message is
+    // taken away again once everything reads (and only when it is still ours).
+    auto* mainWindow = qobject_cast<QMainWindow*>(window());
+    if (!mainWindow) return;
+    QStatusBar* bar = mainWindow->statusBar();
+    const QString text = m_page->UnreadableText();
+    if (!text.isEmpty())
+        bar->showMessage(text);
+    else if (!m_unreadableShown.isEmpty() && bar->currentMessage() == m_unreadableShown)
+        bar->clearMessage();
+    m_unreadableShown = text;
 }
 
 void ArchivePageView::FillFilters() {

@@ -45,6 +45,7 @@ class ArchivePageView : public QWidget {
     void BuildControls();
     void FillFilters();
     void FillTree();
+    void ShowUnreadableCount();
     void ListChanged();
     void UpdateCommands();
     std::vector<int> SelectedRows() const;
@@ -59,6 +60,7 @@ class ArchivePageView : public QWidget {
     ArchiveListModel* m_model = nullptr;
     std::array<QComboBox*, 4> m_filters{};
     QSplitter* m_splitter = nullptr;
+    QString m_unreadableShown;       // the status bar message of the last scan, empty when none
     bool m_treeWidthApplied = false; // the remembered tree width is applied at the first showing
     QTreeWidget* m_tree = nullptr;
     QTableView* m_list = nullptr;

@@ -62,6 +62,9 @@ void ChartView::Show(const ChartModel& model) {
         lower->append(rect.left, rect.bottom);
         lower->append(rect.right, rect.bottom);
         auto* area = new QAreaSeries(upper, lower);
+        // An area series does not own its bounding lines: they go with it when the chart removes it.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(Translate(rect.title));
         QColor fill(0x66, 0xcc, 0x66, 60);
         area->setBrush(fill);

@@ -1,6 +1,7 @@
 #include "qt_services.h"
 
 #include "storage/date_time.h"
+#include "storage/file_names.h"
 #include "storage/translate.h"
 
 #include <QApplication>
@@ -102,7 +103,19 @@ std::optional<QString> QtPrompter::ChooseOpenFile(const QString& caption, const 
 std::optional<QString> QtPrompter::ChooseSaveFile(const QString& caption, const QString& suggestedPath,
                                                   const QString& filter) {
     if (!m_interactive) return std::nullopt;
-    return NonEmpty(QFileDialog::getSaveFileName(m_parent, caption, suggestedPath, filter));
+    QString selectedFilter;
+    const QString typed =
+        QFileDialog::getSaveFileName(m_parent, caption, suggestedPath, filter, &selectedFilter);
+    if (typed.isEmpty()) return std::nullopt;
+    // A name typed without the filter's extension would be saved where no list or dialog finds it.
+    const QString path = WithFilterExtension(typed, selectedFilter.isEmpty() ? filter : selectedFilter);
+    // The dialog asked about replacing the name as typed; the completed name is asked about here.
+    if (path != typed && QFileInfo::exists(path) &&
+        Ask(m_parent, QMessageBox::Question,
+            Fill(Translate("%s already exists.\nDo you want to replace it?"), QFileInfo(path).fileName()),
+            QMessageBox::Yes | QMessageBox::No) != Answer::Yes)
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> QtPrompter::ChooseFolder(const QString& caption, const QString& folder) {
