@@ -22,6 +22,7 @@
 #include <QSplashScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* parent)
@@ -200,6 +201,7 @@ bool TVorlapaForm::BelongsHere(QObject* object) const {
 }
 
 bool TVorlapaForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched != this) TakeFocusBackAfterBox(watched);
     const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
     if (!shortcutOverride && event->type() != QEvent::KeyPress) return false;
     if (!BelongsHere(watched)) return false;
@@ -213,6 +215,17 @@ bool TVorlapaForm::eventFilter(QObject* watched, QEvent* event) {
     }
     m_state.RunKey(*action, m_shownPath);
     return true;
+}
+
+void TVorlapaForm::TakeFocusBackAfterBox(QObject* hidden) {
+    // Without a window manager nobody hands the keyboard back when a box or dialog closes, and the
+    // menu shortcuts (Ctrl+N) would go nowhere: the window takes it back itself.
+    auto* box = qobject_cast<QWidget*>(hidden);
+    if (!box || !box->isWindow() || box->windowModality() == Qt::NonModal || !isVisible()) return;
+    QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget() && isVisible())
+            activateWindow();
+    });
 }
 
 QWidget* TVorlapaForm::WithTeamLogo(QTabWidget* activeSessionPages) {

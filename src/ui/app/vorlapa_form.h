@@ -85,6 +85,7 @@ class TVorlapaForm : public QMainWindow, public StartupView, public MainWindowHo
     void PageChanged();
     void SetCaption(const QString& caption, const QString& text);
     bool BelongsHere(QObject* object) const;
+    void TakeFocusBackAfterBox(QObject* hidden);
 
     Workspace& m_workspace;
     AppState& m_state;
