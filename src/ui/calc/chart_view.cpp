@@ -110,7 +110,8 @@ void ChartView::Show(const ChartModel& model) {
             series->append(point.x, point.y);
             maxX = std::max(maxX, point.x);
             maxY = std::max(maxY, point.y);
-            anyData = true;
+            // The origin alone is where a curve starts, not data (the dyno's empty curves hold it).
+            if (point.x != 0 || point.y != 0) anyData = true;
         }
         attach(series);
         // Points named after a line ("Gear1 Limits") take the line's colour.
