@@ -218,7 +218,7 @@ class TestLiveTimingScreen : public QObject {
             w.At(at += lap);
             view.RunKey(1, LiveTimingAction::Stopwatch);
         }
-        w.At(at += 20000);
+        w.At(at += 97250); // the in-lap
         view.RunKey(1, LiveTimingAction::PitInOut);
         w.At(at += 34000);
         view.RunKey(1, LiveTimingAction::PitInOut);
