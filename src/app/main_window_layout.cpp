@@ -1,5 +1,9 @@
 #include "main_window_layout.h"
 
+#include "storage/translate.h"
+
+#include <QFileInfo>
+
 namespace {
 
 PageNode Page(const char* caption, std::vector<PageNode> children = {}) {
@@ -40,6 +44,13 @@ QStringList LeafPagePaths(const QString& topPage) {
     for (const PageNode& node : MainPages())
         if (node.caption == topPage) CollectLeaves(node, node.caption, leaves);
     return leaves;
+}
+
+QString MainWindowTitle(const QString& caption, const QString& sessionFile, bool changed) {
+    if (sessionFile.isEmpty() && !changed) return caption;
+    QString name = sessionFile.isEmpty() ? Translate("New session") : QFileInfo(sessionFile).fileName();
+    if (changed) name += u'*';
+    return name + QStringLiteral(" - ") + caption;
 }
 
 bool IsPageVisible(const QStringList& path, bool maintenanceOnly, VehicleType vehicle) {

@@ -67,3 +67,7 @@ QString VehicleCodeOfCommand(MenuCommand command);
 
 // "Vorlapa v<major>.<minor>".
 QString WindowCaption(int major, int minor);
+// The main window's title: the session's file name (without folder) with "*" while it has unsaved
+// changes, then the caption: "race.ses* - Vorlapa v3.0". A new session with changes shows "New session*";
+// an unchanged one without a file the caption alone.
+QString MainWindowTitle(const QString& caption, const QString& sessionFile, bool changed);

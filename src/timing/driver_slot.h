@@ -55,6 +55,7 @@ class DriverSlot {
 
     // Figure texts as the page shows them.
     QString startText, elapsedText, bestText, bestSpeedText, meanText, meanSpeedText, distanceText;
+    QString theoreticalText; // with splits: the sum of the best segments
     QString pitTimeText;
     bool pitTimePanelVisible = false;
 

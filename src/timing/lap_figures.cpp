@@ -1,6 +1,7 @@
 #include "lap_figures.h"
 
 #include "lap_timer.h"
+#include "storage/lap_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 
@@ -66,6 +67,31 @@ std::optional<int> LapsRemaining(const FuelFigures& fuel, int lapsDone) {
     return int(std::min(left, 1e9));
 }
 
+BestTimes ComputeBestTimes(const TLapTimer& timer) {
+    BestTimes best;
+    timer.BestLap(&best.bestLap);
+    const int perLap = timer.Splits() + 1;
+    if (perLap < 2) return best;
+    // Every recorded segment counts, the running lap's included; the first of equal times is the best.
+    best.bestSegmentLaps.assign(size_t(perLap), 0);
+    std::vector<qint32> fastest(size_t(perLap), 0);
+    for (int i = 1; i <= timer.RecordedCount(); ++i) {
+        const size_t segment = size_t((i - 1) % perLap);
+        const qint32 time = timer.Time(i);
+        if (best.bestSegmentLaps[segment] == 0 || time < fastest[segment]) {
+            fastest[segment] = time;
+            best.bestSegmentLaps[segment] = (i - 1) / perLap + 1;
+        }
+    }
+    if (std::find(best.bestSegmentLaps.begin(), best.bestSegmentLaps.end(), 0) == best.bestSegmentLaps.end()) {
+        qint64 sum = 0;
+        for (qint32 time : fastest)
+            sum += time;
+        best.theoreticalBest = qint32(std::clamp<qint64>(sum, 0, 0x7fffffff));
+    }
+    return best;
+}
+
 LapFigureTexts ComputeLapFigures(const TLapTimer& timer, const QString& trackLength,
                                  const TimingUnits& units) {
     LapFigureTexts texts;
@@ -81,5 +107,7 @@ LapFigureTexts ComputeLapFigures(const TLapTimer& timer, const QString& trackLen
     texts.mean = timer.MeanOfBestText();
     texts.bestSpeed = SpeedText(best, metres, units);
     texts.meanSpeed = SpeedText(mean, metres, units);
+    texts.bestTimes = ComputeBestTimes(timer);
+    if (texts.bestTimes.theoreticalBest > 0) texts.theoretical = LapTimeText(texts.bestTimes.theoreticalBest);
     return texts;
 }

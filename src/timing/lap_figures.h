@@ -2,6 +2,7 @@
 // The live figures derived from a lap timer and the session's track and fuel figures.
 #include <QString>
 #include <optional>
+#include <vector>
 
 class TLapTimer;
 
@@ -36,9 +37,21 @@ struct FuelFigures {
 // hidden (no amount, or no usable consumption: a consumption of 0 or less counts as none).
 std::optional<int> LapsRemaining(const FuelFigures& fuel, int lapsDone);
 
-// The texts of one slot's figures ("Best", "Mean", speeds, distance) after a press or a redraw.
+// The best times of a run: the best lap's number (0: none), and with splits the lap of the best time of
+// each segment (0: none) and their sum, the lap the driver could do with every segment at its best
+// (0 until every segment has a time).
+struct BestTimes {
+    int bestLap = 0;
+    std::vector<int> bestSegmentLaps; // one per segment of a lap, with splits only
+    qint32 theoreticalBest = 0;
+};
+BestTimes ComputeBestTimes(const TLapTimer& timer);
+
+// The texts of one slot's figures ("Best", "Mean", speeds, distance, "Theoretical") after a press or a
+// redraw.
 struct LapFigureTexts {
-    QString best, bestSpeed, mean, meanSpeed, distance;
+    QString best, bestSpeed, mean, meanSpeed, distance, theoretical;
+    BestTimes bestTimes; // what the lap table marks
 };
 LapFigureTexts ComputeLapFigures(const TLapTimer& timer, const QString& trackLength,
                                  const TimingUnits& units);

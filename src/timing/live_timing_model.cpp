@@ -61,6 +61,9 @@ void LiveTimingModel::WriteFigures(DriverSlot& slot) {
     slot.meanText = texts.mean;
     slot.bestSpeedText = texts.bestSpeed;
     slot.meanSpeedText = texts.meanSpeed;
+    slot.theoreticalText = texts.theoretical;
+    // The lap table marks the best lap and, with splits, each segment's best time.
+    slot.table.SetMarks(texts.bestTimes.bestLap, texts.bestTimes.bestSegmentLaps);
 }
 
 bool LiveTimingModel::Start(int slot) {
@@ -78,6 +81,7 @@ bool LiveTimingModel::Start(int slot) {
     s.stopTime = s.startTime;
     s.startText = DateTimeText(s.startTime);
     s.distanceText.clear();
+    s.theoreticalText.clear();
     s.bestText.clear();
     s.bestSpeedText.clear();
     s.elapsedText.clear();
@@ -102,7 +106,7 @@ bool LiveTimingModel::Start(int slot) {
     m_pitPanel.geometry = PlacePitPanel(m_pitPanel.geometry, m_mainWindow);
     if (StopwatchEnabledCount() >= 2) {
         if (!m_pitPanel.IsVisible() || m_settings.includePitLaps) m_pitPanel.ResetButtonClick();
-        m_pitPanel.SetVisible(true);
+        m_pitPanel.Show();
         WritePanelHeaders();
     }
     LapDataChanged();
@@ -117,7 +121,9 @@ bool LiveTimingModel::StopwatchPress(int slot) {
     ChangeScope scope(*this);
     if (!ValidSlot(slot) || !S(slot).Controls().stopwatchEnabled) return false;
     DriverSlot& s = S(slot);
+    const qint32 bestBefore = s.timer.LapCount() > 0 ? s.timer.BestLap() : 0;
     if (!s.timer.Mark()) return false;
+    s.timeWindow.SetBestLap(bestBefore);
     s.timeWindow.LapMark();
     m_journal.Press(slot, s.timer.GetLastMark(), m_clock.NowDayNumber());
 
@@ -259,6 +265,7 @@ void LiveTimingModel::Redraw(int slot) {
     const int laps = s.timer.LapCount();
     if (laps <= 0) {
         s.distanceText.clear();
+        s.theoreticalText.clear();
         s.bestText.clear();
         s.meanText.clear();
         s.meanSpeedText.clear();
@@ -375,7 +382,7 @@ void LiveTimingModel::ClosePitPanel() {
 void LiveTimingModel::ShowPitPanel() {
     ChangeScope scope(*this);
     m_pitPanel.geometry = PlacePitPanel(m_pitPanel.geometry, m_mainWindow);
-    m_pitPanel.SetVisible(true);
+    m_pitPanel.Show();
 }
 
 Expected<void, QString> LiveTimingModel::LoadLapData(const LapData& data) {

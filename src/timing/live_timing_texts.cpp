@@ -9,6 +9,7 @@ LiveTimingTexts MakeLiveTimingTexts() {
     t.bestLabel = Translate("Best");
     t.meanLabel = Translate("Mean");
     t.distanceLabel = Translate("Distance");
+    t.theoreticalLabel = Translate("Theoretical");
     t.pitTimeLabel = Translate("In pits");
     t.showAllDrivers = Translate("Show &all drivers");
     t.splitsLabel = Translate("Splittimes/Lap");

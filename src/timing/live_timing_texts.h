@@ -6,7 +6,7 @@
 
 struct LiveTimingTexts {
     // Per slot figure captions.
-    QString startLabel, elapsedLabel, bestLabel, meanLabel, distanceLabel, pitTimeLabel;
+    QString startLabel, elapsedLabel, bestLabel, meanLabel, distanceLabel, theoreticalLabel, pitTimeLabel;
     // Window-wide controls.
     QString showAllDrivers, splitsLabel, resetLapTimes, resetLapTimesHint, startActiveDrivers;
     QStringList splitsItems;

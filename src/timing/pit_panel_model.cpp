@@ -59,12 +59,26 @@ int PitPanelModel::Passes(int slot) const {
 
 void PitPanelModel::SetEndSessionTimeMs(int ms) {
     m_endTimeMs = int(((ms % kMsPerDay) + kMsPerDay) % kMsPerDay);
+    m_endTimeChosen = true;
+}
+
+qint64 PitPanelModel::NowMs() const {
+    const double day = m_clock.NowDayNumber();
+    return qint64(std::llround((day - std::floor(day)) * kMsPerDay)) % kMsPerDay;
+}
+
+void PitPanelModel::Show() {
+    if (!m_endTimeChosen) m_endTimeMs = int((NowMs() + 3600000) % kMsPerDay);
+    m_visible = true;
 }
 
 void PitPanelModel::Tick() {
-    const double day = m_clock.NowDayNumber();
-    const qint64 nowMs = qint64(std::llround((day - std::floor(day)) * kMsPerDay)) % kMsPerDay;
-    // After the end time the time since the end is shown, without sign.
-    const qint64 left = std::llabs(qint64(m_endTimeMs) - nowMs);
-    m_timeLeftText = QTime::fromMSecsSinceStartOfDay(int(left)).toString(QStringLiteral("hh:mm:ss"));
+    // The end is the nearer of today's and the neighbouring day's at that time: a session ending at
+    // 00:30 is 40 minutes away at 23:50, not 23 hours. After the end the time since it is shown, without
+    // sign.
+    qint64 toEnd = (qint64(m_endTimeMs) - NowMs()) % kMsPerDay;
+    if (toEnd > kMsPerDay / 2) toEnd -= kMsPerDay;
+    if (toEnd <= -kMsPerDay / 2) toEnd += kMsPerDay;
+    m_timeLeftText =
+        QTime::fromMSecsSinceStartOfDay(int(std::llabs(toEnd))).toString(QStringLiteral("hh:mm:ss"));
 }

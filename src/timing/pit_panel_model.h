@@ -28,9 +28,11 @@ class PitPanelModel {
 
     bool IsVisible() const { return m_visible; }
     void SetVisible(bool visible) { m_visible = visible; }
+    // Shows the panel; the first time, "Session ends at" starts an hour from now.
+    void Show();
     bool ShowTimer() const { return m_showTimer; } // "Show timer": the remaining-time panel
     void SetShowTimer(bool show) { m_showTimer = show; }
-    // "Session ends at", a time of day in ms since midnight.
+    // "Session ends at", a time of day in ms since midnight (the user's choice once made).
     int EndSessionTimeMs() const { return m_endTimeMs; }
     void SetEndSessionTimeMs(int ms);
     const QString& TimeLeftText() const { return m_timeLeftText; } // "Remaining time"
@@ -39,6 +41,7 @@ class PitPanelModel {
 
   private:
     static bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+    qint64 NowMs() const; // the time of day
 
     Clock& m_clock;
     std::array<std::array<QString, kSlots + 1>, kSlots + 1> m_cells; // [column][row]
@@ -48,5 +51,6 @@ class PitPanelModel {
     bool m_visible = false;
     bool m_showTimer = true;
     int m_endTimeMs = 0;
+    bool m_endTimeChosen = false;
     QString m_timeLeftText = QStringLiteral("00:00:00");
 };

@@ -24,6 +24,12 @@ QString ShowTimeModel::DiffOf(qint32 ms) const {
     return Translate("Difference last lap") + QStringLiteral(": ") + LapTimeText(ms);
 }
 
+void ShowTimeModel::ShowBestDiff(qint32 lap, qint32 best) {
+    m_bestDiffVisible = best > 0;
+    if (m_bestDiffVisible)
+        m_bestDiffText = Translate("Difference best lap") + QStringLiteral(": ") + LapTimeText(lap - best);
+}
+
 void ShowTimeModel::StartDisplay() {
     m_markTick = m_clock.TickMs();
     std::fill(m_previousSegments.begin(), m_previousSegments.end(), 0);
@@ -34,6 +40,7 @@ void ShowTimeModel::StartDisplay() {
     m_lapComplete = false;
     m_timeText = Translate("Out lap");
     m_diffVisible = false;
+    m_bestDiffVisible = false;
     m_lapsRemainingVisible = false;
     m_holdTicks = kHoldTicks;
     m_displayRunning = true;
@@ -50,9 +57,16 @@ void ShowTimeModel::LapMark() {
         m_diffVisible = true;
     }
     previous = segment;
+    m_bestDiffVisible = false;
     if (m_position > m_splits) {
         m_position = 0;
-        if (m_splits > 0) m_lapComplete = true;
+        if (m_splits > 0) {
+            // The lap's total follows after the hold, with its difference to the best lap before it.
+            m_lapComplete = true;
+            m_bestAtLapEnd = m_bestLap;
+        } else {
+            ShowBestDiff(segment, m_bestLap); // without splits the segment is the lap
+        }
     }
     m_markTick = now;
     m_holdTicks = kHoldTicks;
@@ -85,6 +99,7 @@ void ShowTimeModel::DisplayTick() {
         return;
     }
     m_diffVisible = false;
+    m_bestDiffVisible = false;
     const std::uint32_t now = m_clock.TickMs();
     if (m_pitStartTick) {
         m_timeText = Translate("Pit") + u':' + ElapsedTimeText(Elapsed(now, *m_pitStartTick));
@@ -98,6 +113,7 @@ void ShowTimeModel::DisplayTick() {
             m_diffText = DiffOf(total - m_lastLapTotal);
             m_diffVisible = true;
         }
+        ShowBestDiff(total, m_bestAtLapEnd);
         m_lastLapTotal = total;
         m_lapComplete = false;
     } else {

@@ -25,6 +25,9 @@ class ShowTimeModel {
     void SetSplits(int splits);
     void DisplayTick();
     void SetLapsRemaining(std::optional<int> laps); // std::nullopt hides the line
+    // The driver's best complete lap before the pass about to be marked (0: none yet): each complete
+    // lap shows its difference to it.
+    void SetBestLap(qint32 ms) { m_bestLap = ms; }
 
     // What the window shows.
     const QString& Caption() const { return m_caption; }
@@ -35,6 +38,9 @@ class ShowTimeModel {
     const QString& TimeText() const { return m_timeText; }
     const QString& DiffText() const { return m_diffText; }
     bool DiffVisible() const { return m_diffVisible; }
+    // "Difference best lap", shown with a complete lap while the difference to the last lap is.
+    const QString& BestDiffText() const { return m_bestDiffText; }
+    bool BestDiffVisible() const { return m_bestDiffVisible; }
     const QString& LapsRemainingText() const { return m_lapsRemainingText; }
     bool LapsRemainingVisible() const { return m_lapsRemainingVisible; }
     static QString LapsRemainingHint();
@@ -46,6 +52,7 @@ class ShowTimeModel {
 
   private:
     QString DiffOf(qint32 ms) const;
+    void ShowBestDiff(qint32 lap, qint32 best);
 
     Clock& m_clock;
     QString m_caption;
@@ -58,11 +65,15 @@ class ShowTimeModel {
     int m_holdTicks = 0;
     bool m_lapComplete = false;
     qint32 m_lastLapTotal = 0;
+    qint32 m_bestLap = 0;
+    qint32 m_bestAtLapEnd = 0; // the best lap before the lap whose total is about to be shown
     std::optional<std::uint32_t> m_pitStartTick;
     qint32 m_pitTotal = 0;
     QString m_timeText;
     QString m_diffText;
     bool m_diffVisible = false;
+    QString m_bestDiffText;
+    bool m_bestDiffVisible = false;
     QString m_lapsRemainingText;
     bool m_lapsRemainingVisible = false;
 };

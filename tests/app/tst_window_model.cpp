@@ -131,6 +131,22 @@ class TestWindowModel : public QObject {
         QCOMPARE(m.saved.contains(Area::Tracks), tracksAnswer == Answer::Yes && !failSave);
     }
 
+    void windowTitle_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("nothing yet") << "" << false << "Vorlapa v3.0";
+        QTest::newRow("new session typed in") << "" << true << "New session* - Vorlapa v3.0";
+        QTest::newRow("saved") << "/data/Sessions/race 1.ses" << false << "race 1.ses - Vorlapa v3.0";
+        QTest::newRow("unsaved changes") << "/data/Sessions/race 1.ses" << true << "race 1.ses* - Vorlapa v3.0";
+    }
+    void windowTitle() {
+        QFETCH(QString, file);
+        QFETCH(bool, changed);
+        QFETCH(QString, title);
+        QCOMPARE(MainWindowTitle(WindowCaption(3, 0), file, changed), title);
+    }
+
     void keyTable_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");

@@ -20,9 +20,11 @@ class TestTimeWindows : public QObject {
   private Q_SLOTS:
     void lapsWithoutSplits();
     void splitsShowTheLapTotalAfterTheHold();
+    void completeLapsShowTheirDifferenceToTheBestLap();
     void pitClock();
     void countdown_data();
     void countdown();
+    void panelEndsAnHourAfterItIsFirstShown();
     void panelResetKeepsNames();
     void placement();
     void fontsScaleWithTheSmallerFactor_data();
@@ -112,6 +114,43 @@ void TestTimeWindows::pitClock() {
     QCOMPARE(window.PitTotal(), 0);
 }
 
+void TestTimeWindows::completeLapsShowTheirDifferenceToTheBestLap() {
+    ManualClock clock;
+    ShowTimeModel window(clock);
+    clock.tick = 1000;
+    window.StartDisplay();
+    clock.tick = 11000;
+    window.LapMark(); // the out lap: no lap yet
+    QVERIFY(!window.BestDiffVisible());
+    clock.tick = 71000;
+    window.LapMark(); // the first lap: no best before it
+    QVERIFY(!window.BestDiffVisible());
+    window.SetBestLap(60000);
+    clock.tick = 130500; // a lap of 59.5 s
+    window.LapMark();
+    QVERIFY(window.BestDiffVisible());
+    QCOMPARE(window.BestDiffText(), QStringLiteral("Difference best lap: -0.500"));
+    Ticks(window, ShowTimeModel::kHoldTicks + 1);
+    QVERIFY(!window.BestDiffVisible()); // gone with the lap's text
+
+    // With splits the lap's total comes after the hold, with the best lap before that lap.
+    window.SetSplits(1);
+    window.StartDisplay();
+    clock.tick += 5000;
+    window.LapMark(); // out lap
+    window.SetBestLap(61000);
+    clock.tick += 30000;
+    window.LapMark(); // split 1
+    clock.tick += 32000;
+    window.LapMark(); // finish: the lap is 62 s
+    window.SetBestLap(62000); // the next pass must not change what this lap is compared with
+    QVERIFY(!window.BestDiffVisible());
+    Ticks(window, ShowTimeModel::kHoldTicks + 1);
+    QCOMPARE(window.TimeText(), QStringLiteral("1:02.000"));
+    QCOMPARE(window.BestDiffText(), QStringLiteral("Difference best lap: 1.000"));
+    QVERIFY(window.BestDiffVisible());
+}
+
 void TestTimeWindows::countdown_data() {
     QTest::addColumn<QString>("end");
     QTest::addColumn<QString>("now");
@@ -125,6 +164,12 @@ void TestTimeWindows::countdown_data() {
     QTest::newRow("at the end") << "09:15:00"
                                 << "09:15:00"
                                 << "00:00:00";
+    QTest::newRow("ends after midnight") << "00:30:00"
+                                         << "23:50:00"
+                                         << "00:40:00";
+    QTest::newRow("ended before midnight") << "23:55:00"
+                                           << "00:05:00"
+                                           << "00:10:00";
 }
 
 void TestTimeWindows::countdown() {
@@ -138,6 +183,22 @@ void TestTimeWindows::countdown() {
     panel.SetEndSessionTimeMs(QTime::fromString(end, "hh:mm:ss").msecsSinceStartOfDay());
     panel.Tick();
     QCOMPARE(panel.TimeLeftText(), left);
+}
+
+void TestTimeWindows::panelEndsAnHourAfterItIsFirstShown() {
+    ManualClock clock;
+    clock.day = 45000 + QTime(13, 20).msecsSinceStartOfDay() / 86400000.0;
+    PitPanelModel panel(clock);
+    panel.Show();
+    QCOMPARE(panel.EndSessionTimeMs(), QTime(14, 20).msecsSinceStartOfDay());
+    panel.Tick();
+    QCOMPARE(panel.TimeLeftText(), QStringLiteral("01:00:00"));
+    // The user's choice stays, however often the panel is shown again.
+    panel.SetEndSessionTimeMs(QTime(15, 0).msecsSinceStartOfDay());
+    panel.SetVisible(false);
+    clock.day += 2.0 / 24;
+    panel.Show();
+    QCOMPARE(panel.EndSessionTimeMs(), QTime(15, 0).msecsSinceStartOfDay());
 }
 
 void TestTimeWindows::panelResetKeepsNames() {

@@ -22,6 +22,8 @@
 #include <QSplashScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
 
 TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* parent)
     : QMainWindow(parent), m_workspace(workspace), m_state(workspace.State()), m_interactive(interactive) {
@@ -37,6 +39,7 @@ TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* pare
     m_modules = MakePageModules(m_workspace);
     for (const auto& module : m_modules)
         module->Build(*this);
+    MarkUnbuiltPages();
 
     ChangeTracker& changes = m_state.Changes();
     m_connections += changes.captionChanged.Connect(
@@ -45,6 +48,9 @@ TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* pare
         if (QWidget* button = m_saveButtons.value(id)) button->setEnabled(enabled);
     });
     m_connections += m_state.changed.Connect([this] { Refresh(); });
+    // The title names the session's file and shows its unsaved changes.
+    m_connections += m_workspace.Session().changed.Connect([this] { UpdateTitle(); });
+    m_connections += changes.flagChanged.Connect([this](Area) { UpdateTitle(); });
     Refresh();
 
     m_shownPath = CurrentPath();
@@ -55,6 +61,27 @@ TVorlapaForm::TVorlapaForm(Workspace& workspace, bool interactive, QWidget* pare
 
 TVorlapaForm::~TVorlapaForm() {
     qApp->removeEventFilter(this);
+}
+
+void TVorlapaForm::UpdateTitle() {
+    // A changed setup is saved with the session: it counts as a change of the session.
+    const ChangeTracker& changes = m_state.Changes();
+    setWindowTitle(MainWindowTitle(WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR),
+                                   m_workspace.Session().FileName(),
+                                   changes.IsChanged(Area::Session) || changes.IsChanged(Area::Setup)));
+}
+
+void TVorlapaForm::MarkUnbuiltPages() {
+    // A page no module filled says so, rather than showing an empty pane.
+    for (auto it = m_pageSlots.constBegin(); it != m_pageSlots.constEnd(); ++it) {
+        QWidget* page = it->tabs->widget(it->index);
+        if (qobject_cast<QTabWidget*>(page) || page->layout() || !page->children().isEmpty()) continue;
+        auto* layout = new QVBoxLayout(page);
+        auto* note = new QLabel(Translate("This page is not available in this version yet."), page);
+        note->setObjectName(QStringLiteral("unbuiltPageNote"));
+        note->setAlignment(Qt::AlignCenter);
+        layout->addWidget(note);
+    }
 }
 
 void TVorlapaForm::BuildStatusBar() {
@@ -174,6 +201,7 @@ bool TVorlapaForm::BelongsHere(QObject* object) const {
 }
 
 bool TVorlapaForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched != this) TakeFocusBackAfterBox(watched);
     const bool shortcutOverride = event->type() == QEvent::ShortcutOverride;
     if (!shortcutOverride && event->type() != QEvent::KeyPress) return false;
     if (!BelongsHere(watched)) return false;
@@ -187,6 +215,17 @@ bool TVorlapaForm::eventFilter(QObject* watched, QEvent* event) {
     }
     m_state.RunKey(*action, m_shownPath);
     return true;
+}
+
+void TVorlapaForm::TakeFocusBackAfterBox(QObject* hidden) {
+    // Without a window manager nobody hands the keyboard back when a box or dialog closes, and the
+    // menu shortcuts (Ctrl+N) would go nowhere: the window takes it back itself.
+    auto* box = qobject_cast<QWidget*>(hidden);
+    if (!box || !box->isWindow() || box->windowModality() == Qt::NonModal || !isVisible()) return;
+    QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activeModalWidget() && !QApplication::activePopupWidget() && isVisible())
+            activateWindow();
+    });
 }
 
 QWidget* TVorlapaForm::WithTeamLogo(QTabWidget* activeSessionPages) {

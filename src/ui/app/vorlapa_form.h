@@ -72,9 +72,11 @@ class TVorlapaForm : public QMainWindow, public StartupView, public MainWindowHo
     void BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nodes, const QStringList& parentPath);
     void BuildMenu();
     void BuildStatusBar();
+    void MarkUnbuiltPages();
     void RegisterWindowCommands();
     void RunCommand(MenuCommand command);
     void Refresh();
+    void UpdateTitle();
     QWidget* WithTeamLogo(QTabWidget* activeSessionPages);
     void ChooseTeamLogo();
     void LoadTeamLogo();
@@ -83,6 +85,7 @@ class TVorlapaForm : public QMainWindow, public StartupView, public MainWindowHo
     void PageChanged();
     void SetCaption(const QString& caption, const QString& text);
     bool BelongsHere(QObject* object) const;
+    void TakeFocusBackAfterBox(QObject* hidden);
 
     Workspace& m_workspace;
     AppState& m_state;

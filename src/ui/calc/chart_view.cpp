@@ -4,6 +4,7 @@
 
 #include <QAreaSeries>
 #include <QHash>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -22,6 +23,14 @@ double NiceMaximum(double value) {
     return std::ceil(value * 1.05 / step * 2) * step / 2;
 }
 
+// Enough decimals that neighbouring tick labels differ ("0.5" between "0" and "1", not "0" "0" "1").
+QString AxisLabelFormat(double maximum, int tickCount) {
+    const double step = tickCount > 1 ? maximum / (tickCount - 1) : maximum;
+    if (!(step > 0) || step >= 1) return QStringLiteral("%.0f");
+    const int decimals = std::min(6, int(std::ceil(-std::log10(step))));
+    return QStringLiteral("%.") + QString::number(decimals) + u'f';
+}
+
 } // namespace
 
 ChartView::ChartView(QWidget* parent) : QChartView(parent) {
@@ -34,6 +43,16 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     m_yAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart()->addAxis(m_xAxis, Qt::AlignBottom);
     chart()->addAxis(m_yAxis, Qt::AlignLeft);
+    m_noData = new QLabel(Translate("No data"), this);
+    m_noData->setObjectName(QStringLiteral("noDataNote"));
+    m_noData->setAlignment(Qt::AlignCenter);
+    m_noData->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_noData->hide();
+}
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    m_noData->setGeometry(rect());
 }
 
 void ChartView::Show(const ChartModel& model) {
@@ -46,6 +65,7 @@ void ChartView::Show(const ChartModel& model) {
     xAxis->setTitleText(model.xAxisTitle);
     yAxis->setTitleText(model.yAxisTitle);
     double maxX = 0, maxY = 0;
+    bool anyData = false;
     auto attach = [&](QAbstractSeries* series) {
         target->addSeries(series);
         series->attachAxis(xAxis);
@@ -72,6 +92,7 @@ void ChartView::Show(const ChartModel& model) {
         attach(area);
         maxX = std::max({maxX, rect.left, rect.right});
         maxY = std::max({maxY, rect.top, rect.bottom});
+        anyData = true;
     }
     QHash<QString, QColor> lineColours;
     for (const ChartSeries& one : model.series) {
@@ -89,6 +110,8 @@ void ChartView::Show(const ChartModel& model) {
             series->append(point.x, point.y);
             maxX = std::max(maxX, point.x);
             maxY = std::max(maxY, point.y);
+            // The origin alone is where a curve starts, not data (the dyno's empty curves hold it).
+            if (point.x != 0 || point.y != 0) anyData = true;
         }
         attach(series);
         // Points named after a line ("Gear1 Limits") take the line's colour.
@@ -102,10 +125,13 @@ void ChartView::Show(const ChartModel& model) {
         for (QLegendMarker* marker : target->legend()->markers(series))
             marker->setVisible(!one.points.empty() && one.kind == ChartSeries::Kind::Line);
     }
-    xAxis->setRange(0, NiceMaximum(maxX));
-    yAxis->setRange(0, NiceMaximum(maxY));
-    xAxis->applyNiceNumbers();
-    yAxis->applyNiceNumbers();
+    // Without data the axes still show a readable scale, and a note says why the plot is empty.
+    for (auto [axis, maximum] : {std::pair{xAxis, maxX}, std::pair{yAxis, maxY}}) {
+        axis->setRange(0, anyData ? NiceMaximum(maximum) : 10);
+        axis->applyNiceNumbers();
+        axis->setLabelFormat(AxisLabelFormat(axis->max(), axis->tickCount()));
+    }
+    m_noData->setVisible(!anyData);
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,10 +1,11 @@
 #pragma once
 // Draws a plain chart model (line and point series, filled rectangles, titles) with Qt Charts and reports
-// the axis values under the pointer.
+// the axis values under the pointer. An empty model shows a plain scale and a "No data" note.
 #include "calc/chart_model.h"
 
 #include <QChartView>
 
+class QLabel;
 class QValueAxis;
 
 class ChartView : public QChartView {
@@ -21,8 +22,10 @@ class ChartView : public QChartView {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QValueAxis* m_xAxis = nullptr;
     QValueAxis* m_yAxis = nullptr;
+    QLabel* m_noData = nullptr; // shown over the plot while it has nothing to draw
 };

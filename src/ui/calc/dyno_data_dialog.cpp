@@ -1,10 +1,11 @@
 #include "dyno_data_dialog.h"
 
-#include "session/setup_calculators.h"
 #include "chart_view.h"
+#include "session/setup_calculators.h"
 #include "storage/translate.h"
 
 #include <QAbstractTableModel>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -69,7 +70,9 @@ TDynoDataDlg::TDynoDataDlg(SetupCalculators& calculators, QWidget* parent)
     : QDialog(parent), m_calculators(calculators) {
     setObjectName(QStringLiteral("DynoDataDlg"));
     setWindowTitle(Translate("Dyno Data"));
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout, 1);
     auto* view = new QTableView(this);
     view->setObjectName(QStringLiteral("dynoTable"));
     m_table = new DynoTableModel(calculators, view);
@@ -89,6 +92,11 @@ TDynoDataDlg::TDynoDataDlg(SetupCalculators& calculators, QWidget* parent)
     right->addWidget(readout);
     layout->addLayout(right, 1);
     connect(m_chart, &ChartView::pointerMoved, readout, &QLabel::setText);
+    // The table's edits apply as they are typed; the window only needs closing.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("dynoButtons"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    outer->addWidget(buttons);
     resize(960, 620);
     Refresh();
 }

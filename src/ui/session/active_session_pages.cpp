@@ -10,6 +10,8 @@
 #include "ui/widgets/popup_width.h"
 #include "ui/widgets/text_grid_model.h"
 
+#include "ui/widgets/tab_order.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -86,9 +88,10 @@ QWidget* Scrolled(QWidget* content, const QString& name) {
 
 } // namespace
 
-ActiveSessionPages::ActiveSessionPages(SessionModel& session, GeneralNotesModel& generalNotes, AppState& state,
-                                       QObject* parent)
-    : QObject(parent), m_session(session), m_state(state), m_generalNotes(generalNotes) {}
+ActiveSessionPages::ActiveSessionPages(SessionModel& session, GeneralNotesModel& generalNotes,
+                                       AppState& state, QObject* parent)
+    : QObject(parent), m_session(session), m_state(state), m_generalNotes(generalNotes) {
+}
 
 void ActiveSessionPages::SetHosts(const QHash<QString, QWidget*>& hosts) {
     m_hosts = hosts;
@@ -187,6 +190,7 @@ QWidget* ActiveSessionPages::BuildGroups(SessionPage page, int columns) {
         m_fields.push_back({index, control, label});
     }
     grid->setColumnStretch(columns, 1);
+    ChainGroupTabOrder(content);
     return content;
 }
 
@@ -312,6 +316,7 @@ void ActiveSessionPages::BuildGeneral(QWidget* host) {
         rowLayout->addStretch(1);
         m_adCaption = new QLabel(weather);
         form->addRow(m_adCaption, row);
+        ChainGroupTabOrder(groups);
     }
     // The live timing goes beside the session's fields, from the top: the team logo floats over its
     // right end, which the live timing keeps clear of (LiveTimingPanel::KeepClearOf).

@@ -2,6 +2,7 @@
 
 #include "lap_table_model.h"
 #include "timing/live_timing_model.h"
+#include "storage/translate.h"
 #include "timing/live_timing_texts.h"
 
 #include <QAction>
@@ -115,6 +116,7 @@ DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* pare
     m_best = AddFigure(captions.bestLabel);
     m_mean = AddFigure(captions.meanLabel);
     m_distance = AddFigure(captions.distanceLabel);
+    m_theoretical = AddFigure(captions.theoreticalLabel);
     m_bestSpeed = new QLabel(this);
     m_meanSpeed = new QLabel(this);
     m_figures->setColumnStretch(1, 1);
@@ -127,6 +129,8 @@ DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* pare
     m_mean->setObjectName(QStringLiteral("MeanLapDriver%1Label").arg(slot));
     m_meanSpeed->setObjectName(QStringLiteral("MeanSpeedDriver%1Label").arg(slot));
     m_distance->setObjectName(QStringLiteral("DistanceDriver%1Label").arg(slot));
+    m_theoretical->setObjectName(QStringLiteral("TheoreticalBestDriver%1Label").arg(slot));
+    m_theoretical->setToolTip(Translate("The sum of the best time of each segment"));
 
     m_pitTimePanel = new QFrame(this);
     m_pitTimePanel->setObjectName(QStringLiteral("Driver%1PitTimePanel").arg(slot));
@@ -239,6 +243,13 @@ void DriverSlotPanel::Refresh() {
     m_mean->setText(slot.meanText);
     m_meanSpeed->setText(slot.meanSpeedText);
     m_distance->setText(slot.distanceText);
+    // The theoretical best needs splits: without them its line is not shown.
+    m_theoretical->setText(slot.theoreticalText);
+    const bool theoretical = !slot.theoreticalText.isEmpty();
+    if (m_theoretical->isHidden() == theoretical) {
+        m_theoretical->setVisible(theoretical);
+        m_figureRows.back().first->setVisible(theoretical);
+    }
     m_pitTime->setText(slot.pitTimeText);
     m_pitTimePanel->setVisible(slot.pitTimePanelVisible);
     if (m_lapsRemaining) {

@@ -68,6 +68,7 @@ class DriverSlotPanel : public QWidget {
     QLabel* m_mean = nullptr;
     QLabel* m_meanSpeed = nullptr;
     QLabel* m_distance = nullptr;
+    QLabel* m_theoretical = nullptr;
     QFrame* m_pitTimePanel = nullptr;
     QLabel* m_pitTime = nullptr;
     QLabel* m_lapsRemaining = nullptr;

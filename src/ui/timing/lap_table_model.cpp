@@ -1,12 +1,22 @@
 #include "lap_table_model.h"
 
+#include <QFont>
+#include <vector>
+
+namespace {
+// Up to this many changed rows are told one cell at a time, so the view repaints just those cells;
+// more (a clear, a load) are told as one range, which repaints what is visible.
+constexpr int kRowsToldSingly = 4;
+} // namespace
+
 LapTableModel::LapTableModel(const LapTable& table, QObject* parent)
-    : QAbstractTableModel(parent), m_table(table), m_revision(table.Revision()), m_rows(table.RowCount() - 1),
-      m_columns(table.ColumnCount()) {
+    : QAbstractTableModel(parent), m_table(table), m_revision(table.Revision()),
+      m_headerRevision(table.HeaderRevision()), m_rows(table.RowCount() - 1), m_columns(table.ColumnCount()) {
 }
 
 void LapTableModel::Refresh() {
     if (m_table.Revision() == m_revision) return;
+    const int shown = m_revision;
     m_revision = m_table.Revision();
     const int rows = m_table.RowCount() - 1;
     const int columns = m_table.ColumnCount();
@@ -14,6 +24,7 @@ void LapTableModel::Refresh() {
         beginResetModel();
         m_rows = rows;
         m_columns = columns;
+        m_headerRevision = m_table.HeaderRevision();
         endResetModel();
         return;
     }
@@ -22,9 +33,21 @@ void LapTableModel::Refresh() {
         m_rows = rows;
         endInsertRows();
     }
-    // The view asks only for the cells it shows, so one signal for every row costs what is visible.
-    if (m_rows > 0) Q_EMIT dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1), {Qt::DisplayRole});
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+    std::vector<int> changed;
+    for (int row = 1; row <= m_rows; ++row)
+        if (m_table.RowRevision(row) > shown) changed.push_back(row - 1);
+    const QList<int> roles{Qt::DisplayRole, Qt::FontRole};
+    if (int(changed.size()) > kRowsToldSingly) {
+        Q_EMIT dataChanged(index(changed.front(), 0), index(changed.back(), m_columns - 1), roles);
+    } else {
+        for (int row : changed)
+            for (int column = 0; column < m_columns; ++column)
+                Q_EMIT dataChanged(index(row, column), index(row, column), roles);
+    }
+    if (m_table.HeaderRevision() != m_headerRevision) {
+        m_headerRevision = m_table.HeaderRevision();
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+    }
 }
 
 int LapTableModel::rowCount(const QModelIndex& parent) const {
@@ -36,8 +59,14 @@ int LapTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant LapTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return m_table.Cell(index.row() + 1, index.column());
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole) return m_table.Cell(index.row() + 1, index.column());
+    if (role == Qt::FontRole && m_table.IsMarked(index.row() + 1, index.column())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    return {};
 }
 
 QVariant LapTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

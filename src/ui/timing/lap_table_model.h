@@ -1,6 +1,8 @@
 #pragma once
 // The Qt model over one driver's lap table: data rows 1.. as table rows, the column captions as the
-// horizontal header. Refresh() follows the table after the live timing changed it.
+// horizontal header, the best lap and best segments in bold. Refresh() follows the table after the live
+// timing changed it, telling the view only of the rows that changed (a press: the new row, and the rows
+// that lose or gain a mark).
 #include "timing/lap_table.h"
 
 #include <QAbstractTableModel>
@@ -21,6 +23,7 @@ class LapTableModel : public QAbstractTableModel {
   private:
     const LapTable& m_table;
     int m_revision = -1;
+    int m_headerRevision = -1;
     int m_rows = 0;
     int m_columns = 0;
 };

@@ -43,6 +43,11 @@ TShowTimeDlg::TShowTimeDlg(LiveTimingModel& model, int slot, QWidget* parent)
     m_diff->setAlignment(Qt::AlignCenter);
     SetPointSize(m_diff, kBaseDiffFontSize);
     layout->addWidget(m_diff);
+    m_bestDiff = new QLabel(this);
+    m_bestDiff->setObjectName(QStringLiteral("BestDiffLabel"));
+    m_bestDiff->setAlignment(Qt::AlignCenter);
+    SetPointSize(m_bestDiff, kBaseDiffFontSize);
+    layout->addWidget(m_bestDiff);
     m_lapsRemaining = new QLabel(this);
     m_lapsRemaining->setObjectName(QStringLiteral("LapsRemainingLabel"));
     m_lapsRemaining->setAlignment(Qt::AlignCenter);
@@ -86,6 +91,8 @@ void TShowTimeDlg::Refresh() {
     m_time->setText(window.TimeText());
     m_diff->setText(window.DiffText());
     m_diff->setVisible(window.DiffVisible());
+    m_bestDiff->setText(window.BestDiffText());
+    m_bestDiff->setVisible(window.BestDiffVisible());
     m_lapsRemaining->setText(window.LapsRemainingText());
     m_lapsRemaining->setVisible(window.LapsRemainingVisible());
 }
@@ -96,6 +103,7 @@ void TShowTimeDlg::resizeEvent(QResizeEvent* event) {
         ScaleTimeWindowFonts(width(), height(), kBaseTimeFontSize, kBaseDiffFontSize);
     SetPointSize(m_time, fonts.timeSize);
     SetPointSize(m_diff, fonts.diffSize);
+    SetPointSize(m_bestDiff, fonts.diffSize);
     SetPointSize(m_lapsRemaining, fonts.lapsRemainingSize);
     KeepGeometry();
 }

@@ -34,6 +34,7 @@ class TShowTimeDlg : public QWidget {
     int m_slot;
     QLabel* m_time = nullptr;
     QLabel* m_diff = nullptr;
+    QLabel* m_bestDiff = nullptr;
     QLabel* m_lapsRemaining = nullptr;
     QTimer* m_tick = nullptr;
     bool m_applying = false;
