@@ -114,7 +114,9 @@ class TstChangeTracking : public QObject {
         f.tracker.SuppliersIsDirty();
         f.tracker.PartStatusIsDirty();
         f.tracker.OrderStatusIsDirty();
-        f.prompter.answers = {Answer::Yes, Answer::No, Answer::Cancel};
+        f.prompter.Expect(Question("Part Status"), Answer::Yes);
+        f.prompter.Expect(Question("Suppliers"), Answer::No);
+        f.prompter.Expect(Question("Order Status"), Answer::Cancel);
         QVERIFY(f.checks.MaintenanceTabSheetExit());
         QCOMPARE(f.prompter.questions,
                  (QStringList{Question("Part Status"), Question("Suppliers"), Question("Order Status")}));
@@ -130,7 +132,7 @@ class TstChangeTracking : public QObject {
         f.tracker.PartStatusIsDirty();
         f.tracker.MaintenanceIsDirty();
         f.failing << Area::PartStatus;
-        f.prompter.answers = {Answer::Yes};
+        f.prompter.Expect(Question("Part Status"), Answer::Yes);
         QVERIFY(!f.checks.MaintenanceTabSheetExit());
         QCOMPARE(f.prompter.questions, QStringList{Question("Part Status")}); // maintenance not asked
         QVERIFY(f.tracker.IsChanged(Area::PartStatus));
@@ -172,7 +174,9 @@ class TstChangeTracking : public QObject {
         Fixture f;
         QVERIFY(run(f.checks)); // unchanged: nothing asked
         f.tracker.MarkChanged(static_cast<Area>(area));
-        f.prompter.answers = {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes};
+        const QString question = QStringLiteral("Unsaved %1 changes exists, save now?").arg(word);
+        for (const Answer answer : {Answer::No, Answer::Cancel, Answer::Yes, Answer::Yes})
+            f.prompter.Expect(question, answer);
         QVERIFY(run(f.checks));
         QVERIFY(run(f.checks));
         QVERIFY(f.saved.isEmpty());
@@ -183,15 +187,15 @@ class TstChangeTracking : public QObject {
         QVERIFY(run(f.checks));
         QCOMPARE(f.saved, QList<Area>{static_cast<Area>(area)});
         QVERIFY(!f.tracker.IsChanged(static_cast<Area>(area)));
-        QCOMPARE(f.prompter.questions,
-                 QStringList(4, QStringLiteral("Unsaved %1 changes exists, save now?").arg(word)));
+        QCOMPARE(f.prompter.questions, QStringList(4, question));
     }
 
     void trackBoxDropDown() {
         Fixture f;
         QVERIFY(f.checks.TrackBoxDropDown());
         f.tracker.TracksIsDirty();
-        f.prompter.answers = {Answer::No, Answer::Yes, Answer::Yes};
+        for (const Answer answer : {Answer::No, Answer::Yes, Answer::Yes})
+            f.prompter.Expect(QStringLiteral("Unsaved changes exists, save now?"), answer);
         QVERIFY(f.checks.TrackBoxDropDown());
         f.failing << Area::Tracks;
         QVERIFY(!f.checks.TrackBoxDropDown());
@@ -205,7 +209,7 @@ class TstChangeTracking : public QObject {
     void closingCancelIsReported() {
         Fixture f;
         f.tracker.TracksIsDirty();
-        f.prompter.answers = {Answer::Cancel};
+        f.prompter.Expect(Question("Track"), Answer::Cancel);
         QCOMPARE(f.checks.AskToSave(Area::Tracks), SaveAnswer::Cancelled);
         QCOMPARE(f.checks.AskToSave(Area::Session), SaveAnswer::NotChanged);
     }

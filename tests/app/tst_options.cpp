@@ -85,8 +85,9 @@ class TstOptions : public QObject {
         f.state->Settings().drivers = QStringList{"Ann"};
         OptionsModel model = f.Model();
 
-        f.prompter.texts = {QStringLiteral("Ann"), QStringLiteral("Bob")};
-        f.prompter.answers = {Answer::Yes};
+        f.prompter.ExpectText("Add Driver", QStringLiteral("Ann"));
+        f.prompter.Expect("Driver Ann already exists! Try again?", Answer::Yes);
+        f.prompter.ExpectText("Add Driver", QStringLiteral("Bob"));
         QVERIFY(model.AddDriver());
         QCOMPARE(f.prompter.questions,
                  (QStringList{"Add Driver", "Driver Ann already exists! Try again?", "Add Driver"}));
@@ -94,13 +95,15 @@ class TstOptions : public QObject {
         QCOMPARE(model.Values().shownDriver, QStringLiteral("Bob"));
 
         // No ends at once; an empty answer and Cancel end without a change.
-        f.prompter.texts = {QStringLiteral("Bob"), QString(), std::nullopt};
-        f.prompter.answers = {Answer::No};
+        f.prompter.ExpectText("Add Driver", QStringLiteral("Bob"));
+        f.prompter.Expect("Driver Bob already exists! Try again?", Answer::No);
+        f.prompter.ExpectText("Add Driver", QString());
+        f.prompter.ExpectText("Add Driver", std::nullopt);
         QVERIFY(!model.AddDriver());
         QVERIFY(!model.AddDriver());
         QVERIFY(!model.AddDriver());
         QCOMPARE(model.Values().drivers, (QStringList{"Ann", "Bob"}));
-        QVERIFY(f.prompter.texts.empty());
+        QVERIFY(f.prompter.ScriptDone());
     }
 
     void deleteDriverConfirmsAndShowsFirstRemaining() {
@@ -109,7 +112,8 @@ class TstOptions : public QObject {
         OptionsModel model = f.Model();
         model.Values().shownDriver = QStringLiteral("Bob");
 
-        f.prompter.answers = {Answer::Cancel, Answer::Ok};
+        f.prompter.Expect("Delete driver Bob?", Answer::Cancel);
+        f.prompter.Expect("Delete driver Bob?", Answer::Ok);
         QVERIFY(!model.DeleteDriver());
         QCOMPARE(model.Values().drivers.size(), 2);
         QVERIFY(model.DeleteDriver());
@@ -119,12 +123,12 @@ class TstOptions : public QObject {
 
         // A typed name that is not in the list is ignored.
         model.Values().shownDriver = QStringLiteral("Zed");
-        f.prompter.answers = {Answer::Ok};
+        f.prompter.Expect("Delete driver Zed?", Answer::Ok);
         model.DeleteDriver();
         QCOMPARE(model.Values().drivers, QStringList{"Ann"});
 
         // Deleting the last driver leaves the box empty.
-        f.prompter.answers = {Answer::Ok};
+        f.prompter.Expect("Delete driver Ann?", Answer::Ok);
         model.DeleteDriver();
         QVERIFY(model.Values().drivers.isEmpty());
         QVERIFY(model.Values().shownDriver.isEmpty());
@@ -210,7 +214,8 @@ class TstOptions : public QObject {
         UnitCaptions& units = f.state->Units();
         Connections keep;
         QStringList events;
-        keep += units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { events << t; });
+        keep +=
+            units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { events << t; });
         keep += units.AddVolumeCaption("litres", "gallons", [&](const QString& t) { events << t; });
         OptionsHooks hooks;
         hooks.pressureLabel = [&](const QString& t) { events << "pressure " + t; };
@@ -249,7 +254,7 @@ class TstOptions : public QObject {
         UnitCaptions& units = f.state->Units();
         Connections keep;
         keep += units.AddDistanceCaption("Length [m]", "Length [miles]",
-                                 [&](const QString& t) { length.caption = t; });
+                                         [&](const QString& t) { length.caption = t; });
         keep += units.AddDistanceField(
             DistanceKind::TrackLength, [&] { return length.text; },
             [&](const QString& t) {
@@ -292,7 +297,7 @@ class TstOptions : public QObject {
         QString length = QStringLiteral("1609");
         Connections keep;
         keep += f.state->Units().AddDistanceCaption("Length [m]", "Length [miles]",
-                                            [&](const QString& t) { caption = t; });
+                                                    [&](const QString& t) { caption = t; });
         keep += f.state->Units().AddDistanceField(
             DistanceKind::TrackLength, [&] { return length; }, [&](const QString& t) { length = t; });
         RecordingStartupView view;

@@ -80,8 +80,8 @@ class TestWindowModel : public QObject {
         Model m;
         for (int i = 0; i < kAreaCount; ++i)
             m.state->Changes().MarkChanged(static_cast<Area>(i));
-        for (int i = 0; i < questions.size(); ++i)
-            m.prompter.answers.push_back(Answer::Yes);
+        for (const QString& question : questions)
+            m.prompter.Expect(question, Answer::Yes);
         QVERIFY(m.state->LeavePages(from.split(u'/'), to.split(u'/')));
         QCOMPARE(m.prompter.questions, questions);
         QCOMPARE(m.saved, savedAreas);
@@ -92,7 +92,8 @@ class TestWindowModel : public QObject {
     void onlyChangedAreasAreAskedAndAFailedSaveStays() {
         Model m;
         m.Mark({Area::PartStatus, Area::Suppliers});
-        m.prompter.answers = {Answer::No, Answer::Cancel};
+        m.prompter.Expect(Question("Part Status"), Answer::No);
+        m.prompter.Expect(Question("Suppliers"), Answer::Cancel);
         QVERIFY(m.state->LeavePages(Path("Maintenance/Part status"), Path("Tracks")));
         QCOMPARE(m.prompter.questions, (QStringList{Question("Part Status"), Question("Suppliers")}));
         QVERIFY(m.saved.isEmpty());
@@ -101,7 +102,7 @@ class TestWindowModel : public QObject {
         // A save that fails keeps the user on the page and asks nothing further.
         m.prompter.questions.clear();
         m.failing << Area::PartStatus;
-        m.prompter.answers = {Answer::Yes};
+        m.prompter.Expect(Question("Part Status"), Answer::Yes);
         QVERIFY(!m.state->LeavePages(Path("Maintenance/Part status"), Path("Tracks")));
         QCOMPARE(m.prompter.questions, QStringList{Question("Part Status")});
         QVERIFY(m.state->Changes().IsChanged(Area::PartStatus));
@@ -123,7 +124,8 @@ class TestWindowModel : public QObject {
         Model m;
         m.Mark({Area::Tracks, Area::Session});
         if (failSave) m.failing << Area::Tracks;
-        m.prompter.answers = {tracksAnswer, Answer::No};
+        m.prompter.Expect(Question("Track"), tracksAnswer);
+        if (closes) m.prompter.Expect(Question("Session"), Answer::No);
         QCOMPARE(m.state->CloseQuery(), closes);
         QStringList expected{Question("Track")};
         if (closes) expected << Question("Session");
@@ -228,7 +230,7 @@ class TestWindowModel : public QObject {
         m.Mark({Area::Tracks});
         QVERIFY(m.state->RunKey(KeyAction{KeyCommand::Save}, Path("Tracks")));
         QVERIFY(m.state->Changes().IsChanged(Area::Tracks));
-        QVERIFY(m.prompter.errors.isEmpty());
+        QVERIFY(m.prompter.ScriptDone()); // and no box: the prompter fails the test on any
     }
 
     void liveTimingKeysReachTheHook() {

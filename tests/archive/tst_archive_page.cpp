@@ -132,7 +132,7 @@ class TestArchivePage : public QObject {
         QFETCH(QStringList, calls);
         ProgramSettings settings;
         RecordingPrompter prompter;
-        if (answer >= 0) prompter.answers.push_back(Answer(answer));
+        if (answer >= 0) prompter.Expect("Unsaved Session changes exists, save now?", Answer(answer));
         SessionLog session;
         session.changed = changed;
         ArchivePage page(settings, m_dir->path(), &prompter);
@@ -159,14 +159,15 @@ class TestArchivePage : public QObject {
         ArchivePage page(settings, m_dir->path(), &prompter);
         page.Show();
         QCOMPARE(page.ListRows().size(), 3u);
-        prompter.answers = {Answer::Cancel, Answer::Ok};
+        prompter.Expect("Delete these sessions?", Answer::Cancel);
+        prompter.Expect("Delete these sessions?", Answer::Ok);
         QVERIFY(!page.Delete({0, 2}));
         QCOMPARE(page.ListRows().size(), 3u);
         QVERIFY(page.Delete({0, 2}));
         QCOMPARE(prompter.questions, (QStringList{"Delete these sessions?", "Delete these sessions?"}));
         QCOMPARE(Files(page.ListRows()), QStringList{"a.ses"});
         QVERIFY(!QFile::exists(m_dir->filePath("Sessions/c.ses")));
-        prompter.answers = {Answer::Ok};
+        prompter.Expect("Delete this session?", Answer::Ok);
         QVERIFY(page.Delete({0}));
         QCOMPARE(prompter.questions.last(), "Delete this session?");
         QVERIFY(page.ListRows().empty());
@@ -178,7 +179,8 @@ class TestArchivePage : public QObject {
         RecordingPrompter prompter;
         SessionLog session;
         session.changed = true;
-        prompter.answers = {Answer::Cancel, Answer::Yes};
+        prompter.Expect("Unsaved Session changes exists, save now?", Answer::Cancel);
+        prompter.Expect("Unsaved Session changes exists, save now?", Answer::Yes);
         QVERIFY(!ReopenSession(recent.Entries().first(), recent, session.Callbacks(), prompter));
         QVERIFY(session.calls.isEmpty());
         QVERIFY(ReopenSession(recent.Entries().first(), recent, session.Callbacks(), prompter));
@@ -212,7 +214,7 @@ class TestArchivePage : public QObject {
         QFETCH(QStringList, calls);
         RecordingPrompter prompter;
         for (const int answer : answers)
-            prompter.answers.push_back(Answer(answer));
+            prompter.Expect("Unsaved Session changes exists, save now?", Answer(answer));
         SessionLog session;
         session.changed = changed;
         QStringList& log = session.calls;

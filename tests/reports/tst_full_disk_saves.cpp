@@ -12,6 +12,7 @@
 #include "session/general_notes_model.h"
 #include "session/session_model.h"
 #include "session/setup_model.h"
+#include "storage/atomic_file.h"
 #include "storage/txt_parser.h"
 #include "tracks/track_list.h"
 
@@ -21,6 +22,14 @@
 namespace {
 
 enum class FileKind { Session, SetupFile, Settings, Tracks, GeneralNotes, Reports, StartupLog };
+
+// The error box a failed write onto the full disk shows, scripted on the prompter; what Save() returns
+// once it was shown.
+QString ExpectWriteError(RecordingPrompter& prompter, const QString& path) {
+    const QString message = WriteErrorText(path, FullFileSystem::NoSpaceText());
+    prompter.ExpectError(message);
+    return message;
+}
 
 // Saves the kind's file(s) into the data folder; returns the error the program shows, empty when the
 // save reported success.
@@ -35,8 +44,9 @@ QString Save(FileKind kind, const QString& dataFolder) {
         SetupModel setup(VehicleType::Motorcycle, &prompter);
         SessionModel session(state, setup);
         session.SetText("conditions", "track", "Monza");
+        const QString shown = ExpectWriteError(prompter, data.filePath("Sessions/old.ses"));
         if (session.SaveSession(data.filePath("Sessions/old.ses"))) return QString();
-        return prompter.errors.value(0, "<no message>");
+        return prompter.ScriptDone() ? shown : QStringLiteral("<no message>");
     }
     case FileKind::SetupFile: {
         SetupModel setup(VehicleType::Motorcycle, &prompter);
@@ -64,8 +74,9 @@ QString Save(FileKind kind, const QString& dataFolder) {
         GeneralNotesModel notes(tracker, &prompter, dataFolder);
         notes.Load();
         notes.SetText(0, "new notes");
+        const QString shown = ExpectWriteError(prompter, data.filePath("vlnotes1.txt"));
         if (notes.Save(0)) return QString();
-        return prompter.errors.value(0, "<no message>");
+        return prompter.ScriptDone() ? shown : QStringLiteral("<no message>");
     }
     case FileKind::Reports: {
         ReportContext context;

@@ -17,7 +17,7 @@ class TestReportCommands : public QObject {
         const ReportContext context = MainWindowReportContext(*rig.state, "Vorlapa v3.0", {});
         QCOMPARE(context.exportFolder, QDir(rig.dir.path()).filePath("Exports"));
         ReportExporter exporter(rig.prompter, rig.shell);
-        rig.prompter.answers = {Answer::Yes};
+        rig.prompter.Expect("Open in browser?", Answer::Yes);
         const QStringList files = exporter.ExportSession(
             context,
             CurrentSessionSource(*rig.session, *rig.setup, *rig.state, [] { return QStringLiteral("4000"); }),
@@ -47,12 +47,13 @@ class TestReportCommands : public QObject {
         QVERIFY(rig.session->IsChanged());
         const ReportContext context = MainWindowReportContext(*rig.state, "Vorlapa v3.0", {});
         ReportExporter exporter(rig.prompter, rig.shell);
-        rig.prompter.answers = {Answer::Cancel};
+        rig.prompter.Expect("Unsaved Session changes exists, save now?", Answer::Cancel);
         QVERIFY(
             exporter.ExportSession(context, CurrentSessionSource(*rig.session, *rig.setup, *rig.state), true)
                 .isEmpty());
         QCOMPARE(rig.prompter.questions, QStringList{"Unsaved Session changes exists, save now?"});
-        rig.prompter.answers = {Answer::No, Answer::No};
+        rig.prompter.Expect("Unsaved changes exists, save now?", Answer::No);
+        rig.prompter.Expect("Open in browser?", Answer::No);
         const QStringList files =
             exporter.ExportSetup(context, CurrentSessionSource(*rig.session, *rig.setup, *rig.state), true);
         QCOMPARE(rig.prompter.questions.mid(1),

@@ -48,8 +48,8 @@ void TestOpenSetupFromSession::unsavedChangesAreOfferedFirst() {
     QTemporaryDir dir;
     const QString path = WriteFile(dir, "a.ses", kKartSession);
     RecordingPrompter prompter;
-    if (answer >= 0) prompter.answers.push_back(Answer(answer));
-    if (answer != int(Answer::Cancel)) prompter.texts.push_back(path);
+    if (answer >= 0) prompter.Expect("Unsaved changes exists, save now?", Answer(answer));
+    if (answer != int(Answer::Cancel)) prompter.ExpectText("Open setup from session", path);
     SetupModel setup(VehicleType::Kart, &prompter);
     setup.SetText("engine", "bore", "50");
     bool didSave = false;
@@ -65,23 +65,23 @@ void TestOpenSetupFromSession::unsavedChangesAreOfferedFirst() {
 void TestOpenSetupFromSession::otherVehicleLoadsNothing() {
     QTemporaryDir dir;
     RecordingPrompter prompter;
-    prompter.texts.push_back(WriteFile(dir, "a.ses", kKartSession));
+    prompter.ExpectText("Open setup from session", WriteFile(dir, "a.ses", kKartSession));
+    prompter.ExpectError("Vehicle types doesn't match!\nChange vehicle to kart to open this setup.");
     SetupModel setup(VehicleType::Motorcycle, &prompter);
     setup.SetText("engine", "bore", "50");
     QVERIFY(!OpenSetupFromSession(setup, prompter, false, {}, dir.path()));
-    QCOMPARE(prompter.errors,
-             QStringList{"Vehicle types doesn't match!\nChange vehicle to kart to open this setup."});
+    QVERIFY(prompter.ScriptDone());
     QCOMPARE(setup.Text("engine", "bore"), QString("50"));
 }
 
 void TestOpenSetupFromSession::cancelledFileChoiceLoadsNothing() {
     RecordingPrompter prompter;
-    prompter.texts.push_back(std::nullopt);
+    prompter.ExpectText("Open setup from session", std::nullopt);
     SetupModel setup(VehicleType::Kart, &prompter);
     setup.SetText("engine", "bore", "50");
     QVERIFY(!OpenSetupFromSession(setup, prompter, false, {}, QString()));
     QCOMPARE(setup.Text("engine", "bore"), QString("50"));
-    QVERIFY(prompter.errors.isEmpty());
+    QVERIFY(prompter.ScriptDone()); // and no error: the prompter fails the test on any
 }
 
 QTEST_GUILESS_MAIN(TestOpenSetupFromSession)

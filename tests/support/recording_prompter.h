@@ -1,12 +1,12 @@
 #pragma once
-// Prompter double that records every message, question and dialog, and answers from a script the test
-// writes beforehand: Expect("Delete this session?", Answer::Ok), ExpectText("Save session", path),
-// ExpectError("Cannot read *"). The script is matched in order and by text (a trailing "*" matches any
-// text that starts with the rest); a box that is not the next one scripted fails the test, and so do
-// script lines left over when the prompter goes.
-//
-// The older form (filling `answers` and `texts`, then looking at `errors`) still answers in order
-// without looking at the text; it does not fail on unexpected messages.
+// Prompter double that answers from a script the test writes beforehand and fails the test on any box it
+// did not script: Expect("Delete this session?", Answer::Ok), ExpectText("Save session", path),
+// ExpectError("Cannot read *"), ExpectWarning(...). The script is matched in order, by kind and by text
+// (a trailing "*" matches any text that starts with the rest). The test fails, naming the box, when
+//  - an error or warning box is shown that is not the next script line,
+//  - a question or dialog is shown whose text or caption differs from the next script line,
+//  - script lines are left over when the prompter goes.
+// Information boxes are only recorded; questions and dialog captions are recorded as well.
 #include "services/services.h"
 #include <QStringList>
 #include <QTest>
@@ -14,47 +14,49 @@
 
 class RecordingPrompter : public Prompter {
   public:
-    QStringList errors, warnings, informations, questions; // as shown, in order (questions: texts and captions)
-    std::deque<Answer> answers;                            // older form: the Ask* questions, in order
-    std::deque<std::optional<QString>> texts;              // older form: AskText and the dialogs
-    std::deque<std::optional<quint32>> colours;
+    QStringList informations, questions;        // as shown, in order (questions: texts and captions)
+    std::deque<std::optional<quint32>> colours; // the colour dialogs' results, in order
 
     RecordingPrompter() = default;
     RecordingPrompter(const RecordingPrompter&) = delete;
     RecordingPrompter& operator=(const RecordingPrompter&) = delete;
     ~RecordingPrompter() override {
         if (m_script.empty() || QTest::currentTestFailed()) return;
-        QTest::qFail(qPrintable(QStringLiteral("scripted but never shown: ") + Describe(m_script.front())),
-                     __FILE__, __LINE__);
+        QStringList left;
+        for (const Line& line : m_script)
+            left << Describe(line);
+        QTest::qFail(
+            qPrintable(QStringLiteral("scripted but never shown: ") + left.join(QStringLiteral(", "))),
+            __FILE__, __LINE__);
     }
 
     // A question box (Yes/No/Cancel, OK/Cancel, Yes/No, an error asking Yes/No) and its answer.
-    void Expect(const QString& question, Answer answer) { m_script.push_back({Kind::Question, question, answer, {}}); }
+    void Expect(const QString& question, Answer answer) {
+        m_script.push_back({Kind::Question, question, answer, {}});
+    }
     // A text input or a file, folder or font dialog (by its caption) and what it returns (nullopt: Cancel).
     void ExpectText(const QString& caption, std::optional<QString> result) {
         m_script.push_back({Kind::Text, caption, Answer::Cancel, std::move(result)});
     }
-    // An error or warning box the test expects. Information boxes are only recorded.
+    // An error or warning box the test expects.
     void ExpectError(const QString& message) { m_script.push_back({Kind::Error, message, Answer::Ok, {}}); }
-    void ExpectWarning(const QString& message) { m_script.push_back({Kind::Warning, message, Answer::Ok, {}}); }
-    // Every box and dialog must then be scripted (set by the tests written with the script).
-    void SetStrict(bool strict) { m_strict = strict; }
+    void ExpectWarning(const QString& message) {
+        m_script.push_back({Kind::Warning, message, Answer::Ok, {}});
+    }
+    // The prompter is always strict; kept so that rigs which ask for it still build.
+    void SetStrict(bool) {}
     bool ScriptDone() const { return m_script.empty(); }
 
-    void ShowError(const QString& m) override {
-        errors << m;
-        Take(Kind::Error, m);
-    }
-    void ShowWarning(const QString& m) override {
-        warnings << m;
-        Take(Kind::Warning, m);
-    }
+    void ShowError(const QString& m) override { Take(Kind::Error, m); }
+    void ShowWarning(const QString& m) override { Take(Kind::Warning, m); }
     void ShowInformation(const QString& m) override { informations << m; }
     Answer AskYesNoCancel(const QString& q) override { return Next(q); }
     Answer AskOkCancel(const QString& q) override { return Next(q); }
     Answer AskYesNo(const QString& q) override { return Next(q); }
     Answer AskErrorYesNo(const QString& q) override { return Next(q); }
-    std::optional<QString> AskText(const QString& c, const QString&, const QString&) override { return NextText(c); }
+    std::optional<QString> AskText(const QString& c, const QString&, const QString&) override {
+        return NextText(c);
+    }
     std::optional<QString> ChooseOpenFile(const QString& c, const QString&, const QString&) override {
         return NextText(c);
     }
@@ -95,25 +97,27 @@ class RecordingPrompter : public Prompter {
         }
         return {};
     }
-    static QString Describe(const Line& line) { return KindName(line.kind) + QStringLiteral(" \"") + line.text + u'"'; }
+    static QString Describe(const Line& line) {
+        return KindName(line.kind) + QStringLiteral(" \"") + line.text + u'"';
+    }
     static bool Matches(const QString& pattern, const QString& text) {
         if (pattern.endsWith(u'*')) return text.startsWith(pattern.chopped(1));
         return text == pattern;
     }
 
-    // The next script line when it is this box; a failure (and nothing) when it is not.
+    // The next script line when it is this box; a failure naming the box (and nothing) when it is not.
+    // A box that does not match leaves the script as it is, so the destructor names what was missed.
     const Line* Take(Kind kind, const QString& text) {
         if (m_script.empty()) {
-            // Without a script, errors and warnings are only recorded unless the test asked for strictness.
-            if (m_strict || kind == Kind::Question || kind == Kind::Text)
-                QTest::qFail(qPrintable(QStringLiteral("unexpected ") + KindName(kind) + QStringLiteral(": ") + text),
-                             __FILE__, __LINE__);
+            QTest::qFail(qPrintable(QStringLiteral("unexpected ") + KindName(kind) + QStringLiteral(" \"") +
+                                    text + QStringLiteral("\" (nothing left in the script)")),
+                         __FILE__, __LINE__);
             return nullptr;
         }
         const Line& next = m_script.front();
         if (next.kind != kind || !Matches(next.text, text)) {
-            QTest::qFail(qPrintable(QStringLiteral("shown ") + KindName(kind) + QStringLiteral(" \"") + text +
-                                    QStringLiteral("\" where the script has ") + Describe(next)),
+            QTest::qFail(qPrintable(QStringLiteral("unexpected ") + KindName(kind) + QStringLiteral(" \"") +
+                                    text + QStringLiteral("\" where the script has ") + Describe(next)),
                          __FILE__, __LINE__);
             return nullptr;
         }
@@ -124,31 +128,18 @@ class RecordingPrompter : public Prompter {
 
     Answer Next(const QString& question) {
         questions << question;
-        if (m_script.empty() && !answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
         const Line* line = Take(Kind::Question, question);
         return line ? line->answer : Answer::Cancel;
     }
     std::optional<QString> NextText(const QString& caption) {
         questions << caption;
+        const Line* line = Take(Kind::Text, caption);
         // A cancelled dialog, else the text: copying the optional as a whole makes g++ 12 warn of a
         // QString that may be used uninitialized (a false warning).
-        if (m_script.empty() && !texts.empty()) {
-            const bool cancelled = !texts.front().has_value();
-            QString t = cancelled ? QString() : std::move(*texts.front());
-            texts.pop_front();
-            if (cancelled) return std::nullopt;
-            return t;
-        }
-        const Line* line = Take(Kind::Text, caption);
         if (!line || !line->result.has_value()) return std::nullopt;
         return QString(*line->result);
     }
 
     std::deque<Line> m_script;
     Line m_taken{Kind::Question, {}, Answer::Cancel, {}};
-    bool m_strict = false;
 };

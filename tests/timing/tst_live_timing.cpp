@@ -140,7 +140,7 @@ void TestLiveTiming::newStartClearsPitTime() {
     TimingRig rig;
     Run(rig, {"0 start 1", "1000 press 1", "61000 pitin 1", "81000 pitout 1", "90000 stop 1"});
     QCOMPARE(rig.Slot(1).pitStopTime, 20000);
-    rig.prompter.answers = {Answer::Yes};
+    rig.prompter.Expect("All lap times will be reset, continue?", Answer::Yes);
     Run(rig, {"100000 start 1"});
     QCOMPARE(rig.Slot(1).pitStopTime, 0);
     QVERIFY(rig.Slot(1).pitTimeText.isEmpty());
@@ -303,14 +303,14 @@ void TestLiveTiming::ctrlF5OnSlotWithLapsAsksFirst() {
     rig.model.HandleKey(Qt::Key_F5, Qt::ControlModifier); // stops
     QVERIFY(!rig.Slot(1).IsRunning());
 
-    rig.prompter.answers = {Answer::No};
+    rig.prompter.Expect("All lap times will be reset, continue?", Answer::No);
     rig.At(70000);
     rig.model.HandleKey(Qt::Key_F5, Qt::ControlModifier);
     QCOMPARE(rig.prompter.questions, QStringList{"All lap times will be reset, continue?"});
     QVERIFY(!rig.Slot(1).IsRunning());
     QCOMPARE(rig.Slot(1).timer.SaveToText(), QStringLiteral("60000"));
 
-    rig.prompter.answers = {Answer::Yes};
+    rig.prompter.Expect("All lap times will be reset, continue?", Answer::Yes);
     rig.model.HandleKey(Qt::Key_F5, Qt::ControlModifier);
     QVERIFY(rig.Slot(1).IsRunning());
     QCOMPARE(rig.Slot(1).timer.Count(), 0);
@@ -357,12 +357,16 @@ void TestLiveTiming::resetClearsEverythingAfterAsking() {
     Run(rig,
         {"0 start 1", "1000 press 1", "61000 pitin 1", "81000 pitout 1", "150000 press 1", "160000 stop 1"});
     rig.dirty = true;
-    rig.prompter.answers = {Answer::Cancel};
+    const QString saveQuestion = QStringLiteral("Unsaved Session changes exists, save now?");
+    const QString resetQuestion = QStringLiteral("Lap data for all drivers will be reset, continue?");
+    rig.prompter.Expect(saveQuestion, Answer::Cancel);
     QVERIFY(!rig.model.ResetLapTimes());
-    rig.prompter.answers = {Answer::No, Answer::Cancel};
+    rig.prompter.Expect(saveQuestion, Answer::No);
+    rig.prompter.Expect(resetQuestion, Answer::Cancel);
     QVERIFY(!rig.model.ResetLapTimes());
     QCOMPARE(rig.Slot(1).timer.LapCount(), 2);
-    rig.prompter.answers = {Answer::No, Answer::Ok};
+    rig.prompter.Expect(saveQuestion, Answer::No);
+    rig.prompter.Expect(resetQuestion, Answer::Ok);
     QVERIFY(rig.model.ResetLapTimes());
     QCOMPARE(rig.prompter.questions.last(),
              QStringLiteral("Lap data for all drivers will be reset, continue?"));

@@ -88,7 +88,9 @@ void TestTimingJournal::offerRestoresAndKeepsAJournal() {
     }
     {
         TimingRig rig;
-        rig.prompter.answers = {Answer::Yes};
+        rig.prompter.Expect(
+            "Lap times of a timing session that did not end normally were found.\nRestore them?",
+            Answer::Yes);
         QVERIFY(rig.model.OfferJournalRestore(folder.path()));
         QCOMPARE(rig.prompter.questions.size(), 1);
         CompareLapData(rig.model.CurrentLapData(), expected);
@@ -126,7 +128,7 @@ void TestTimingJournal::cleanEndsRemoveTheJournal() {
     if (end.startsWith("saved")) {
         rig.model.SessionSaved();
     } else if (end == "reset") {
-        rig.prompter.answers = {Answer::Ok};
+        rig.prompter.Expect("Lap data for all drivers will be reset, continue?", Answer::Ok);
         QVERIFY(rig.model.ResetLapTimes());
     } else if (end == "discard") {
         rig.model.DiscardJournal();
@@ -168,7 +170,8 @@ void TestTimingJournal::declinedRestoreDiscardsTheJournal() {
         Run(rig, {"0 start 1", "1000 press 1", "61000 press 1"});
     }
     TimingRig rig;
-    rig.prompter.answers = {Answer::No};
+    rig.prompter.Expect("Lap times of a timing session that did not end normally were found.\nRestore them?",
+                        Answer::No);
     QVERIFY(!rig.model.OfferJournalRestore(folder.path()));
     QCOMPARE(rig.Slot(1).timer.Count(), 0);
     QVERIFY(!QFile::exists(folder.filePath(kTimingJournalFileName)));

@@ -2,6 +2,7 @@
 // and what the links hand to the system.
 #include "recording_prompter.h"
 #include "recording_shell.h"
+#include "storage/atomic_file.h"
 #include "tracks/movie_fit.h"
 #include "tracks/track_links.h"
 #include "tracks/tracks_page.h"
@@ -192,8 +193,8 @@ void TestTracksPage::addTrackNameRules() {
     QFETCH(QString, refusal);
     QFETCH(QStringList, names);
     Fixture f(OneTrack());
-    f.prompter.texts = {typed};
-    if (!refusal.isEmpty()) f.prompter.answers = {Answer::No};
+    f.prompter.ExpectText("Add Track", typed);
+    if (!refusal.isEmpty()) f.prompter.Expect(refusal, Answer::No);
     f.page.AddTrackButtonClick();
     QCOMPARE(f.page.TrackNames(), names);
     QStringList expectedQuestions{"Add Track"};
@@ -214,15 +215,18 @@ void TestTracksPage::renameRules() {
     QVERIFY(f.page.SelectTrack(QStringLiteral("Oval")));
 
     // An existing name, "Try again?" Yes, then a bad one, No: unchanged.
-    f.prompter.texts = {QStringLiteral("ring"), QStringLiteral("Ring;2")};
-    f.prompter.answers = {Answer::Yes, Answer::No};
+    f.prompter.ExpectText("Edit track", QStringLiteral("ring"));
+    f.prompter.Expect("Track ring already exists! Try again?", Answer::Yes);
+    f.prompter.ExpectText("Edit track", QStringLiteral("Ring;2"));
+    f.prompter.Expect("A track name can not contain ; [ ] or control characters (Ring;2). Try again?",
+                      Answer::No);
     f.page.EditTrackButtonClick();
     QCOMPARE(f.page.TrackNames(), (QStringList{"Oval", "Ring"}));
     QVERIFY(!f.page.IsDirty());
 
     // Its own name in another case is a rename; what was typed on the page stays.
     f.page.SetField(TrackField::Length, QStringLiteral("1200"));
-    f.prompter.texts = {QStringLiteral("OVAL")};
+    f.prompter.ExpectText("Edit track", QStringLiteral("OVAL"));
     f.page.EditTrackButtonClick();
     QCOMPARE(f.page.TrackNames(), (QStringList{"OVAL", "Ring"}));
     QVERIFY(f.page.IsDirty());
@@ -234,7 +238,8 @@ void TestTracksPage::renameRules() {
 
 void TestTracksPage::copyNamesAndFields() {
     Fixture f(OneTrack());
-    f.prompter.answers = {Answer::Ok, Answer::Ok};
+    f.prompter.Expect("Copy track Ring?", Answer::Ok);
+    f.prompter.Expect("Copy track Ring?", Answer::Ok);
     f.page.CopyTrackButtonClick();
     QVERIFY(f.page.SelectTrack(QStringLiteral("Ring")));
     f.page.CopyTrackButtonClick();
@@ -249,16 +254,18 @@ void TestTracksPage::copyNamesAndFields() {
 
 void TestTracksPage::addAndCopyRefusedAtTwoHundred() {
     Fixture f(ManyTracks(kMaxTracks));
+    f.prompter.ExpectError("The track list is full: it can hold at most 200 tracks.");
+    f.prompter.ExpectError("The track list is full: it can hold at most 200 tracks.");
     f.page.AddTrackButtonClick();
     f.page.CopyTrackButtonClick();
     QCOMPARE(f.page.List().Count(), kMaxTracks);
     QVERIFY(f.prompter.questions.isEmpty());
-    QCOMPARE(f.prompter.errors, QStringList(2, "The track list is full: it can hold at most 200 tracks."));
+    QVERIFY(f.prompter.ScriptDone());
     QVERIFY(!f.page.IsDirty());
 
     // One below the limit a track can still be added, and all of them come back after a save.
     Fixture g(ManyTracks(kMaxTracks - 1));
-    g.prompter.texts = {QStringLiteral("Last")};
+    g.prompter.ExpectText("Add Track", QStringLiteral("Last"));
     g.page.AddTrackButtonClick();
     g.page.SetField(TrackField::Length, QStringLiteral("500"));
     QVERIFY(g.page.SaveTracksButtonClick());
@@ -268,10 +275,10 @@ void TestTracksPage::addAndCopyRefusedAtTwoHundred() {
 
 void TestTracksPage::deleteOnlyTrackEmptiesThePage() {
     Fixture f(OneTrack());
-    f.prompter.answers = {Answer::Cancel};
+    f.prompter.Expect("Delete track Ring?", Answer::Cancel);
     f.page.DeleteTrackButtonClick();
     QCOMPARE(f.page.List().Count(), 1);
-    f.prompter.answers = {Answer::Ok};
+    f.prompter.Expect("Delete track Ring?", Answer::Ok);
     f.page.DeleteTrackButtonClick();
     QCOMPARE(f.prompter.questions.last(), QStringLiteral("Delete track Ring?"));
     QVERIFY(f.page.TrackNames().isEmpty());
@@ -296,8 +303,10 @@ void TestTracksPage::sessionPageGetsNamesAndTracks() {
     page.LoadTrackList(QStringLiteral("ring"));
     QCOMPARE(page.SelectedName(), QStringLiteral("Ring"));
 
-    prompter.texts = {QStringLiteral("Hill"), QStringLiteral("Hill 2")};
-    prompter.answers = {Answer::Ok, Answer::Ok};
+    prompter.ExpectText("Add Track", QStringLiteral("Hill"));
+    prompter.ExpectText("Edit track", QStringLiteral("Hill 2"));
+    prompter.Expect("Copy track Hill 2?", Answer::Ok);
+    prompter.Expect("Delete track Copy of Hill 2?", Answer::Ok);
     page.AddTrackButtonClick();
     page.EditTrackButtonClick();
     page.CopyTrackButtonClick();
@@ -344,15 +353,16 @@ void TestTracksPage::leaveQuestion() {
     Fixture f(OneTrack());
     QFile::remove(TrackListPath(f.dir.path()));
     if (dirty) f.page.SetField(TrackField::Length, length);
-    if (answer >= 0) f.prompter.answers = {Answer(answer)};
+    if (answer >= 0) f.prompter.Expect("Unsaved Track changes exists, save now?", Answer(answer));
+    if (length.trimmed().isEmpty()) f.prompter.ExpectError("You have to enter a track length");
     QCOMPARE(f.page.TracksTabSheetExit(), mayLeave);
     QCOMPARE(f.prompter.questions,
              answer >= 0 ? QStringList{"Unsaved Track changes exists, save now?"} : QStringList{});
     QCOMPARE(f.FileExists(), saved);
     if (saved) QCOMPARE(f.ReadBack().At(0).info.Length, length);
     QCOMPARE(f.page.IsDirty(), dirtyAfter);
+    QVERIFY(f.prompter.ScriptDone());
     if (length.trimmed().isEmpty()) {
-        QCOMPARE(f.prompter.errors, QStringList{"You have to enter a track length"});
         QCOMPARE(f.page.TakeFocusRequest(), std::optional<TrackField>(TrackField::Length));
     }
 }
@@ -366,9 +376,9 @@ void TestTracksPage::failedWriteKeepsChanges() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     f.page.SetField(TrackField::City, QStringLiteral("Heusden"));
+    f.prompter.ExpectError("Cannot write " + PathForMessage(TrackListPath(f.dir.path())) + ": *");
     QVERIFY(!f.page.SaveTracksButtonClick());
-    QCOMPARE(f.prompter.errors.size(), 1);
-    QVERIFY(!f.prompter.errors.first().isEmpty());
+    QVERIFY(f.prompter.ScriptDone());
     QVERIFY(f.page.IsDirty());
     QCOMPARE(f.page.Field(TrackField::City), QStringLiteral("Heusden"));
 }
@@ -381,15 +391,15 @@ void TestTracksPage::unreadableTrackFileIsLeftAsItIs() {
     const QFileInfo info(path);
     const bool wasFile = info.isFile();
     const qint64 size = info.size();
+    f.prompter.ExpectError("Cannot read " + path + ": *");
     f.page.LoadTrackList(QStringLiteral("Ring"));
-    QCOMPARE(f.prompter.errors.size(), 1);
-    QVERIFY2(f.prompter.errors.first().startsWith("Cannot read " + path + ": "),
-             qPrintable(f.prompter.errors.first()));
-    f.prompter.texts = {QStringLiteral("Zandvoort")};
+    QVERIFY(f.prompter.ScriptDone());
+    f.prompter.ExpectText("Add Track", QStringLiteral("Zandvoort"));
     f.page.AddTrackButtonClick();
     f.page.SetField(TrackField::Length, QStringLiteral("4259"));
+    f.prompter.ExpectError(path + " could not be read and is left as it is.");
     QVERIFY(!f.page.SaveTracksButtonClick());
-    QCOMPARE(f.prompter.errors.last(), path + " could not be read and is left as it is.");
+    QVERIFY(f.prompter.ScriptDone());
     QVERIFY(f.page.IsDirty());
     const QFileInfo after(path);
     QCOMPARE(after.isFile(), wasFile);
@@ -422,17 +432,20 @@ void TestTracksPage::homePageOnlyAsWebAddress() {
     QFETCH(QString, opened);
     Fixture f(OneTrack());
     f.page.SetField(TrackField::Homepage, homepage);
+    const QString refusal = homepage + QStringLiteral(" is not a web address.");
+    if (opened.isEmpty()) f.prompter.ExpectError(refusal);
     f.page.TrackLaunchBrowserSpeedButtonClick();
     QCOMPARE(f.shell.opened, opened.isEmpty() ? QStringList{} : QStringList{opened});
-    QCOMPARE(f.prompter.errors.size(), opened.isEmpty() ? 1 : 0);
+    QVERIFY(f.prompter.ScriptDone());
 
+    // A failing browser is reported; an address that is none is refused again before it.
     f.shell.succeeds = false;
-    f.prompter.errors.clear();
+    f.prompter.ExpectError(opened.isEmpty()
+                               ? refusal
+                               : QStringLiteral("Unable to start web browser. Make sure you have it properly "
+                                                "set-up on your system."));
     f.page.TrackLaunchBrowserSpeedButtonClick();
-    if (!opened.isEmpty())
-        QCOMPARE(f.prompter.errors,
-                 QStringList{
-                     "Unable to start web browser. Make sure you have it properly set-up on your system."});
+    QVERIFY(f.prompter.ScriptDone());
 }
 
 void TestTracksPage::emailCannotCarryParameters() {
@@ -444,10 +457,10 @@ void TestTracksPage::emailCannotCarryParameters() {
     QCOMPARE(f.shell.opened, (QStringList{"mailto:info@ring.example",
                                           "mailto:a@b.example%3Fattach%3D%2Fetc%2Fpasswd%26cc%3Dx@y"}));
     f.shell.succeeds = false;
+    f.prompter.ExpectError(
+        "Unable to start E-mail program. Make sure you have it properly set-up on your system.");
     f.page.TrackContact1SendEmailSpeedButtonClick();
-    QCOMPARE(
-        f.prompter.errors,
-        QStringList{"Unable to start E-mail program. Make sure you have it properly set-up on your system."});
+    QVERIFY(f.prompter.ScriptDone());
 }
 
 void TestTracksPage::movieOnlyWhenExistingFileOrWebAddress() {
@@ -457,9 +470,10 @@ void TestTracksPage::movieOnlyWhenExistingFileOrWebAddress() {
     // The stored movie does not exist yet.
     QVERIFY(!f.page.ExternalViewerEnabled());
     QVERIFY(f.page.MovieFile().isEmpty());
+    f.prompter.ExpectError(movieError);
     f.page.ViewMovieInExternalPlayerButtonClick();
     QVERIFY(f.shell.opened.isEmpty());
-    QCOMPARE(f.prompter.errors, QStringList{movieError});
+    QVERIFY(f.prompter.ScriptDone());
 
     QVERIFY(QDir(f.dir.path()).mkpath(QStringLiteral("Tracks/Movies")));
     QFile movie(QDir(f.dir.path()).filePath(QStringLiteral("Tracks/Movies/lap.avi")));
@@ -476,8 +490,10 @@ void TestTracksPage::movieOnlyWhenExistingFileOrWebAddress() {
     QVERIFY(!f.page.ExternalViewerEnabled());
     f.page.SetMovie(QStringLiteral("Tracks/Movies")); // a folder is no movie
     QVERIFY(!f.page.ExternalViewerEnabled());
+    f.prompter.ExpectError(movieError);
     f.page.ViewMovieInExternalPlayerButtonClick();
     QCOMPARE(f.shell.opened.size(), 1);
+    QVERIFY(f.prompter.ScriptDone());
 }
 
 void TestTracksPage::movieFitsPanel_data() {

@@ -108,7 +108,7 @@ class TestArchivePageView : public QObject {
 
         page.List()->clearSelection();
         page.List()->selectRow(1);
-        page.prompter.answers = {Answer::Ok};
+        page.prompter.Expect("Delete this session?", Answer::Ok);
         QTest::keyClick(page.List(), Qt::Key_Delete);
         QCOMPARE(page.prompter.questions, QStringList{"Delete this session?"});
         QCOMPARE(page.List()->model()->rowCount(), 2);

@@ -132,7 +132,7 @@ void TestLiveTimingPage::functionKeysWorkTheSlots() {
 
     w.At(160000);
     w.workspace->LiveTiming().SlotTick(slot); // what the slot's 100 ms timer does
-    w.Key(focus, key, ctrl);             // stop
+    w.Key(focus, key, ctrl);                  // stop
     QVERIFY(!model.Slot(slot).IsRunning());
     QVERIFY(!window->isVisible());
     QVERIFY(!window->TickRunning());
@@ -261,7 +261,7 @@ void TestLiveTimingPage::geometryGoesToTheStore() {
     window->move(300, 240);
     window->resize(400, 220);
     QCOMPARE(w.workspace->LiveTiming().TimeWindow(2).geometry.width, 400);
-    w.prompter.answers = {Answer::No}; // the session's unsaved lap data
+    w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::No); // the unsaved lap data
     QVERIFY(w.form->close());
     QCOMPARE(w.store.values.value(QStringLiteral("Coords/Timer2Width")).toInt(), 400);
     QCOMPARE(w.store.values.value(QStringLiteral("Coords/Timer2Height")).toInt(), 220);
@@ -288,7 +288,8 @@ void TestLiveTimingPage::journalRestoreAfterACrash() {
     QVERIFY(!JournalFindUnfinished(dir.path()).isEmpty());
     Window second(dir);
     QCOMPARE(second.ShownRows(1), QStringList{});
-    second.prompter.answers = {Answer::Yes};
+    second.prompter.Expect(
+        "Lap times of a timing session that did not end normally were found.\nRestore them?", Answer::Yes);
     second.workspace->RestoreTimingJournal();
     QCOMPARE(second.prompter.questions.size(), 1);
     QCOMPARE(second.ShownRows(1), (QStringList{"1|1:01.000", "2|1:02.500"}));

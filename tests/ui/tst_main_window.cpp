@@ -114,20 +114,23 @@ class TestMainWindow : public QObject {
         Window w;
         QCOMPARE(w.form->Action(MenuCommand::HelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
         w.shell.succeeds = false;
+        w.prompter.ExpectError("Unable to open help file!");
+        w.prompter.ExpectError("Unable to open readme.txt. Make sure you have a program associated to open "
+                               "*.txt files.");
         w.form->Action(MenuCommand::HelpContents)->trigger();
         w.form->Action(MenuCommand::HelpReadMe)->trigger();
         QCOMPARE(w.shell.opened, (QStringList{w.Path("Vorlapa.chm"), w.Path("readme.txt")}));
-        QCOMPARE(w.prompter.errors,
-                 (QStringList{"Unable to open help file!", "Unable to open readme.txt. Make sure you have a "
-                                                           "program associated to open *.txt files."}));
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void exportSetupWritesReportAndOffersBrowser() {
         Window w;
         QAction* action = w.form->Action(MenuCommand::ExportSetup);
         QVERIFY(action->isEnabled());
-        w.workspace->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54 <mm>"));
-        w.prompter.answers = {Answer::No, Answer::Yes};
+        w.workspace->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"),
+                                     QStringLiteral("54 <mm>"));
+        w.prompter.Expect("Unsaved changes exists, save now?", Answer::No);
+        w.prompter.Expect("Open in browser?", Answer::Yes);
         action->trigger();
         QCOMPARE(w.prompter.questions,
                  (QStringList{"Unsaved changes exists, save now?", "Open in browser?"}));
@@ -136,7 +139,7 @@ class TestMainWindow : public QObject {
         QFile file(report);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains(">54 &lt;mm&gt;</FONT>"));
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void exportSessionWritesBothReportsAndOpensTheSession() {
@@ -146,7 +149,7 @@ class TestMainWindow : public QObject {
         const QString path = w.Path("Race.ses");
         QVERIFY(QFile::copy(QStringLiteral(VORLAPA_TEST_DATA "/report_session.ses"), path));
         QVERIFY(w.workspace->Session().LoadSession(path));
-        w.prompter.answers = {Answer::Yes};
+        w.prompter.Expect("Open in browser?", Answer::Yes);
         action->trigger();
         QCOMPARE(w.prompter.questions, QStringList{"Open in browser?"});
         const QString exports = w.Path("Exports/");
@@ -157,17 +160,18 @@ class TestMainWindow : public QObject {
         const QByteArray html = file.readAll();
         QVERIFY(html.contains("Rider&#39;s note: &lt;script&gt;alert(1)&lt;/script&gt;"));
         QVERIFY(html.contains("<B>1:23.456</B>"));
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void closeCancelledKeepsWindowOpen() {
         Window w;
         w.form->show();
         w.state->Changes().MarkChanged(Area::Session);
-        w.prompter.answers.push_back(Answer::Cancel);
+        w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::Cancel);
         QVERIFY(!w.form->close());
         QVERIFY(w.form->isVisible());
-        w.prompter.answers.push_back(Answer::No);
+        QVERIFY(w.prompter.ScriptDone());
+        w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::No);
         QVERIFY(w.form->close());
         QVERIFY(w.store.values.contains(QStringLiteral("Coords/FormWidth")));
     }
@@ -201,7 +205,8 @@ void TestMainWindow::leavingAPageRunsItsChecks() {
     QVERIFY(w.form->ShowPage(QStringLiteral("Suppliers")));
     w.state->Changes().PartStatusIsDirty();
     w.state->Changes().SuppliersIsDirty();
-    w.prompter.answers = {Answer::No, Answer::Yes};
+    w.prompter.Expect("Unsaved Part Status changes exists, save now?", Answer::No);
+    w.prompter.Expect("Unsaved Suppliers changes exists, save now?", Answer::Yes);
     w.Tabs({})->setCurrentIndex(2); // "Tracks"
     QCOMPARE(w.prompter.questions, (QStringList{"Unsaved Part Status changes exists, save now?",
                                                 "Unsaved Suppliers changes exists, save now?"}));
@@ -213,7 +218,7 @@ void TestMainWindow::leavingAPageRunsItsChecks() {
     w.prompter.questions.clear();
     w.state->Changes().ScheduleIsDirty();
     w.failing << Area::Schedule;
-    w.prompter.answers = {Answer::Yes};
+    w.prompter.Expect("Unsaved Schedule changes exists, save now?", Answer::Yes);
     w.Tabs({})->setCurrentIndex(0);
     QCOMPARE(w.prompter.questions, QStringList{"Unsaved Schedule changes exists, save now?"});
     QCOMPARE(w.Tabs({})->currentIndex(), 4);
@@ -269,7 +274,7 @@ void TestMainWindow::pageKeysFollowTheShownPage() {
 
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier); // not on "Sessions"
     QVERIFY(w.form->ShowPage(QStringLiteral("Setup")));
-    w.prompter.texts.push_back(std::nullopt); // the session's open dialog, cancelled
+    w.prompter.ExpectText("Open session", std::nullopt); // the session's open dialog, cancelled
     QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(w.prompter.questions, QStringList{QStringLiteral("Open session")});
     QTest::keyClick(field, Qt::Key_F, Qt::ControlModifier); // not on "Setup"
@@ -301,7 +306,7 @@ void TestMainWindow::teamLogoIsChosenByRightClick() {
     QImage image(pictureSize, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save(source));
-    w.prompter.texts.push_back(source);
+    w.prompter.ExpectText("Team logotype", source);
     QTest::mouseClick(logo, Qt::RightButton);
     QCOMPARE(logo->Picture().size(), pictureSize);
     QCOMPARE(logo->PictureRect(), QRect(QPoint(0, 0), drawnSize));

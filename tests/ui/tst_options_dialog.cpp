@@ -70,15 +70,16 @@ class TstOptionsDialog : public QObject {
         dialog.findChild<QGroupBox*>("temperature")->findChildren<QRadioButton*>().at(1)->click();
         dialog.findChild<QCheckBox*>("pageBreak")->click();
         dialog.findChild<QPushButton*>("defaultColours")->click();
-        prompter.texts = {QStringLiteral("Cid")};
+        prompter.ExpectText("Add Driver", QStringLiteral("Cid"));
         dialog.findChild<QPushButton*>("addDriver")->click();
         QCOMPARE(dialog.findChild<QComboBox*>("drivers")->currentText(), QStringLiteral("Cid"));
         QCOMPARE(dialog.findChild<QComboBox*>("drivers")->count(), 3);
 
         QLineEdit* laps = dialog.findChild<QLineEdit*>("lapsLimit");
         laps->clear();
+        prompter.ExpectError("Bad format, it must be an integer!");
         QTest::keyClicks(laps, "3a");
-        QCOMPARE(prompter.errors, QStringList{"Bad format, it must be an integer!"});
+        QVERIFY(prompter.ScriptDone());
 
         const OptionsValues result = model.Accept();
         QCOMPARE(result.temperatureItem, 1);
@@ -93,7 +94,7 @@ class TstOptionsDialog : public QObject {
         s.drivers = QStringList{"Ann"};
         OptionsModel model(s, 100, prompter);
         TOptionsDialog dialog(model, prompter);
-        prompter.answers = {Answer::Ok};
+        prompter.Expect("Delete driver Ann?", Answer::Ok);
         dialog.findChild<QPushButton*>("deleteDriver")->click();
         QCOMPARE(prompter.questions, QStringList{"Delete driver Ann?"});
         QCOMPARE(dialog.findChild<QComboBox*>("drivers")->count(), 0);

@@ -4,8 +4,8 @@
 #include "ui/session/general_notes_page.h"
 #include "ui/session/notes_editor.h"
 
-#include <QApplication>
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -113,7 +113,7 @@ class TestSessionPages : public QObject {
         QCOMPARE(NotesEditor::LinkAt(QStringLiteral("see www.example.org"), 2), QString());
 
         // "Clear notes" empties the notes on the page; the conditions stay.
-        w.prompter.answers = {Answer::Ok};
+        w.prompter.Expect("Clear all session notes?", Answer::Ok);
         w.form->findChild<QPushButton*>(QStringLiteral("clearNotesButton"))->click();
         QCOMPARE(w.Field<NotesEditor>(SessionKeys::DriverNotes)->toPlainText(), QString());
         QCOMPARE(w.Field<QComboBox>(QStringLiteral("rank_setup"))->currentText(), QString());
@@ -131,8 +131,8 @@ class TestSessionPages : public QObject {
         QVERIFY(w.Field(QStringLiteral("side_pressure_hot")));
         QVERIFY(w.Field(QStringLiteral("remaining_stroke_front")));
         QVERIFY(w.Find<ActiveSessionPages>()->DriverSlotsArea());
-        QVERIFY(
-            w.Find<ActiveSessionPages>()->SessionNotesPanel()->isAncestorOf(w.Field(SessionKeys::VehicleNotes)));
+        QVERIFY(w.Find<ActiveSessionPages>()->SessionNotesPanel()->isAncestorOf(
+            w.Field(SessionKeys::VehicleNotes)));
     }
 
     void pitStopGridEditsTheSessionRows() {
@@ -177,7 +177,7 @@ class TestSessionPages : public QObject {
                                "pitstop_lap_info_list=pitstop_lap_info_end;\r\n"));
         QVERIFY(w.workspace->Session().LoadSession(w.Path(QStringLiteral("q.ses"))));
         QCOMPARE(ShownRows(model), (QStringList{"5|10|soft|", "9|||", "|||"}));
-        w.prompter.answers = {Answer::Ok};
+        w.prompter.Expect("Clear all session notes?", Answer::Ok);
         w.Click(QStringLiteral("clearNotesButton"));
         QCOMPARE(ShownRows(model), QStringList{"|||"});
     }

@@ -87,9 +87,10 @@ void TestSetupPages::eachVehicleShowsExactlyItsFields() {
     for (const SetupField& field : SetupFields()) {
         const bool expected = setup.HasArea(field.area) && AppliesTo(field.vehicles, setup.Vehicle());
         // The gearing fields are the gearing calculator's page.
-        QWidget* widget = field.area == SetupArea::Gearing
-                              ? w.Find<GearingPage>()->findChild<QWidget*>(QStringLiteral("gearing/") + field.key)
-                              : w.Pages().FieldWidget(field.section, field.key);
+        QWidget* widget =
+            field.area == SetupArea::Gearing
+                ? w.Find<GearingPage>()->findChild<QWidget*>(QStringLiteral("gearing/") + field.key)
+                : w.Pages().FieldWidget(field.section, field.key);
         QVERIFY2(bool(widget) == expected, qPrintable(field.Id()));
         shown += expected;
     }
@@ -173,9 +174,9 @@ void TestSetupPages::refusedCellTextIsShownAndNotStored() {
     QTableView* view = w.Pages().GridView(GridId::BikeTires);
     const int row = RowOf(GridId::BikeTires, QStringLiteral("mileage"));
     QAbstractItemModel* model = view->model();
+    w.prompter.ExpectError(QStringLiteral("Bad format, it must be a floating point value!"));
     QVERIFY(!model->setData(model->index(row, 0), QStringLiteral("12km"), Qt::EditRole));
-    QCOMPARE(w.prompter.errors,
-             QStringList{QStringLiteral("Bad format, it must be a floating point value!")});
+    QVERIFY(w.prompter.ScriptDone());
     QCOMPARE(model->index(row, 0).data().toString(), QString());
     QVERIFY(!w.workspace->Setup().IsChanged());
     // Underscores stand for an unknown value and are taken.
@@ -366,8 +367,8 @@ void TestSetupPages::setupOpenedFromASession() {
     Window w(QStringLiteral("motorcycle"));
     w.workspace->Setup().SetText(QStringLiteral("engine"), QStringLiteral("bore"), QStringLiteral("54"));
     QVERIFY(w.state->Changes().IsChanged(Area::Setup));
-    w.prompter.answers.push_back(Answer::No);
-    w.prompter.texts.push_back(QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set"));
+    w.prompter.Expect("Unsaved changes exists, save now?", Answer::No);
+    w.prompter.ExpectText("Open setup from session", QStringLiteral(VORLAPA_TEST_DATA "/gearing_setup.set"));
     QVERIFY(w.form->Action(MenuCommand::OpenSetupFromSession)->isEnabled());
     w.form->Action(MenuCommand::OpenSetupFromSession)->trigger();
     QCOMPARE(w.prompter.questions.first(), QString("Unsaved changes exists, save now?"));

@@ -92,7 +92,7 @@ class TestTracksPages : public QObject {
         QVERIFY(w.Button("saveTracks")->isEnabled());
 
         // Renaming through the button renames the entry in the box and keeps the change mark.
-        w.prompter.texts = {QStringLiteral("Circuit Zolder")};
+        w.prompter.ExpectText("Edit track", QStringLiteral("Circuit Zolder"));
         w.Button("editTrack")->click();
         QCOMPARE(BoxItems(w.View().TrackBox()), (QStringList{"Assen", "Circuit Zolder"}));
         QCOMPARE(w.View().TrackBox()->currentText(), QStringLiteral("Circuit Zolder"));
@@ -118,21 +118,22 @@ class TestTracksPages : public QObject {
         Q_EMIT w.View().FieldEdit(TrackField::Length)->textEdited(QString());
 
         // Cancel stays on the page.
-        w.prompter.answers = {Answer::Cancel};
+        w.prompter.Expect("Unsaved Track changes exists, save now?", Answer::Cancel);
         w.form->Pages()->setCurrentIndex(0);
         QCOMPARE(w.prompter.questions, QStringList{"Unsaved Track changes exists, save now?"});
         QCOMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Contact details"}));
 
         // Yes with a blank length stays too, and shows the length to fill in.
-        w.prompter.answers = {Answer::Yes};
+        w.prompter.Expect("Unsaved Track changes exists, save now?", Answer::Yes);
+        w.prompter.ExpectError("You have to enter a track length");
         w.form->Pages()->setCurrentIndex(0);
-        QCOMPARE(w.prompter.errors, QStringList{"You have to enter a track length"});
+        QVERIFY(w.prompter.ScriptDone());
         QTRY_COMPARE(w.form->ShownPath(), (QStringList{"Tracks", "Track map"}));
         QCOMPARE(w.form->focusWidget(), w.View().FieldEdit(TrackField::Length));
         QVERIFY(w.state->Changes().IsChanged(Area::Tracks));
 
         // No leaves with the changes kept.
-        w.prompter.answers = {Answer::No};
+        w.prompter.Expect("Unsaved Track changes exists, save now?", Answer::No);
         w.form->Pages()->setCurrentIndex(0);
         QCOMPARE(w.form->ShownPath().value(0), QStringLiteral("Active session"));
         QVERIFY(w.state->Changes().IsChanged(Area::Tracks));

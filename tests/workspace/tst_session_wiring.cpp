@@ -58,8 +58,9 @@ class TestSessionWiring : public QObject {
 
         // "Reset Lap Times": Yes at the save question really saves, then the laps go.
         const QString path = w.Path(QStringLiteral("Sessions/run.ses"));
-        w.prompter.answers = {Answer::Yes, Answer::Ok};
-        w.prompter.texts = {path};
+        w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::Yes);
+        w.prompter.ExpectText("Save session", path);
+        w.prompter.Expect("Lap data for all drivers will be reset, continue?", Answer::Ok);
         QVERIFY(w.Timing().ResetLapTimes());
         QVERIFY(QFile::exists(path));
         QVERIFY(!w.Timing().JournalOpen());
@@ -72,7 +73,7 @@ class TestSessionWiring : public QObject {
         QCOMPARE(w.Timing().Slot(1).timer.SaveToText(), QStringLiteral("60000,61000"));
         QVERIFY(!w.Timing().Driver1Started());
         QVERIFY(!w.Session().IsChanged());
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void sessionTrackGivesTheSpeeds() {
@@ -110,7 +111,7 @@ class TestSessionWiring : public QObject {
 
         // The save dialog is confirmed with the proposed name; the menu runs the workspace's command.
         const QString path = w.Path(QStringLiteral("Sessions/Zolder 2023-03-15 12.00 Race.ses"));
-        w.prompter.texts = {path};
+        w.prompter.ExpectText("Save session", path);
         w.state->RunCommand(MenuCommand::SaveSessionSmart);
         QVERIFY(QFile::exists(path));
         QCOMPARE(session.FileName(), path);
@@ -120,7 +121,7 @@ class TestSessionWiring : public QObject {
         w.Ws().ShowArchive();
         QCOMPARE(int(w.Ws().Archive().AllRows().size()), 1);
         QCOMPARE(w.Ws().RecentSessionEntries(), QStringList{path});
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void smartSaveMakesTheTrackFolder() {
@@ -129,7 +130,7 @@ class TestSessionWiring : public QObject {
         w.Session().SetText(SessionKeys::Conditions, SessionKeys::Track, QStringLiteral("a/b"));
         w.Session().SetText(SessionKeys::Conditions, kType, QStringLiteral("Race"));
         const QString chosen = w.Path(QStringLiteral("Sessions/a_b/chosen.ses"));
-        w.prompter.texts = {chosen};
+        w.prompter.ExpectText("Save session", chosen);
         QVERIFY(w.Ws().SmartSave());
         QCOMPARE(w.prompter.questions, QStringList{"Save session"});
         QVERIFY(QFileInfo(w.Path(QStringLiteral("Sessions/a_b"))).isDir());
@@ -144,7 +145,9 @@ class TestSessionWiring : public QObject {
         w.StopAt(130000);
         QVERIFY(w.Timing().JournalOpen());
         // No at the save offer and at the reset's own save question, OK to reset the laps, OK in the dialog.
-        w.prompter.answers = {Answer::No, Answer::No, Answer::Ok};
+        w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::No);
+        w.prompter.Expect("Unsaved Session changes exists, save now?", Answer::No);
+        w.prompter.Expect("Lap data for all drivers will be reset, continue?", Answer::Ok);
         int asked = 0;
         w.Ws().requestNewSessionChoice = [&](const NewSessionDefaults& defaults) {
             ++asked;
@@ -158,7 +161,7 @@ class TestSessionWiring : public QObject {
         QVERIFY(!w.Timing().JournalOpen());
         QVERIFY(session.FileName().isEmpty());
         QVERIFY(!session.IsChanged());
-        QVERIFY(w.prompter.answers.empty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void openSetupFromSessionSavesTheSessionFirst() {
@@ -167,13 +170,14 @@ class TestSessionWiring : public QObject {
         session.SetText(SessionKeys::Conditions, kType, QStringLiteral("Practice"));
         const QString path = w.Path(QStringLiteral("Sessions/first.ses"));
         // Yes at "Unsaved changes exists, save now?", the save dialog, then the session to take the setup of.
-        w.prompter.answers = {Answer::Yes};
-        w.prompter.texts = {path, path};
+        w.prompter.Expect("Unsaved changes exists, save now?", Answer::Yes);
+        w.prompter.ExpectText("Save session", path);
+        w.prompter.ExpectText("Open setup from session", path);
         w.state->RunCommand(MenuCommand::OpenSetupFromSession);
         QVERIFY(QFile::exists(path));
         QCOMPARE(session.FileName(), path);
         QVERIFY(!session.IsChanged());
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone());
     }
 
     void unitChangeReachesEveryPage() {
@@ -197,7 +201,7 @@ class TestSessionWiring : public QObject {
         QCOMPARE(w.Timing().Settings().units.speedUnit, QStringLiteral("mph"));
         // Converting is no edit: the saved session stays saved, the tracks unchanged.
         QVERIFY(!w.state->Changes().IsChanged(Area::Tracks));
-        QVERIFY(w.prompter.errors.isEmpty());
+        QVERIFY(w.prompter.ScriptDone()); // and no box: the prompter fails the test on any
     }
 };
 
