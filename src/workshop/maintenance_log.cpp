@@ -6,6 +6,7 @@
 #include "storage/translate.h"
 #include "storage/txt_parser.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -29,9 +30,33 @@ bool NameLess(const QString& a, const QString& b) {
     return folded != 0 ? folded < 0 : a < b;
 }
 
-// The day number of a stored date; an unreadable date gets the lowest key, so newest first puts it last.
+// The day number of a stored date. Reports run over every item, so the form the log writes
+// ("yyyy-mm-dd") is read by hand; any other text goes to the general date reader.
+std::optional<double> ItemDay(const QString& text) {
+    if (text.size() == 10 && text.at(4) == u'-' && text.at(7) == u'-') {
+        int parts[3] = {0, 0, 0};
+        const int starts[3] = {0, 5, 8};
+        const int lengths[3] = {4, 2, 2};
+        bool digits = true;
+        for (int p = 0; p < 3 && digits; ++p)
+            for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+                const char16_t c = text.at(i).unicode();
+                digits = digits && c >= u'0' && c <= u'9';
+                parts[p] = parts[p] * 10 + (c - u'0');
+            }
+        if (digits) {
+            static const QDate epoch(1899, 12, 30);
+            const QDate date(parts[0], parts[1], parts[2]);
+            if (!date.isValid()) return std::nullopt;
+            return double(epoch.daysTo(date));
+        }
+    }
+    return ParseDateText(text);
+}
+
+// An unreadable date gets the lowest key, so newest first puts it last.
 double SortDay(const QString& text) {
-    const auto day = ParseDateText(text.trimmed());
+    const auto day = ItemDay(text);
     return day ? *day : -std::numeric_limits<double>::infinity();
 }
 
@@ -212,7 +237,7 @@ bool MaintenanceFilter::Passes(const QStringList& item) const {
     const QString supplier = item.value(kMaintSupplier).trimmed();
     if (supplier.isEmpty() || !suppliers.contains(supplier)) return false;
     if (allDates) return true;
-    const auto day = ParseDateText(item.value(kMaintDate).trimmed());
+    const auto day = ItemDay(item.value(kMaintDate));
     return day && *day >= fromDay && *day <= toDay;
 }
 

@@ -9,12 +9,12 @@
 
 namespace {
 
-const char* kLog =
-    "[groups]\r\ngroup1=Kart;\r\ngroup2=Bike;\r\n[group1]\r\nitem_list=item_list_begin;\r\n"
-    "2026-01-05,0.1,Acme,\"grease, copper\"\r\n2026-02-01,0.2,\"Acme \",ties\r\n"
-    "2025-12-31,7,Bolt,old\r\nitem_list=item_list_end;\r\n[group2]\r\n"
-    "item_list=item_list_begin;\r\nnot a date,5,Acme,unknown day\r\n2026-01-31,10,,no supplier\r\n"
-    "item_list=item_list_end;\r\n";
+const char* kLog = "[groups]\r\ngroup1=Kart;\r\ngroup2=Bike;\r\n[group1]\r\nitem_list=item_list_begin;\r\n"
+                   "2026-01-05,0.1,Acme,\"grease, copper\"\r\n2026-02-01,0.2,\"Acme \",ties\r\n"
+                   "2025-12-31,7,Bolt,old\r\nitem_list=item_list_end;\r\n[group2]\r\n"
+                   "item_list=item_list_begin;\r\n\"not a date\",5,Acme,\"unknown "
+                   "day\"\r\n2026-01-31,10,,\"no supplier\"\r\n"
+                   "item_list=item_list_end;\r\n";
 
 } // namespace
 
@@ -74,7 +74,7 @@ class TestMaintenanceCommand : public QObject {
         QTest::newRow("unknown group")
             << QStringList{"report", "--group", "Van"} << "This group does not exist!";
         QTest::newRow("from without to") << QStringList{"report", "--from", "2026-01-01"} << "usage:";
-        QTest::newRow("bad date") << QStringList{"report", "--from", "2026-1-1", "--to", "2026-02-01"}
+        QTest::newRow("bad date") << QStringList{"report", "--from", "01/02/2026", "--to", "2026-02-01"}
                                   << "Not a date";
         QTest::newRow("unknown sub-command") << QStringList{"sum"} << "usage:";
     }

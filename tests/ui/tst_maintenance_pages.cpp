@@ -50,7 +50,7 @@ class TestMaintenancePages : public QObject {
         QCOMPARE(titles, (QStringList{"Report", "Selected items", "Bike", "Kart"}));
         QCOMPARE(view.SupplierList()->count(), 1); // "Acme" once, trimmed
         QVERIFY(!view.Button("deleteGroup")->isEnabled());
-        QVERIFY(!view.GroupTotal()->isVisible());
+        QVERIFY(view.GroupTotal()->isHidden());
 
         view.AllGroups()->click();
         view.AllSuppliers()->click();
@@ -66,7 +66,7 @@ class TestMaintenancePages : public QObject {
         Window w;
         MaintenancePageView& view = w.View();
         view.SubPages()->setCurrentIndex(3); // "Kart"
-        QVERIFY(view.GroupTotal()->isVisible());
+        QVERIFY(!view.GroupTotal()->isHidden());
         QVERIFY(view.Button("deleteGroup")->isEnabled());
         QWidget* kart = view.SubPages()->widget(3);
         auto* add = kart->findChild<QPushButton*>(QStringLiteral("addItem"));

@@ -188,6 +188,24 @@ class TestMaintenanceLog : public QObject {
         if (!report.selected.Rows().isEmpty())
             QVERIFY(groups.contains(report.selected.Rows().first().value(kMaintenanceGroupCol)));
     }
+
+    // The range filter reads every date text the way the program's date reader does.
+    void RangeReadsDatesAsTheDateReader_data() {
+        QTest::addColumn<QString>("date");
+        for (const char* date : {"2026-01-05", "2026-1-5", " 2026-01-05 ", "2026-02-30", "2026-13-01",
+                                 "2026-01-0x", "05.01.2026", "", "2025-12-31", "2026-01-31"})
+            QTest::newRow(date) << QString::fromLatin1(date);
+    }
+    void RangeReadsDatesAsTheDateReader() {
+        QFETCH(QString, date);
+        MaintenanceFilter filter{{},
+                                 {QStringLiteral("S")},
+                                 false,
+                                 *ParseDateText(QStringLiteral("2026-01-01")),
+                                 *ParseDateText(QStringLiteral("2026-01-31"))};
+        const auto day = ParseDateText(date);
+        QCOMPARE(filter.Passes({date, "1", "S", "x"}), day && *day >= filter.fromDay && *day <= filter.toDay);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMaintenanceLog)
