@@ -3,9 +3,11 @@
 #include "manual_clock.h"
 #include "recording_prompter.h"
 #include "storage/date_time.h"
+#include "unreadable_file.h"
 #include "workshop/maintenance_page.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -247,6 +249,25 @@ class TestMaintenancePage : public QObject {
         MaintenanceLog back;
         QVERIFY(back.Load(f.page.FilePath()));
         QCOMPARE(back.Group(1).items.Rows(), f.page.Log().Group(1).items.Rows());
+    }
+
+    // A log that could not be read shows empty; saving that would lose every item.
+    void UnreadableFileIsLeftAsItIs() {
+        Fixture f;
+        const QString path = f.page.FilePath();
+        QVERIFY(MakeUnreadable(path));
+        const QFileInfo before(path);
+        f.prompter.ExpectError("Cannot read " + path + "*");
+        f.page.LoadMaintenance();
+        QCOMPARE(f.page.Log().GroupCount(), 0);
+        f.prompter.ExpectText("Add group", QStringLiteral("Van"));
+        f.page.AddMaintenanceGroup();
+        f.prompter.ExpectError(path + " could not be read and is left as it is.");
+        QVERIFY(!f.page.SaveMaintenance());
+        QVERIFY(f.page.IsDirty());
+        const QFileInfo after(path);
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.size(), before.size());
     }
 };
 
