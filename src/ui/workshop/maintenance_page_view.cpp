@@ -4,6 +4,8 @@
 #include "storage/translate.h"
 #include "ui/widgets/text_grid_model.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -51,6 +53,9 @@ QTableView* MakeTable(TextGridModel* model, QWidget* parent, const std::vector<i
     table->horizontalHeader()->setStretchLastSection(true);
     for (std::size_t c = 0; c < widths.size(); ++c)
         table->setColumnWidth(static_cast<int>(c), widths[c]);
+    // The date column holds a whole "yyyy-mm-dd" in the font shown.
+    const int dateWidth = table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16;
+    table->setColumnWidth(0, std::max(table->columnWidth(0), dateWidth));
     return table;
 }
 
