@@ -56,12 +56,15 @@ Workspace::Workspace(AppState& state)
                    *state.GetServices().prompter),
       m_tracks(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()), state.DataFolder()),
       m_archive(state.Settings(), state.DataFolder(), state.GetServices().prompter),
+      m_maintenance(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
+                    state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
     ConnectLiveTiming();
     ConnectTracks();
     ConnectArchive();
+    ConnectMaintenance();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -126,6 +129,24 @@ void Workspace::ConnectTracks() {
 
 void Workspace::ConnectArchive() {
     m_archive.SetCallbacks(SessionCallbacksForArchive());
+}
+
+void Workspace::ConnectMaintenance() {
+    // The log's changed state is the "Maintenance" area's; its save action is the page's Save.
+    m_connections += m_maintenance.changed.Connect([this] {
+        ChangeTracker& changes = m_state.Changes();
+        if (m_maintenance.IsDirty() == changes.IsChanged(Area::Maintenance)) return;
+        if (m_maintenance.IsDirty())
+            changes.MaintenanceIsDirty();
+        else
+            changes.MarkUnchanged(Area::Maintenance);
+    });
+    m_state.Leave().SetSaveAction(Area::Maintenance, [this] { return m_maintenance.SaveMaintenance(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Maintenance, {}); });
+}
+
+void Workspace::LoadMaintenanceLog() {
+    m_maintenance.LoadMaintenance();
 }
 
 void Workspace::InstallStateRequests() {
@@ -347,7 +368,8 @@ FuelFigures Workspace::SessionFuelFigures() const {
 }
 
 ReportSource Workspace::CurrentReportSource() {
-    ReportSource source = CurrentSessionSource(m_session, m_setup, m_state, [this] { return SessionTrackLength(); });
+    ReportSource source =
+        CurrentSessionSource(m_session, m_setup, m_state, [this] { return SessionTrackLength(); });
     // The setup report shows the gearing page's mode, which is no part of the setup.
     source.setup = [this, setup = source.setup] {
         SetupReportInput input = setup();

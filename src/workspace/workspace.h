@@ -18,6 +18,7 @@
 #include "session/setup_model.h"
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
+#include "workshop/maintenance_page.h"
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel& LiveTiming() { return m_liveTiming; }
     TracksPage& Tracks() { return m_tracks; }
     ArchivePage& Archive() { return m_archive; }
+    MaintenancePage& Maintenance() { return m_maintenance; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
 
@@ -57,6 +59,7 @@ class Workspace : public StartupSteps {
     // Start-up: the steps of the sequence that belong here, then what follows the sequence (settings
     // into the guru and the live timing, the last drivers, the setup's layout).
     void LoadTracks() override;
+    void LoadMaintenanceLog() override;
     void LoadGeneralNotes() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
@@ -100,6 +103,7 @@ class Workspace : public StartupSteps {
     void ConnectLiveTiming();
     void ConnectTracks();
     void ConnectArchive();
+    void ConnectMaintenance();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -124,6 +128,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel m_liveTiming;
     TracksPage m_tracks;
     ArchivePage m_archive;
+    MaintenancePage m_maintenance;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
     Connections m_connections; // last: ends first

@@ -6,6 +6,7 @@
 #include "ui/session/active_session_module.h"
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
+#include "ui/workshop/workshop_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<SetupModule>(workspace));
     modules.push_back(std::make_unique<ActiveSessionModule>(workspace));
     modules.push_back(std::make_unique<TracksModule>(workspace));
+    modules.push_back(std::make_unique<WorkshopPageModule>(workspace));
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     return modules;
