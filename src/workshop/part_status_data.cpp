@@ -13,12 +13,38 @@
 #include <cmath>
 
 QStringList PartColumnCaptions() {
-    static const char* const kCaptions[kPartColumnCount] = {
-        "Changed", "Part No.", "Id", "Name", "Location", "Supplier", "Storage", "Price/pcs", "Qty", "Req. Qty",
-        "Hours", "Hours left", "Mileage", "Mileage left", "Starts", "Starts left", "Sessions",
-        "Hours since inspection", "Hours until inspection", "Mileage since inspection",
-        "Mileage until inspection", "Starts since inspection", "Starts until inspection", "Comments", "", "",
-        "", "", "", "", "", ""};
+    static const char* const kCaptions[kPartColumnCount] = {"Changed",
+                                                            "Part No.",
+                                                            "Id",
+                                                            "Name",
+                                                            "Location",
+                                                            "Supplier",
+                                                            "Storage",
+                                                            "Price/pcs",
+                                                            "Qty",
+                                                            "Req. Qty",
+                                                            "Hours",
+                                                            "Hours left",
+                                                            "Mileage",
+                                                            "Mileage left",
+                                                            "Starts",
+                                                            "Starts left",
+                                                            "Sessions",
+                                                            "Hours since inspection",
+                                                            "Hours until inspection",
+                                                            "Mileage since inspection",
+                                                            "Mileage until inspection",
+                                                            "Starts since inspection",
+                                                            "Starts until inspection",
+                                                            "Comments",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            "",
+                                                            ""};
     QStringList captions;
     for (const char* caption : kCaptions)
         captions << (*caption ? Translate(caption) : QString());
@@ -32,7 +58,7 @@ bool IsStockColumn(int column) {
 
 int InitialPartColumnWidth(int column, bool stockGroup) {
     static const int kWidths[23] = {70, 75, 75, 150, 80, 0, 80, 0, 50, 0, 50, 70,
-                                    70, 90, 50, 60, 50, 0, 70, 0, 70, 0, 70};
+                                    70, 90, 50, 60,  50, 0, 70, 0, 70, 0, 70};
     if (column < 0 || column >= kPartColumnCount || column > part_col::Comments) return 0;
     if (column == part_col::Comments) return 200;
     if (IsStockColumn(column)) {
@@ -42,7 +68,9 @@ int InitialPartColumnWidth(int column, bool stockGroup) {
     return kWidths[column];
 }
 
-QString NeverUpdatedText() { return u'<' + Translate("never") + u'>'; }
+QString NeverUpdatedText() {
+    return u'<' + Translate("never") + u'>';
+}
 
 LeftValue DecimalLeft(const QString& limit, const QString& value) {
     const auto limitNumber = ParseDecimal(limit.trimmed());
@@ -128,8 +156,12 @@ QStringList UpgradePartRow(QStringList row, const QString& fromVersion) {
     }
 }
 
-QString PartStatusFileName() { return QStringLiteral("partstatus.ini"); }
-QString PartStatusLogFileName() { return QStringLiteral("partstatuslog.txt"); }
+QString PartStatusFileName() {
+    return QStringLiteral("partstatus.ini");
+}
+QString PartStatusLogFileName() {
+    return QStringLiteral("partstatuslog.txt");
+}
 QString TooNewPartStatusText() {
     return Translate("Partstatus version too new, use latest software release to continue!");
 }

@@ -14,9 +14,9 @@ namespace part_col {
 constexpr int Changed = 0, PartNo = 1, Id = 2, Name = 3, Location = 4, Supplier = 5, Storage = 6, Price = 7,
               Qty = 8, ReqQty = 9, Hours = 10, HoursLeft = 11, Mileage = 12, MileageLeft = 13, Starts = 14,
               StartsLeft = 15, Sessions = 16, HoursSinceInsp = 17, HoursUntilInsp = 18, MileageSinceInsp = 19,
-              MileageUntilInsp = 20, StartsSinceInsp = 21, StartsUntilInsp = 22, Comments = 23, HoursLimit = 24,
-              MileageLimit = 25, StartsLimit = 26, HoursInterval = 27, MileageInterval = 28, StartsInterval = 29,
-              Tasks = 30, Link = 31;
+              MileageUntilInsp = 20, StartsSinceInsp = 21, StartsUntilInsp = 22, Comments = 23,
+              HoursLimit = 24, MileageLimit = 25, StartsLimit = 26, HoursInterval = 27, MileageInterval = 28,
+              StartsInterval = 29, Tasks = 30, Link = 31;
 } // namespace part_col
 
 inline constexpr int kPartColumnCount = 32;
@@ -58,8 +58,8 @@ QStringList UpgradePartRow(QStringList row, const QString& fromVersion);
 struct PartStatusFile {
     std::vector<PartGroup> groups; // sorted by name, case-insensitive
     QStringList log;
-    bool tooNew = false;     // the version was newer: no parts were loaded
-    QString version;         // as read
+    bool tooNew = false; // the version was newer: no parts were loaded
+    QString version;     // as read
 };
 
 QString PartStatusFileName();    // "partstatus.ini"

@@ -12,9 +12,9 @@
 namespace {
 
 bool IsLeftColumn(int column) {
-    return column == part_col::HoursLeft || column == part_col::MileageLeft || column == part_col::StartsLeft ||
-           column == part_col::HoursUntilInsp || column == part_col::MileageUntilInsp ||
-           column == part_col::StartsUntilInsp;
+    return column == part_col::HoursLeft || column == part_col::MileageLeft ||
+           column == part_col::StartsLeft || column == part_col::HoursUntilInsp ||
+           column == part_col::MileageUntilInsp || column == part_col::StartsUntilInsp;
 }
 
 // Each computed column with the counter and the limit it follows.
@@ -35,9 +35,12 @@ constexpr LeftRule kLeftRules[] = {
 
 PartStatusPage::PartStatusPage(Prompter& prompter, Shell& shell, Clock& clock, QString dataDir)
     : m_prompter(prompter), m_shell(shell), m_clock(clock), m_dataDir(std::move(dataDir)),
-      m_grid(PartColumnCaptions(), 1) {}
+      m_grid(PartColumnCaptions(), 1) {
+}
 
-QString PartStatusPage::Today() const { return DateText(m_clock.NowDayNumber()); }
+QString PartStatusPage::Today() const {
+    return DateText(m_clock.NowDayNumber());
+}
 
 void PartStatusPage::LoadPartStatus() {
     auto loaded = LoadPartStatusFiles(m_dataDir);
@@ -152,7 +155,8 @@ PartStatusPage::RowEmphasis PartStatusPage::Emphasis(int row) const {
 
 bool PartStatusPage::RowHoldsPart(int row) const {
     const PartGroup* g = Active();
-    return g && row >= 0 && row < g->parts.RowCount() && !g->parts.Field(row, part_col::Changed).trimmed().isEmpty();
+    return g && row >= 0 && row < g->parts.RowCount() &&
+           !g->parts.Field(row, part_col::Changed).trimmed().isEmpty();
 }
 
 bool PartStatusPage::RefuseWhenReadOnly() {
@@ -180,7 +184,8 @@ void PartStatusPage::Refill() {
     changed.Emit();
 }
 
-std::optional<QString> PartStatusPage::AskGroupName(const QString& caption, const QString& initial, int keep) {
+std::optional<QString> PartStatusPage::AskGroupName(const QString& caption, const QString& initial,
+                                                    int keep) {
     const auto answer = m_prompter.AskText(caption, Translate("Enter name of group"), initial);
     if (!answer) return std::nullopt;
     const QString name = answer->trimmed();
@@ -201,7 +206,8 @@ std::optional<QString> PartStatusPage::AskGroupName(const QString& caption, cons
 void PartStatusPage::AddGroup() {
     if (RefuseWhenReadOnly()) return;
     if (int(m_groups.size()) >= kMaxPartGroups) {
-        m_prompter.ShowError(Fill(Translate("There can be at most %s groups!"), QString::number(kMaxPartGroups)));
+        m_prompter.ShowError(
+            Fill(Translate("There can be at most %s groups!"), QString::number(kMaxPartGroups)));
         return;
     }
     const auto name = AskGroupName(Translate("Add group"), QString(), -1);
@@ -319,7 +325,8 @@ void PartStatusPage::DeleteParts(const std::vector<int>& selected) {
     if (m_active < 0 || RefuseWhenReadOnly()) return;
     const std::vector<int> rows = PartRows(selected);
     if (rows.empty()) return;
-    const QString question = rows.size() == 1 ? Translate("Delete this part?") : Translate("Delete these parts?");
+    const QString question =
+        rows.size() == 1 ? Translate("Delete this part?") : Translate("Delete these parts?");
     if (m_prompter.AskOkCancel(question) != Answer::Ok) return;
     PartGroup& g = m_groups[m_active];
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
@@ -339,7 +346,8 @@ void PartStatusPage::DuplicatePart(int row) {
     m_grid.SetCurrentRow(added);
 }
 
-int PartStatusPage::MoveParts(const std::vector<int>& selected, const QString& destination, const PartMove& move) {
+int PartStatusPage::MoveParts(const std::vector<int>& selected, const QString& destination,
+                              const PartMove& move) {
     if (m_active < 0 || RefuseWhenReadOnly()) return 0;
     const auto dest = std::find_if(m_groups.begin(), m_groups.end(),
                                    [&](const PartGroup& g) { return g.name == destination; });
@@ -348,7 +356,8 @@ int PartStatusPage::MoveParts(const std::vector<int>& selected, const QString& d
     PartGroup& source = m_groups[m_active];
     int total = 0;
     const auto ask = [this](const QString& name) {
-        return m_prompter.AskYesNo(Fill(Translate("Delete \"%s\" from original group?"), name)) == Answer::Yes;
+        return m_prompter.AskYesNo(Fill(Translate("Delete \"%s\" from original group?"), name)) ==
+               Answer::Yes;
     };
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         QString line;

@@ -13,14 +13,18 @@ QString Compared(const QString& text) {
     return trimmed;
 }
 
-QString Quoted(const QString& text) { return u'"' + text + u'"'; }
+QString Quoted(const QString& text) {
+    return u'"' + text + u'"';
+}
 
 bool SameTrimmed(const QStringList& a, const QStringList& b, int column) {
     return a.value(column).trimmed() == b.value(column).trimmed();
 }
 
 // Whole pieces of a quantity text; text that is no whole number counts as 0.
-int Pieces(const QString& qty) { return ParseInteger(qty.trimmed()).value_or(0); }
+int Pieces(const QString& qty) {
+    return ParseInteger(qty.trimmed()).value_or(0);
+}
 
 // The earlier of two "Changed" texts; a date that cannot be read loses to one that can.
 QString EarlierDate(const QString& a, const QString& b) {
@@ -60,15 +64,17 @@ bool MergeDuplicateParts(TextTable& parts, const QStringList* reference) {
         if (!ArePartDuplicates(upper, lower)) continue;
         parts.SetField(row, part_col::Qty,
                        QString::number(Pieces(upper[part_col::Qty]) + Pieces(lower[part_col::Qty])));
-        parts.SetField(row, part_col::Changed, EarlierDate(upper[part_col::Changed], lower[part_col::Changed]));
+        parts.SetField(row, part_col::Changed,
+                       EarlierDate(upper[part_col::Changed], lower[part_col::Changed]));
         parts.RemoveRows(row + 1);
         merged = true;
     }
     return merged;
 }
 
-int MovePartRow(PartGroup& source, int row, PartGroup& destination, const PartMove& move, const QString& today,
-                const AskDeleteSource& askDelete, QString* logLine, bool* sourceDeleted) {
+int MovePartRow(PartGroup& source, int row, PartGroup& destination, const PartMove& move,
+                const QString& today, const AskDeleteSource& askDelete, QString* logLine,
+                bool* sourceDeleted) {
     using namespace part_col;
     if (sourceDeleted) *sourceDeleted = false;
     const QStringList part = source.parts.Row(row);
@@ -82,10 +88,10 @@ int MovePartRow(PartGroup& source, int row, PartGroup& destination, const PartMo
     const QString date = move.date.isEmpty() ? part[Changed] : move.date;
 
     if (destination.stock) {
-        static const int kStockMatch[] = {Name,        PartNo,       Location,    Storage,       Supplier,
-                                          Price,       ReqQty,       Comments,    HoursLimit,    MileageLimit,
-                                          StartsLimit, HoursInterval, MileageInterval, StartsInterval, Tasks,
-                                          Link};
+        static const int kStockMatch[] = {
+            Name,     PartNo,     Location,     Storage,     Supplier,      Price,           ReqQty,
+            Comments, HoursLimit, MileageLimit, StartsLimit, HoursInterval, MileageInterval, StartsInterval,
+            Tasks,    Link};
         for (int r = destination.parts.RowCount() - 1; r >= 0; --r) {
             const QStringList other = destination.parts.Row(r);
             const QString otherQty = other[Qty].trimmed();
@@ -161,7 +167,8 @@ QString LogStart(const QString& today, const QString& group) {
 
 } // namespace
 
-QString PartLogLine(const QString& today, const QString& group, const QString& action, const QStringList& row) {
+QString PartLogLine(const QString& today, const QString& group, const QString& action,
+                    const QStringList& row) {
     using namespace part_col;
     QString line = LogStart(today, group) + u' ' + Translate(action) + u' ' + Translate("part") + u' ' +
                    Quoted(row.value(Name));
@@ -179,7 +186,8 @@ QString PartLogLine(const QString& today, const QString& group, const QString& a
     return line;
 }
 
-QString GroupLogLine(const QString& today, const QString& group, const QString& action, const QString& comment) {
+QString GroupLogLine(const QString& today, const QString& group, const QString& action,
+                     const QString& comment) {
     QString line = LogStart(today, group) + u' ' + action;
     if (!comment.isEmpty()) line += u' ' + Translate("comments") + QStringLiteral(": ") + Quoted(comment);
     return line;
@@ -187,9 +195,9 @@ QString GroupLogLine(const QString& today, const QString& group, const QString& 
 
 QString MoveLogLine(const QString& today, const QString& group, const QString& partName, int quantity,
                     const QString& destination) {
-    return LogStart(today, group) + u' ' + Translate("part") + u' ' + Quoted(partName) + QStringLiteral(" (") +
-           QString::number(quantity) + QStringLiteral(") ") + Translate("moved to group") + u' ' +
-           Quoted(destination);
+    return LogStart(today, group) + u' ' + Translate("part") + u' ' + Quoted(partName) +
+           QStringLiteral(" (") + QString::number(quantity) + QStringLiteral(") ") +
+           Translate("moved to group") + u' ' + Quoted(destination);
 }
 
 std::vector<MaintenanceItemDraft> MaintenanceItemsForParts(const QString& partGroup,

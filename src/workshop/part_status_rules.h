@@ -27,8 +27,9 @@ struct PartMove {
 using AskDeleteSource = std::function<bool(const QString& partName)>;
 // Moves the row; returns the moved count (0: nothing moved, the row was skipped). The source row may be
 // deleted (sourceDeleted). logLine receives the move's log line.
-int MovePartRow(PartGroup& source, int row, PartGroup& destination, const PartMove& move, const QString& today,
-                const AskDeleteSource& askDelete, QString* logLine, bool* sourceDeleted);
+int MovePartRow(PartGroup& source, int row, PartGroup& destination, const PartMove& move,
+                const QString& today, const AskDeleteSource& askDelete, QString* logLine,
+                bool* sourceDeleted);
 
 // The next row from current (down) or before it (up) holding the text in a searched column, compared in
 // lower case; -1 when none. searched(column): whether the column is shown.
@@ -36,7 +37,8 @@ int FindPartRow(const TextTable& parts, int current, const QString& text, bool d
                 const std::function<bool(int column)>& searched);
 
 // Log lines; today is the short date.
-QString PartLogLine(const QString& today, const QString& group, const QString& action, const QStringList& row);
+QString PartLogLine(const QString& today, const QString& group, const QString& action,
+                    const QStringList& row);
 QString GroupLogLine(const QString& today, const QString& group, const QString& action,
                      const QString& comment = {});
 QString MoveLogLine(const QString& today, const QString& group, const QString& partName, int quantity,
@@ -51,6 +53,5 @@ struct MaintenanceItemDraft {
     QString supplier;
     QString description;
 };
-std::vector<MaintenanceItemDraft> MaintenanceItemsForParts(const QString& partGroup,
-                                                           const std::vector<QStringList>& rows,
-                                                           const QString& date);
+std::vector<MaintenanceItemDraft>
+MaintenanceItemsForParts(const QString& partGroup, const std::vector<QStringList>& rows, const QString& date);

@@ -56,12 +56,15 @@ Workspace::Workspace(AppState& state)
                    *state.GetServices().prompter),
       m_tracks(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()), state.DataFolder()),
       m_archive(state.Settings(), state.DataFolder(), state.GetServices().prompter),
+      m_partStatus(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
+                   m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
     ConnectLiveTiming();
     ConnectTracks();
     ConnectArchive();
+    ConnectPartStatus();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -128,6 +131,20 @@ void Workspace::ConnectArchive() {
     m_archive.SetCallbacks(SessionCallbacksForArchive());
 }
 
+void Workspace::ConnectPartStatus() {
+    // The change flag follows the area; "Save" on the leave question saves it.
+    m_connections += m_partStatus.changed.Connect([this] {
+        ChangeTracker& changes = m_state.Changes();
+        if (m_partStatus.IsDirty() == changes.IsChanged(Area::PartStatus)) return;
+        if (m_partStatus.IsDirty())
+            changes.PartStatusIsDirty();
+        else
+            changes.MarkUnchanged(Area::PartStatus);
+    });
+    m_state.Leave().SetSaveAction(Area::PartStatus, [this] { return m_partStatus.SavePartStatus(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::PartStatus, {}); });
+}
+
 void Workspace::InstallStateRequests() {
     // What the state asks of the models: saving and opening the session (menu, keys, closing), saving the
     // tracks and the general notes (leave questions), the Tracks page's leave check. Each is taken back
@@ -186,6 +203,10 @@ void Workspace::ApplyTrackUnits() {
 void Workspace::LoadTracks() {
     ApplyTrackUnits();
     m_tracks.LoadTrackList(m_state.Settings().sessionLastTrack);
+}
+
+void Workspace::LoadPartStatus() {
+    m_partStatus.LoadPartStatus();
 }
 
 void Workspace::LoadGeneralNotes() {
@@ -347,7 +368,8 @@ FuelFigures Workspace::SessionFuelFigures() const {
 }
 
 ReportSource Workspace::CurrentReportSource() {
-    ReportSource source = CurrentSessionSource(m_session, m_setup, m_state, [this] { return SessionTrackLength(); });
+    ReportSource source =
+        CurrentSessionSource(m_session, m_setup, m_state, [this] { return SessionTrackLength(); });
     // The setup report shows the gearing page's mode, which is no part of the setup.
     source.setup = [this, setup = source.setup] {
         SetupReportInput input = setup();

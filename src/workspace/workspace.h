@@ -18,6 +18,7 @@
 #include "session/setup_model.h"
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
+#include "workshop/part_status_page.h"
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel& LiveTiming() { return m_liveTiming; }
     TracksPage& Tracks() { return m_tracks; }
     ArchivePage& Archive() { return m_archive; }
+    PartStatusPage& PartStatus() { return m_partStatus; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
 
@@ -58,6 +60,7 @@ class Workspace : public StartupSteps {
     // into the guru and the live timing, the last drivers, the setup's layout).
     void LoadTracks() override;
     void LoadGeneralNotes() override;
+    void LoadPartStatus() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
     void OpenPendingSetup();
@@ -100,6 +103,7 @@ class Workspace : public StartupSteps {
     void ConnectLiveTiming();
     void ConnectTracks();
     void ConnectArchive();
+    void ConnectPartStatus();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -124,6 +128,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel m_liveTiming;
     TracksPage m_tracks;
     ArchivePage m_archive;
+    PartStatusPage m_partStatus;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
     Connections m_connections; // last: ends first

@@ -51,8 +51,8 @@ class TestPartsCommand : public QObject {
         // 2.6 rows gain two empty values at 6 and 7.
         const QStringList expected{
             kHeader, Line("Engine", {{0, "2024-02-01"}, {1, "R7"}, {2, "S1"}, {3, "Rod"}, {8, "3"}}),
-            Line("Spares", {{0, "2024-01-01"}, {1, "P1"}, {3, "Piston"}, {4, "Top"}, {5, "Acme"}, {8, "0"},
-                            {9, "1"}})};
+            Line("Spares",
+                 {{0, "2024-01-01"}, {1, "P1"}, {3, "Piston"}, {4, "Top"}, {5, "Acme"}, {8, "0"}, {9, "1"}})};
         CliRun run = RunCli({"parts", "list", "--data-dir", dir.path()});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
@@ -79,8 +79,8 @@ class TestPartsCommand : public QObject {
         const QString tooNew = "Partstatus version too new, use latest software release to continue!\n";
         QTest::newRow("normalize too new") << newer << QStringList{"normalize"} << tooNew;
         QTest::newRow("list too new") << newer << QStringList{"list"} << tooNew;
-        QTest::newRow("unknown group") << kOldFile << QStringList{"list", "--group", "Frame"}
-                                       << "No part group Frame\n";
+        QTest::newRow("unknown group")
+            << kOldFile << QStringList{"list", "--group", "Frame"} << "No part group Frame\n";
     }
     void failures() {
         QFETCH(QByteArray, file);

@@ -25,7 +25,9 @@ QString FileWithRow(const QString& version, const QStringList& row) {
     return text;
 }
 
-QStringList Padded(QStringList row) { return PadFields(row, kPartColumnCount); }
+QStringList Padded(QStringList row) {
+    return PadFields(row, kPartColumnCount);
+}
 
 // A row of 32 fields holding the given values, the rest empty.
 QStringList At(std::initializer_list<std::pair<int, const char*>> values) {
@@ -53,8 +55,9 @@ class TestPartStatusFile : public QObject {
         for (int n : numbers)
             text += QStringLiteral("group%1=A%1;\n").arg(n);
         for (int n : numbers)
-            text += QStringLiteral("[group%1]\nparts_list=parts_list_begin;\nx,P%1\nparts_list=parts_list_end;\n")
-                        .arg(n);
+            text +=
+                QStringLiteral("[group%1]\nparts_list=parts_list_begin;\nx,P%1\nparts_list=parts_list_end;\n")
+                    .arg(n);
         const PartStatusFile file = ParsePartStatus(text);
         QStringList names;
         for (const PartGroup& g : file.groups) {
@@ -87,24 +90,66 @@ class TestPartStatusFile : public QObject {
         QTest::newRow("2.4") << "2.4" << v
                              << Padded({"v0", "v1", "", "v2", "", "v3", "", "", "v4", "v5", "v6", "v7"});
         QTest::newRow("2.3") << "2.3" << v
-                             << Padded({"v0", "v1", "", "v2", "", "", "", "", "v3", "", "v4", "v5", "v6", "v7"});
+                             << Padded(
+                                    {"v0", "v1", "", "v2", "", "", "", "", "v3", "", "v4", "v5", "v6", "v7"});
         // 2.2 copies 13-16 to 17-20 and clears 11-16; 2.1 first inserts "1" at 3.
         QTest::newRow("2.2") << "2.2" << Values(20)
-                             << At({{0, "v0"}, {1, "v1"}, {3, "v2"}, {8, "v3"}, {10, "v4"}, {11, "v5"},
-                                    {12, "v6"}, {13, "v7"}, {14, "v8"}, {15, "v9"}, {16, "v10"}, {23, "v13"},
-                                    {24, "v14"}, {25, "v15"}, {26, "v16"}});
+                             << At({{0, "v0"},
+                                    {1, "v1"},
+                                    {3, "v2"},
+                                    {8, "v3"},
+                                    {10, "v4"},
+                                    {11, "v5"},
+                                    {12, "v6"},
+                                    {13, "v7"},
+                                    {14, "v8"},
+                                    {15, "v9"},
+                                    {16, "v10"},
+                                    {23, "v13"},
+                                    {24, "v14"},
+                                    {25, "v15"},
+                                    {26, "v16"}});
         QTest::newRow("2.1") << "2.1" << Values(19)
-                             << At({{0, "v0"}, {1, "v1"}, {3, "v2"}, {8, "1"}, {10, "v3"}, {11, "v4"},
-                                    {12, "v5"}, {13, "v6"}, {14, "v7"}, {15, "v8"}, {16, "v9"}, {23, "v12"},
-                                    {24, "v13"}, {25, "v14"}, {26, "v15"}});
+                             << At({{0, "v0"},
+                                    {1, "v1"},
+                                    {3, "v2"},
+                                    {8, "1"},
+                                    {10, "v3"},
+                                    {11, "v4"},
+                                    {12, "v5"},
+                                    {13, "v6"},
+                                    {14, "v7"},
+                                    {15, "v8"},
+                                    {16, "v9"},
+                                    {23, "v12"},
+                                    {24, "v13"},
+                                    {25, "v14"},
+                                    {26, "v15"}});
         // 1.0 moves 7, 8, 9 to 12, 13, 14 and clears 7-11, 15, 16 before the steps above.
         QTest::newRow("1.0") << "1.0" << Values(17)
-                             << At({{0, "v0"}, {1, "v1"}, {3, "v2"}, {8, "1"}, {10, "v3"}, {11, "v4"},
-                                    {12, "v5"}, {13, "v6"}, {23, "v7"}, {24, "v8"}, {25, "v9"}});
+                             << At({{0, "v0"},
+                                    {1, "v1"},
+                                    {3, "v2"},
+                                    {8, "1"},
+                                    {10, "v3"},
+                                    {11, "v4"},
+                                    {12, "v5"},
+                                    {13, "v6"},
+                                    {23, "v7"},
+                                    {24, "v8"},
+                                    {25, "v9"}});
         // No version: an empty value at 1 first, then every step.
         QTest::newRow("none") << QString() << Values(16)
-                              << At({{0, "v0"}, {3, "v1"}, {8, "1"}, {10, "v2"}, {11, "v3"}, {12, "v4"},
-                                     {13, "v5"}, {23, "v6"}, {24, "v7"}, {25, "v8"}});
+                              << At({{0, "v0"},
+                                     {3, "v1"},
+                                     {8, "1"},
+                                     {10, "v2"},
+                                     {11, "v3"},
+                                     {12, "v4"},
+                                     {13, "v5"},
+                                     {23, "v6"},
+                                     {24, "v7"},
+                                     {25, "v8"}});
         QTest::newRow("current") << "2.8" << Values(10) << Padded(Values(10));
         QTest::newRow("no step for 2.7") << "2.7" << Values(10) << Padded(Values(10));
     }
@@ -185,17 +230,39 @@ class TestPartStatusFile : public QObject {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("exceeded");
-        QTest::newRow("empty limit") << true << "" << "3" << "" << false;
-        QTest::newRow("limit no number") << true << "abc" << "3" << "" << false;
-        QTest::newRow("decimal") << true << "10" << "2.5" << "7.50" << false;
-        QTest::newRow("decimal comma") << true << "10,5" << "0.25" << "10.25" << false;
-        QTest::newRow("value no number counts 0") << true << "4" << "x" << "4.00" << false;
-        QTest::newRow("exactly zero") << true << "4" << "4" << "0.00" << false;
-        QTest::newRow("exceeded") << true << "4" << "4.01" << "-0.01" << true;
-        QTest::newRow("int") << false << "100" << "30" << "70" << false;
-        QTest::newRow("int limit decimal") << false << "10.5" << "3" << "" << false;
-        QTest::newRow("int value decimal counts 0") << false << "10" << "3.5" << "10" << false;
-        QTest::newRow("int exceeded") << false << "10" << "11" << "-1" << true;
+        QTest::newRow("empty limit") << true << ""
+                                     << "3"
+                                     << "" << false;
+        QTest::newRow("limit no number") << true << "abc"
+                                         << "3"
+                                         << "" << false;
+        QTest::newRow("decimal") << true << "10"
+                                 << "2.5"
+                                 << "7.50" << false;
+        QTest::newRow("decimal comma") << true << "10,5"
+                                       << "0.25"
+                                       << "10.25" << false;
+        QTest::newRow("value no number counts 0") << true << "4"
+                                                  << "x"
+                                                  << "4.00" << false;
+        QTest::newRow("exactly zero") << true << "4"
+                                      << "4"
+                                      << "0.00" << false;
+        QTest::newRow("exceeded") << true << "4"
+                                  << "4.01"
+                                  << "-0.01" << true;
+        QTest::newRow("int") << false << "100"
+                             << "30"
+                             << "70" << false;
+        QTest::newRow("int limit decimal") << false << "10.5"
+                                           << "3"
+                                           << "" << false;
+        QTest::newRow("int value decimal counts 0") << false << "10"
+                                                    << "3.5"
+                                                    << "10" << false;
+        QTest::newRow("int exceeded") << false << "10"
+                                      << "11"
+                                      << "-1" << true;
     }
     void leftRules() {
         QFETCH(bool, decimal);

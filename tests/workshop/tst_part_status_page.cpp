@@ -66,10 +66,14 @@ class TestPartStatusPage : public QObject {
     void addGroupRules_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("error");
-        QTest::newRow("empty does nothing") << "" << "";
-        QTest::newRow("exists") << "Engine" << "The group Engine already exists!";
-        QTest::newRow("bracket") << "Bikes [old]" << "A group name cannot hold*";
-        QTest::newRow("semicolon") << "a;b" << "A group name cannot hold*";
+        QTest::newRow("empty does nothing") << ""
+                                            << "";
+        QTest::newRow("exists") << "Engine"
+                                << "The group Engine already exists!";
+        QTest::newRow("bracket") << "Bikes [old]"
+                                 << "A group name cannot hold*";
+        QTest::newRow("semicolon") << "a;b"
+                                   << "A group name cannot hold*";
     }
     void addGroupRules() {
         QFETCH(QString, typed);
@@ -106,7 +110,8 @@ class TestPartStatusPage : public QObject {
         Fixture f;
         std::vector<std::tuple<QString, bool, QList<QStringList>>> groups;
         for (int i = 0; i < kMaxPartGroups; ++i)
-            groups.emplace_back(QStringLiteral("G%1").arg(i, 3, 10, QLatin1Char('0')), false, QList<QStringList>{});
+            groups.emplace_back(QStringLiteral("G%1").arg(i, 3, 10, QLatin1Char('0')), false,
+                                QList<QStringList>{});
         f.Load(groups);
         f.prompter.ExpectError("There can be at most 100 groups!");
         f.page.AddGroup();
@@ -118,8 +123,10 @@ class TestPartStatusPage : public QObject {
     void addMergesDuplicates_data() {
         QTest::addColumn<QString>("existingQty");
         QTest::addColumn<QString>("mergedQty");
-        QTest::newRow("both numbers") << "3" << "5";
-        QTest::newRow("existing empty") << "" << "2";
+        QTest::newRow("both numbers") << "3"
+                                      << "5";
+        QTest::newRow("existing empty") << ""
+                                        << "2";
     }
     void addMergesDuplicates() {
         QFETCH(QString, existingQty);
@@ -148,14 +155,16 @@ class TestPartStatusPage : public QObject {
         f.page.AddPart(Dialog(row));
         const QStringList stored = f.Parts("Engine").Row(0);
         QCOMPARE(stored[part_col::Name], QStringLiteral("Rod"));
-        QCOMPARE(stored[part_col::Qty], QStringLiteral("1")); // a part outside the stock is one piece at least
+        QCOMPARE(stored[part_col::Qty],
+                 QStringLiteral("1")); // a part outside the stock is one piece at least
         QCOMPARE(stored[part_col::HoursLeft], QStringLiteral("-2.50"));
         QCOMPARE(stored[part_col::MileageLeft], QString());
         QCOMPARE(stored[part_col::StartsLeft], QStringLiteral("20"));
         QCOMPARE(f.page.Emphasis(0).text, PartStatusPage::RowEmphasis::Text::Red);
-        QCOMPARE(f.page.Log().last(),
-                 QStringLiteral("2023-03-15 Group \"Engine\" added part \"Rod\" Part No.:P2 comments:\"check\" "
-                                "last changed:2023-03-15 hours:12.5 hours left:-2.50 starts left:20"));
+        QCOMPARE(
+            f.page.Log().last(),
+            QStringLiteral("2023-03-15 Group \"Engine\" added part \"Rod\" Part No.:P2 comments:\"check\" "
+                           "last changed:2023-03-15 hours:12.5 hours left:-2.50 starts left:20"));
         QCOMPARE(f.page.Grid().UsedRows(), 1);
         QCOMPARE(f.page.Grid().RowCount(), 2); // one empty row below the last part
     }
@@ -186,9 +195,12 @@ class TestPartStatusPage : public QObject {
         QTest::addColumn<int>("quantity");
         QTest::addColumn<QString>("stockLeft");
         QTest::addColumn<QString>("engineQty");
-        QTest::newRow("2 of 5") << 2 << "3" << "2";
-        QTest::newRow("all 5") << 5 << "0" << "5";
-        QTest::newRow("more than there is") << 9 << "0" << "5";
+        QTest::newRow("2 of 5") << 2 << "3"
+                                << "2";
+        QTest::newRow("all 5") << 5 << "0"
+                               << "5";
+        QTest::newRow("more than there is") << 9 << "0"
+                                            << "5";
     }
     void moveQuantities() {
         QFETCH(int, quantity);
@@ -215,8 +227,8 @@ class TestPartStatusPage : public QObject {
         QCOMPARE(engine.Field(0, part_col::Qty), engineQty);
         QCOMPARE(engine.Field(0, part_col::Changed), QStringLiteral("2023-03-15"));
         QCOMPARE(engine.Field(0, part_col::Id), QStringLiteral("S/N 7"));
-        QCOMPARE(f.page.Log().last(), QStringLiteral("2023-03-15 Group \"Spares\" part \"Piston\" (") + engineQty +
-                                          QStringLiteral(") moved to group \"Engine\""));
+        QCOMPARE(f.page.Log().last(), QStringLiteral("2023-03-15 Group \"Spares\" part \"Piston\" (") +
+                                          engineQty + QStringLiteral(") moved to group \"Engine\""));
     }
 
     void moveIntoStockAddsToTheSameRow() {
@@ -234,8 +246,9 @@ class TestPartStatusPage : public QObject {
     // A multi-row move of one piece each skips stock rows that hold none: no piece is created.
     void moveNeverCreatesPieces() {
         Fixture f;
-        f.Load({{"Spares", true, {Part("2023-01-01", "A", "Empty", "0"), Part("2023-01-01", "B", "Full", "2")}},
-                {"Other", true, {}}});
+        f.Load(
+            {{"Spares", true, {Part("2023-01-01", "A", "Empty", "0"), Part("2023-01-01", "B", "Full", "2")}},
+             {"Other", true, {}}});
         f.page.SetActiveGroup(f.Group("Spares"));
         QCOMPARE(f.page.MoveParts({0, 1}, "Other", PartMove{1, false, {}}), 1);
         QCOMPARE(f.Parts("Other").RowCount(), 1);
@@ -249,7 +262,9 @@ class TestPartStatusPage : public QObject {
 
     void deleteAndDuplicate() {
         Fixture f;
-        f.Load({{"Engine", false, {Part("2023-01-01", "A", "Alpha", "1"), Part("2023-01-02", "B", "Beta", "1")}}});
+        f.Load({{"Engine",
+                 false,
+                 {Part("2023-01-01", "A", "Alpha", "1"), Part("2023-01-02", "B", "Beta", "1")}}});
         f.page.DuplicatePart(1);
         QCOMPARE(f.Parts("Engine").RowCount(), 3);
         QCOMPARE(f.Parts("Engine").Row(2), f.Parts("Engine").Row(1));
@@ -261,7 +276,8 @@ class TestPartStatusPage : public QObject {
         f.page.DeleteParts({0, 2, 3});
         QCOMPARE(f.Parts("Engine").RowCount(), 1);
         QCOMPARE(f.Parts("Engine").Field(0, part_col::Name), QStringLiteral("Beta"));
-        QVERIFY(f.page.Log().last().startsWith(QStringLiteral("2023-03-15 Group \"Engine\" deleted part \"Alpha\"")));
+        QVERIFY(f.page.Log().last().startsWith(
+            QStringLiteral("2023-03-15 Group \"Engine\" deleted part \"Alpha\"")));
     }
 
     void findSearchesShownColumnsOnly() {

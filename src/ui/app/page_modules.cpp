@@ -6,6 +6,7 @@
 #include "ui/session/active_session_module.h"
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
+#include "ui/workshop/part_status_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -16,5 +17,6 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<TracksModule>(workspace));
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
+    modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
     return modules;
 }
