@@ -101,6 +101,8 @@ QStringList PartStatusPage::GroupNames() const {
 void PartStatusPage::SetActiveGroup(int index) {
     if (index < -1 || index >= int(m_groups.size()) || index == m_active) return;
     m_active = index;
+    // A newly shown group selects the empty row below its parts.
+    m_grid.SetCurrentRow(index >= 0 ? m_groups[index].parts.RowCount() : -1);
     Refill();
 }
 
@@ -174,11 +176,13 @@ void PartStatusPage::MarkDirty() {
 void PartStatusPage::Refill() {
     const PartGroup* g = Active();
     const int rows = g ? g->parts.RowCount() : 0;
+    const int current = m_grid.CurrentRow();
     m_grid.ClearRows();
     m_grid.SetRowCount(rows + 1);
     for (int row = 0; row < rows; ++row)
         m_grid.SetRow(row, g->parts.Row(row));
     m_grid.SetUsedRows(rows);
+    m_grid.SetCurrentRow(std::min(current, rows)); // at most the empty row below the parts
     m_sorting.SetKeys(g ? g->sortKeys : SortKeys{});
     m_grid.NotifyHeadersChanged();
     changed.Emit();
@@ -340,10 +344,9 @@ void PartStatusPage::DuplicatePart(int row) {
     if (!RowHoldsPart(row) || RefuseWhenReadOnly()) return;
     PartGroup& g = m_groups[m_active];
     const QStringList copy = g.parts.Row(row);
-    const int added = g.parts.AddRow(copy);
+    m_grid.SetCurrentRow(g.parts.AddRow(copy)); // the copy becomes the current row
     Log(PartLogLine(Today(), g.name, QStringLiteral("added"), copy));
     MarkDirty();
-    m_grid.SetCurrentRow(added);
 }
 
 int PartStatusPage::MoveParts(const std::vector<int>& selected, const QString& destination,

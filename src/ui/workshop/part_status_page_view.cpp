@@ -156,6 +156,11 @@ void PartStatusPageView::Build(QWidget* host) {
         m_page.HeaderClick(column, mods & Qt::ControlModifier, mods & Qt::ShiftModifier);
     });
     connect(m_table, &QTableView::doubleClicked, this, [this] { EditPart(); });
+    // The row the user is on is the grid's current row; the model moves it by find and duplicate.
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!m_refreshing) m_page.Grid().SetCurrentRow(current.row());
+            });
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { Refresh(); });
     auto key = [this](QKeySequence sequence, auto action) {
         auto* shortcut = new QShortcut(sequence, m_table, nullptr, nullptr, Qt::WidgetShortcut);
