@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -63,6 +64,12 @@ class EmphasisDelegate : public QStyledItemDelegate {
   private:
     PartStatusPage& m_page;
 };
+
+// A whole date in the bold font of an emphasised row, with the cell's margins.
+int BoldDateWidth(QFont font) {
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(QStringLiteral("0000-00-00")) + 12;
+}
 
 QPushButton* Button(const QString& caption, QLayout* layout) {
     auto* button = new QPushButton(caption);
@@ -192,9 +199,7 @@ void PartStatusPageView::ApplyColumnWidths() {
     for (int column = 0; column < kPartColumnCount; ++column) {
         int width = m_page.ColumnWidth(column);
         // The widths suit a narrow font: the date column is widened to show a whole date.
-        if (column == part_col::Changed)
-            width =
-                std::max(width, m_table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 12);
+        if (column == part_col::Changed) width = std::max(width, BoldDateWidth(m_table->font()));
         m_table->setColumnHidden(column, width == 0);
         if (width > 0) m_table->setColumnWidth(column, width);
     }
