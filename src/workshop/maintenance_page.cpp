@@ -347,9 +347,10 @@ bool MaintenancePage::AddItems(const QString& group, const QList<QStringList>& i
     return true;
 }
 
-bool MaintenancePage::AddItemWithGroupChoice(const QString& cost, const QString& supplier,
-                                             const QString& description) {
+bool MaintenancePage::AddItemWithGroupChoice(const QString& presetGroup, const QString& cost,
+                                             const QString& supplier, const QString& description) {
     m_dialog.Prepare(m_log.Suppliers(), cost, supplier, description, std::nullopt, m_log.GroupNames());
+    m_dialog.SetGroup(presetGroup);
     if (!OpenDialog()) return false;
     const MaintenanceItemValues& v = m_dialog.Values();
     return AppendMaintenanceItem(v.group, DateText(v.day), v.cost, v.supplier, v.description);

@@ -103,11 +103,12 @@ class MaintenancePage {
     // For the other workshop pages. AppendMaintenanceItem appends one item to a named group as it is
     // (no re-sort, no totals); an unknown group is reported and false returned. AddItems appends and
     // sorts the group. AddItemWithGroupChoice opens the item dialog with the group list, preset with
-    // the values, and appends to the chosen group; false on Cancel.
+    // the values (the group too), and appends to the chosen group. False on Cancel.
     bool AppendMaintenanceItem(const QString& group, const QString& date, const QString& cost,
                                const QString& supplier, const QString& description);
     bool AddItems(const QString& group, const QList<QStringList>& items);
-    bool AddItemWithGroupChoice(const QString& cost, const QString& supplier, const QString& description);
+    bool AddItemWithGroupChoice(const QString& presetGroup, const QString& cost, const QString& supplier,
+                                const QString& description);
 
     MaintenanceItemDialog& ItemDialog() { return m_dialog; }
 

@@ -58,6 +58,8 @@ Workspace::Workspace(AppState& state)
       m_archive(state.Settings(), state.DataFolder(), state.GetServices().prompter),
       m_maintenance(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
                     state.DataFolder()),
+      m_partStatus(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
+                   m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
@@ -65,6 +67,7 @@ Workspace::Workspace(AppState& state)
     ConnectTracks();
     ConnectArchive();
     ConnectMaintenance();
+    ConnectPartStatus();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -149,6 +152,29 @@ void Workspace::LoadMaintenanceLog() {
     m_maintenance.LoadMaintenance();
 }
 
+void Workspace::ConnectPartStatus() {
+    // The change flag follows the area; "Save" on the leave question saves it.
+    m_connections += m_partStatus.changed.Connect([this] {
+        ChangeTracker& changes = m_state.Changes();
+        if (m_partStatus.IsDirty() == changes.IsChanged(Area::PartStatus)) return;
+        if (m_partStatus.IsDirty())
+            changes.PartStatusIsDirty();
+        else
+            changes.MarkUnchanged(Area::PartStatus);
+    });
+    m_state.Leave().SetSaveAction(Area::PartStatus, [this] { return m_partStatus.SavePartStatus(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::PartStatus, {}); });
+    // "Update Maintenance Log": one item dialog per changed part, with the maintenance groups offered.
+    m_partStatus.requestAddMaintenanceItems = [this](const std::vector<MaintenanceItemDraft>& items) {
+        bool added = false;
+        for (const MaintenanceItemDraft& item : items)
+            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier, item.description) ||
+                    added;
+        return added;
+    };
+    m_connections += Connection([this] { m_partStatus.requestAddMaintenanceItems = {}; });
+}
+
 void Workspace::InstallStateRequests() {
     // What the state asks of the models: saving and opening the session (menu, keys, closing), saving the
     // tracks and the general notes (leave questions), the Tracks page's leave check. Each is taken back
@@ -207,6 +233,10 @@ void Workspace::ApplyTrackUnits() {
 void Workspace::LoadTracks() {
     ApplyTrackUnits();
     m_tracks.LoadTrackList(m_state.Settings().sessionLastTrack);
+}
+
+void Workspace::LoadPartStatus() {
+    m_partStatus.LoadPartStatus();
 }
 
 void Workspace::LoadGeneralNotes() {

@@ -19,6 +19,7 @@
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
+#include "workshop/part_status_page.h"
 
 #include <functional>
 #include <memory>
@@ -44,6 +45,7 @@ class Workspace : public StartupSteps {
     TracksPage& Tracks() { return m_tracks; }
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
+    PartStatusPage& PartStatus() { return m_partStatus; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
 
@@ -61,6 +63,7 @@ class Workspace : public StartupSteps {
     void LoadTracks() override;
     void LoadMaintenanceLog() override;
     void LoadGeneralNotes() override;
+    void LoadPartStatus() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
     void OpenPendingSetup();
@@ -104,6 +107,7 @@ class Workspace : public StartupSteps {
     void ConnectTracks();
     void ConnectArchive();
     void ConnectMaintenance();
+    void ConnectPartStatus();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -129,6 +133,7 @@ class Workspace : public StartupSteps {
     TracksPage m_tracks;
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
+    PartStatusPage m_partStatus;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
     Connections m_connections; // last: ends first

@@ -214,15 +214,16 @@ class TestMaintenancePage : public QObject {
         QVERIFY(
             f.page.AddItems("Engine", {{"2026-01-01", "3", "Acme", "b"}, {"2026-02-01", "4", "Acme", "a"}}));
         QCOMPARE(f.Column(1, kMaintDescription), (QStringList{"a", "b"}));
-        // With the group list: OK needs a group.
+        // With the group list, preset; OK needs a group that exists.
         QStringList shown;
         f.dialogs.push_back([&](MaintenanceItemDialog& d) {
-            shown << d.Groups() << d.Values().description << d.CheckOk().value_or(QString());
+            shown << d.Groups() << d.Values().group << d.Values().description
+                  << d.CheckOk().value_or(QString());
             d.SetGroup(QStringLiteral("Engine"));
             return !d.CheckOk().has_value();
         });
-        QVERIFY(f.page.AddItemWithGroupChoice("12", "Acme", "new piston"));
-        QCOMPARE(shown, (QStringList{"Bike", "Engine", "new piston", "You have to select a group!"}));
+        QVERIFY(f.page.AddItemWithGroupChoice("Pistons", "12", "Acme", "new piston"));
+        QCOMPARE(shown, (QStringList{"Bike", "Engine", "Pistons", "new piston", "You have to select a group!"}));
         QCOMPARE(f.Column(1, kMaintDescription), (QStringList{"a", "b", "new piston"}));
     }
 

@@ -7,6 +7,7 @@
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
 #include "ui/workshop/workshop_page_module.h"
+#include "ui/workshop/part_status_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -18,5 +19,6 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<WorkshopPageModule>(workspace));
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
+    modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
     return modules;
 }

@@ -51,7 +51,7 @@ TMaintenanceItemsDialog::TMaintenanceItemsDialog(MaintenanceItemDialog& model, P
     m_group = new QComboBox(this);
     m_group->setObjectName(QStringLiteral("group"));
     m_group->addItems(m_model.Groups());
-    m_group->setCurrentIndex(-1);
+    m_group->setCurrentIndex(m_group->findText(m_model.Values().group)); // none when not preset
     form->addRow(Translate("Group"), m_group);
     form->setRowVisible(m_group, m_model.ShowsGroups());
 
