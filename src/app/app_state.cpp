@@ -52,7 +52,7 @@ QString AppState::StatusVehicleText() const {
 }
 
 bool AppState::SaveSettings() {
-    if (m_keepSettingsFile) return false;
+    if (m_keepSettingsFile || m_endedAtOnce) return false;
     const QString path = DataPath(QString::fromLatin1(kSettingsFileName));
     const auto saved = SaveSettingsFile(path, m_settings, m_dataFolder);
     if (saved) return true;
@@ -62,6 +62,7 @@ bool AppState::SaveSettings() {
 }
 
 bool AppState::CloseQuery() {
+    if (m_endedAtOnce) return true;
     if (!TracksLeaveCheck()) return false;
     // A changed setup is saved with the session, so it makes the session count as changed.
     if (m_changes.IsChanged(Area::Session) || m_changes.IsChanged(Area::Setup)) {
@@ -77,6 +78,11 @@ bool AppState::CloseQuery() {
     if (m_services.settings) WriteWindowGeometry(*m_services.settings, m_geometry);
     SaveColumnWidths();
     return true;
+}
+
+void AppState::EndAtOnce() {
+    m_endedAtOnce = true;
+    if (m_endAtOnce) m_endAtOnce();
 }
 
 bool AppState::IsCommandEnabled(MenuCommand command) const {

@@ -2,8 +2,8 @@
 // The one application state: settings, vehicle type, change flags, window geometry and what start-up
 // remembered. It knows nothing of widgets; the main window redraws when it reports a change.
 #include "change_tracker.h"
-#include "command_table.h"
 #include "command_line.h"
+#include "command_table.h"
 #include "leave_checks.h"
 #include "main_window_keys.h"
 #include "main_window_layout.h"
@@ -58,6 +58,12 @@ class AppState {
     void KeepSettingsFile() { m_keepSettingsFile = true; }
     // The closing sequence; false keeps the program open (and nothing is written).
     bool CloseQuery();
+    // Ends the program at once, without the closing sequence: after a restore the files on disk must
+    // stay as restored. From then on neither the settings file nor the settings store is written (the
+    // closing sequence, if it still runs, writes nothing). The window sets how the program ends.
+    void EndAtOnce();
+    void SetEndAtOnceAction(std::function<void()> action) { m_endAtOnce = std::move(action); }
+    bool EndedAtOnce() const { return m_endedAtOnce; }
 
     // Main menu.
     bool IsCommandEnabled(MenuCommand command) const;
@@ -130,6 +136,8 @@ class AppState {
     VehicleLayout m_layout;
     bool m_maintenanceOnly = false;
     bool m_keepSettingsFile = false;
+    bool m_endedAtOnce = false;
+    std::function<void()> m_endAtOnce;
     StartupFile m_pendingOpen;
     std::function<void(const QString&)> m_hookObserver;
     SessionActions m_sessionActions;

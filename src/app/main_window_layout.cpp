@@ -91,7 +91,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", false),
         entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
-        entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", false),
+        entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", true),
         entry({tools, QStringLiteral("Options")}, C::Options, "", true),
         entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", true),
         entry({exportMenu, QStringLiteral("Setup")}, C::ExportSetup, "", true),

@@ -1,5 +1,6 @@
 #include "page_modules.h"
 
+#include "ui/app/backup_module.h"
 #include "ui/archive/archive_module.h"
 #include "ui/calc/calculators_module.h"
 #include "ui/reports/reports_module.h"
@@ -20,5 +21,6 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
+    modules.push_back(std::make_unique<BackupModule>(workspace));
     return modules;
 }
