@@ -23,10 +23,10 @@ class TestSessionCommands : public QObject {
                                   << "'x' is not a valid integer value\n";
         QTest::newRow("bad driver")
             << QStringList{"--driver", "5"} << 1 << ""
-            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
+            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100] | session tires FILE.ses [--data-dir DIR]\n";
         QTest::newRow("bad percent")
             << QStringList{"--percent", "half"} << 1 << ""
-            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
+            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100] | session tires FILE.ses [--data-dir DIR]\n";
     }
     void sessionLaps() {
         QFETCH(QStringList, options);
