@@ -14,7 +14,8 @@ std::optional<double> Number(const QString& text) {
 
 } // namespace
 
-std::optional<QString> SuggestColdPressure(const TirePressureReferences& references, const QString& temperature) {
+std::optional<QString> SuggestColdPressure(const TirePressureReferences& references,
+                                           const QString& temperature) {
     const std::optional<double> tc = Number(references.coldTemp);
     const std::optional<double> pc = Number(references.coldPressure);
     const std::optional<double> th = Number(references.hotTemp);

@@ -14,7 +14,8 @@ struct TirePressureReferences {
 
 // The suggested pressure ("0.0") for the temperature, or std::nullopt when a value is not a number or
 // the two reference temperatures are equal (no line through them).
-std::optional<QString> SuggestColdPressure(const TirePressureReferences& references, const QString& temperature);
+std::optional<QString> SuggestColdPressure(const TirePressureReferences& references,
+                                           const QString& temperature);
 
 // "11%": (hot - cold) / cold in whole percent, halves to even; empty unless both are numbers and the
 // cold pressure is above 0.
@@ -30,9 +31,9 @@ CircumferenceChange CircumferenceDifference(const QString& before, const QString
 // The "Tire pressure Guru" window.
 class TirePressureGuruModel {
   public:
-    static QString WindowTitle();    // "Tire pressure Guru"
+    static QString WindowTitle();     // "Tire pressure Guru"
     static QString SettingsCaption(); // the reference readings' group
-    static QString SaysText();       // "The Tire pressure Guru says:"
+    static QString SaysText();        // "The Tire pressure Guru says:"
 
     // Shown from the menu: the changed mark starts clear.
     void TirePressureGuruMenuItemClick() { m_changed = false; }

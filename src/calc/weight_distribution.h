@@ -60,9 +60,9 @@ void CalculateWeightsIn(WeightMode mode, const WeightInputs& inputs, WeightResul
 // The weight distribution page: the chosen mode and the results of the last calculation.
 class WeightDistributionModel {
   public:
-    static QString ModeCaption();        // "Calculation mode is based on"
-    static QStringList ModeChoices();    // "Actual corner weights", "Desired weight distribution"
-    static QString PictureHint();        // what the picture area says when empty
+    static QString ModeCaption();     // "Calculation mode is based on"
+    static QStringList ModeChoices(); // "Actual corner weights", "Desired weight distribution"
+    static QString PictureHint();     // what the picture area says when empty
 
     WeightMode Mode() const { return m_mode; }
     const WeightResults& Results() const { return m_results; }

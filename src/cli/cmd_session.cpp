@@ -10,8 +10,8 @@
 #include "data_folder_option.h"
 #include "stderr_prompter.h"
 
-#include "app/settings_file.h"
 #include "app/main_window_layout.h"
+#include "app/settings_file.h"
 #include "session/setup_model.h"
 #include "session/tire_readings.h"
 #include "storage/date_time.h"

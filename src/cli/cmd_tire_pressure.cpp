@@ -26,8 +26,8 @@ int TirePressure(const QStringList& arguments) {
     const auto operands = cli::Operands(args);
     if (!cold || !hot || !temperature || !operands || !operands->isEmpty()) return cli::UsageError(kUsage);
     const TirePressureReferences references{cold->first, cold->second, hot->first, hot->second};
-    for (const QString& value :
-         {references.coldTemp, references.coldPressure, references.hotTemp, references.hotPressure, *temperature})
+    for (const QString& value : {references.coldTemp, references.coldPressure, references.hotTemp,
+                                 references.hotPressure, *temperature})
         if (!IsDecimalText(value.trimmed())) {
             cli::PrintError(QStringLiteral("Not a number: ") + value);
             return 1;

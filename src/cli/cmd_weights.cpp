@@ -53,7 +53,8 @@ int Weights(const QStringList& arguments) {
         PrintFigure(caption + QStringLiteral(" %"), result.percent, result.colour);
     }
     PrintFigure(QStringLiteral("Total weight"), results.total, WeightColour::Normal);
-    if (desired && results.sumShown) PrintFigure(QStringLiteral("Sum of percentages"), results.sumWarning, results.sumColour);
+    if (desired && results.sumShown)
+        PrintFigure(QStringLiteral("Sum of percentages"), results.sumWarning, results.sumColour);
     return 0;
 }
 

@@ -463,7 +463,8 @@ class SetupReport {
         w.WriteColumnHeaderRow2(Esc(Translate("Weight")), Esc(Translate("Percent")));
         const auto row = [&](WeightRow which) {
             const WeightResult& figure = f.rows[size_t(which)];
-            w.WriteRow2(Esc(Translate(WeightRowCaptions().at(which))), Esc(figure.weight), Esc(figure.percent));
+            w.WriteRow2(Esc(Translate(WeightRowCaptions().at(which))), Esc(figure.weight),
+                        Esc(figure.percent));
         };
         for (WeightRow which : {FL, FR, RL, RR, Cross})
             row(which);

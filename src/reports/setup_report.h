@@ -2,10 +2,10 @@
 // The setup report: every setup page that holds data, written from the setup field tables.
 #include "calc/gearing_model.h"
 #include "calc/weight_distribution.h"
-#include <optional>
 #include "report_context.h"
 #include "session/setup_record.h"
 #include "storage/expected.h"
+#include <optional>
 
 class THTMLWriter;
 

@@ -33,7 +33,8 @@ TireReadings::TireReadings(VehicleType vehicle) {
 QStringList TireReadings::Wheels(VehicleType vehicle) {
     if (FourWheel(vehicle))
         return {QStringLiteral("FL"), QStringLiteral("FR"), QStringLiteral("RL"), QStringLiteral("RR")};
-    if (vehicle == VehicleType::Sidecar) return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral("Side")};
+    if (vehicle == VehicleType::Sidecar)
+        return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral("Side")};
     return {QStringLiteral("Front"), QStringLiteral("Rear")};
 }
 

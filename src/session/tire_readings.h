@@ -9,10 +9,10 @@
 #include <vector>
 
 struct TireReading {
-    QString wheel;    // "FL" .. "RR", or "Front", "Rear", "Side"
-    QString cold;     // mirrored from the setup
-    QString hot;      // typed into the session
-    QString increase; // "11%"
+    QString wheel;                 // "FL" .. "RR", or "Front", "Rear", "Side"
+    QString cold;                  // mirrored from the setup
+    QString hot;                   // typed into the session
+    QString increase;              // "11%"
     bool hasCircumference = false; // car and kart
     QString before;                // mirrored from the setup
     QString after;                 // typed into the session
