@@ -12,6 +12,12 @@ SessionTireReadings::SessionTireReadings(SessionModel& session, SetupModel& setu
         m_readings.Reset(m_setup.Vehicle());
         Mirror();
     });
+    // A hot pressure or a circumference after the session typed: that wheel's figures change.
+    m_connections += m_session.fieldEdited.Connect([this](int index) {
+        const QString& key = SessionFields()[size_t(index)].key;
+        if (key.endsWith(QLatin1String("_pressure_hot")) || key.endsWith(QLatin1String("_circumference")))
+            changed.Emit();
+    });
     Mirror();
 }
 

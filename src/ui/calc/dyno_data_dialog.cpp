@@ -1,7 +1,7 @@
 #include "dyno_data_dialog.h"
 
-#include "session/setup_calculators.h"
 #include "chart_view.h"
+#include "session/setup_calculators.h"
 #include "storage/translate.h"
 
 #include <QAbstractTableModel>
