@@ -87,7 +87,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, vehicle, QStringLiteral("Kart")}, C::VehicleKart, "", true),
         entry({tools, vehicle, QStringLiteral("Car")}, C::VehicleCar, "", true),
         entry({tools, QStringLiteral("Jetting Guru")}, C::JettingGuru, "", true),
-        entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", false),
+        entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", true),
         entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", false),
         entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),

@@ -1,7 +1,21 @@
 // vorlapa-cli session laps FILE [--driver N] [--percent P]
 // Prints one driver's laps of a session file: one line per lap with the lap table's cells separated by
 // TAB, then the best lap with its number and the mean of the best P percent of the laps.
+// vorlapa-cli session tires FILE.ses [--data-dir DIR]
+// Prints the session's tire readings, a header and one line per wheel, cells separated by TAB: wheel,
+// cold pressure (from the setup), hot pressure, increase, and for cars and karts the circumference
+// before (from the setup) and after with the difference in length and percent. Lengths are shown in the
+// data folder's distance unit.
 #include "command_registry.h"
+#include "data_folder_option.h"
+#include "stderr_prompter.h"
+
+#include "app/main_window_layout.h"
+#include "app/settings_file.h"
+#include "session/setup_model.h"
+#include "session/tire_readings.h"
+#include "storage/date_time.h"
+#include "timing/lap_figures.h"
 
 #include "session/session_file.h"
 #include "storage/number_format.h"
@@ -10,11 +24,14 @@
 #include "timing/lap_figures.h"
 #include "timing/lap_timer.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
-const QString kUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]");
+const QString kUsage = QStringLiteral(
+    "session laps FILE [--driver 1-4] [--percent 0-100] | session tires FILE.ses [--data-dir DIR]");
 
 std::optional<int> IntegerOption(QStringList& args, const QString& name, int fallback, int low, int high) {
     const std::optional<QString> text = cli::TakeOption(args, name);
@@ -59,9 +76,61 @@ int Laps(QStringList args) {
     return 0;
 }
 
+int Tires(QStringList args) {
+    const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->size() != 1) return cli::UsageError(kUsage);
+    const QString path = QFileInfo(operands->first()).absoluteFilePath();
+    if (!QFileInfo(path).isFile()) {
+        cli::PrintError(QStringLiteral("File not found: ") + operands->first());
+        return 1;
+    }
+    const QString dataFolder = cli::DataFolder(dataDir);
+    cli::StderrPrompter prompter;
+    auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
+    const ProgramSettings settings =
+        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
+                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    if (prompter.anyError) return 1;
+    const bool miles = TimingUnitsOfSystem(settings.systemUnit).distanceInMiles;
+
+    TTxtParser reader(report);
+    reader.OpenRead(path);
+    if (prompter.anyError) return 1;
+    // The file's own vehicle; a file without one is read for the vehicle the settings hold.
+    QString code = reader.ReadValue(SessionKeys::Information, QStringLiteral("vehicle"));
+    if (code.isEmpty()) code = settings.vehicle;
+    const VehicleType vehicle = VehicleFromCode(code);
+    SessionUnits units;
+    units.miles = miles;
+    const SessionRecord record = ReadSessionSections(reader, units);
+    SetupModel setup(vehicle, &prompter);
+    setup.ApplyDistanceUnit(miles);
+    if (!setup.OpenSetup(path, &reader) || prompter.anyError) return 1;
+    reader.Close();
+
+    TireReadings readings(vehicle);
+    readings.CopyFromSetup(setup.Record());
+    QStringList header = {QStringLiteral("Wheel"), QStringLiteral("Cold"), QStringLiteral("Hot"),
+                          QStringLiteral("Increase")};
+    const std::vector<TireReading> wheels = readings.Readings(record);
+    const bool circumference = !wheels.empty() && wheels.front().hasCircumference;
+    if (circumference)
+        header << QStringLiteral("Circumference before") << QStringLiteral("Circumference after")
+               << QStringLiteral("Difference") << QStringLiteral("Percent");
+    cli::PrintLine(header.join(u'\t'));
+    for (const TireReading& wheel : wheels) {
+        QStringList cells = {wheel.wheel, wheel.cold, wheel.hot, wheel.increase};
+        if (circumference) cells << wheel.before << wheel.after << wheel.difference << wheel.percent;
+        cli::PrintLine(cells.join(u'\t'));
+    }
+    return 0;
+}
+
 const cli::Registrar registrar(QStringLiteral("session"), kUsage, [](const QStringList& args) {
-    if (args.isEmpty() || args.first() != QLatin1String("laps")) return cli::UsageError(kUsage);
-    return Laps(args.mid(1));
+    if (!args.isEmpty() && args.first() == QLatin1String("laps")) return Laps(args.mid(1));
+    if (!args.isEmpty() && args.first() == QLatin1String("tires")) return Tires(args.mid(1));
+    return cli::UsageError(kUsage);
 });
 
 } // namespace

@@ -456,19 +456,18 @@ class SetupReport {
 
     void WeightDistribution() {
         if (!HasSetupArea(A::WeightDistribution, in.vehicle) || !AnyField(A::WeightDistribution)) return;
-        const WeightFigures f = ComputeWeightFigures(in.record);
+        const WeightResults f = ComputeWeightFigures(in.record, in.weightMode);
         Header(A::WeightDistribution, QStringLiteral("Corner Weights"), QStringLiteral("Side Weights"));
         w.BeginSectionCell();
         w.BeginTable();
         w.WriteColumnHeaderRow2(Esc(Translate("Weight")), Esc(Translate("Percent")));
-        const auto row = [&](const char* label, const WeightFigure& figure) {
-            w.WriteRow2(Esc(Translate(label)), Esc(figure.weight), Esc(figure.percent));
+        const auto row = [&](WeightRow which) {
+            const WeightResult& figure = f.rows[size_t(which)];
+            w.WriteRow2(Esc(Translate(WeightRowCaptions().at(which))), Esc(figure.weight),
+                        Esc(figure.percent));
         };
-        row("FL", f.fl);
-        row("FR", f.fr);
-        row("RL", f.rl);
-        row("RR", f.rr);
-        row("Cross weight", f.cross);
+        for (WeightRow which : {FL, FR, RL, RR, Cross})
+            row(which);
         w.EndTable();
         w.BeginTable();
         FieldRows("weight_distribution", {"weight_car_ballast"});
@@ -477,10 +476,8 @@ class SetupReport {
         w.BeginSectionCell();
         w.BeginTable();
         w.WriteColumnHeaderRow2(Esc(Translate("Weight")), Esc(Translate("Percent")));
-        row("Front", f.front);
-        row("Rear", f.rear);
-        row("Left", f.left);
-        row("Right", f.right);
+        for (WeightRow which : {Front, Rear, Left, Right})
+            row(which);
         w.WriteRow2(Esc(Translate("Total weight")), Esc(f.total), QString());
         w.EndTable();
         w.EndSectionCell();

@@ -1,9 +1,11 @@
 #pragma once
 // The setup report: every setup page that holds data, written from the setup field tables.
 #include "calc/gearing_model.h"
+#include "calc/weight_distribution.h"
 #include "report_context.h"
 #include "session/setup_record.h"
 #include "storage/expected.h"
+#include <optional>
 
 class THTMLWriter;
 
@@ -13,6 +15,8 @@ struct SetupReportInput {
     SetupRecord record;
     bool miles = false;                               // distance unit "miles": captions and shown values
     GearCalcMode gearCalcMode = GearCalcMode::Normal; // the gearing page's mode (not part of the setup)
+    // The weight distribution page's mode (not part of the setup); none for a file reported on its own.
+    std::optional<WeightMode> weightMode;
 };
 
 // The anchor of an area's section ("tiresetup", "suspensionsetup", ...).

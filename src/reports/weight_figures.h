@@ -1,21 +1,15 @@
 #pragma once
-// The weight distribution results the setup report prints: weight and share of each corner, axle, side
-// and the cross weight, computed from the setup's inputs as the weight distribution page does.
-#include <QString>
+// The weight distribution results the setup report prints, computed from the setup's inputs as the
+// weight distribution page computes them.
+#include "calc/weight_distribution.h"
+
+#include <optional>
 
 struct SetupRecord;
 
-struct WeightFigure {
-    QString weight;  // "0.0"
-    QString percent; // "0.0%"
-};
+// The page's inputs as the setup holds them.
+WeightInputs WeightInputsOf(const SetupRecord& record);
 
-struct WeightFigures {
-    WeightFigure fl, fr, rl, rr, front, rear, left, right, cross;
-    QString total; // "0.0"
-};
-
-// From the four corner weights when they are all numbers; otherwise from the desired percentages and
-// the total weight when those are numbers; otherwise every text is empty. A total of 0 leaves the
-// percentages empty.
-WeightFigures ComputeWeightFigures(const SetupRecord& record);
+// In the page's mode when given. Without one (a file reported on its own): from the four corner weights
+// when they are all numbers, otherwise from the desired shares and the total weight.
+WeightResults ComputeWeightFigures(const SetupRecord& record, std::optional<WeightMode> mode = std::nullopt);

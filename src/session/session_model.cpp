@@ -77,6 +77,7 @@ void SessionModel::SetFieldText(int index, const QString& text) {
     if (key == SessionKeys::Track) trackSelected.Emit(m_trackNames.contains(text) ? text : QString());
     if (key == SessionKeys::AirTemperature || key == SessionKeys::Pressure || key == SessionKeys::Humidity)
         CalcRAD();
+    fieldEdited.Emit(index);
 }
 
 void SessionModel::SetText(const QString& section, const QString& key, const QString& text) {
@@ -223,7 +224,8 @@ bool SessionModel::LoadSession(const QString& path) {
     ReadSessionNotes(m_record, units, &reader);
     ShowPitStopRows();
     m_record.lapData = ReadLapData(reader);
-    const auto applied = requestApplyLapData ? requestApplyLapData(m_record.lapData) : Expected<void, QString>{};
+    const auto applied =
+        requestApplyLapData ? requestApplyLapData(m_record.lapData) : Expected<void, QString>{};
     reader.Close();
     if (!applied) {
         // What was read stays; it no longer matches the file, so the session counts as changed.
@@ -378,7 +380,8 @@ void SessionModel::RecomputeAirDensity() {
     const SessionRecord& r = m_record;
     const QString& c = SessionKeys::Conditions;
     m_airDensity.Recompute(WeatherTexts{r.Value(c, SessionKeys::AirTemperature),
-                                        r.Value(c, SessionKeys::Pressure), r.Value(c, SessionKeys::Humidity)});
+                                        r.Value(c, SessionKeys::Pressure),
+                                        r.Value(c, SessionKeys::Humidity)});
     Notify();
 }
 

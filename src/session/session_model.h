@@ -3,8 +3,8 @@
 // links and the air density figure of the weather fields. The "Active session" pages show and edit this
 // model; the lap data live in the live timing and reach the model through two callbacks.
 #include "app/app_state.h"
-#include "events/event.h"
 #include "calc/air_density_model.h"
+#include "events/event.h"
 #include "grid/text_grid.h"
 #include "session_file.h"
 #include "setup_model.h"
@@ -43,6 +43,8 @@ class SessionModel {
     Event<> loaded;
     // Anything the pages show may have changed (load, clear, unit change, options).
     Event<> changed;
+    // A user edit of one field (its index in the field table).
+    Event<int> fieldEdited;
 
     const SessionRecord& Record() const { return m_record; }
     QString Text(int index) const { return m_record.Field(index); }

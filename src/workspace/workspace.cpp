@@ -50,7 +50,7 @@ struct Workspace::Fallbacks {
 Workspace::Workspace(AppState& state)
     : m_state(state), m_fallbacks(std::make_unique<Fallbacks>()),
       m_setup(VehicleType::Motorcycle, state.GetServices().prompter), m_calculators(m_setup),
-      m_session(state, m_setup),
+      m_session(state, m_setup), m_tireReadings(m_session, m_setup), m_weightDistribution(state, m_setup),
       m_generalNotes(state.Changes(), state.GetServices().prompter, state.DataFolder()),
       m_liveTiming(m_fallbacks->ClockOf(state.GetServices()), m_fallbacks->BeeperOf(state.GetServices()),
                    *state.GetServices().prompter),
@@ -213,6 +213,8 @@ void Workspace::SyncSetupLayout() {
     // Shown lengths and captions follow the distance unit; the power chart's force unit the unit system.
     m_calculators.SetMetric(m_state.Settings().systemUnit == Unit::Metric);
     m_calculators.Reload();
+    m_tireReadings.SetupLayoutChanged();
+    m_weightDistribution.Recalculate();
     setupLayoutChanged.Emit();
 }
 
@@ -256,6 +258,7 @@ void Workspace::ApplyLiveTimingSettings() {
 void Workspace::Started() {
     // The guru keeps its values from the settings file for the whole run.
     m_jettingGuru.SetSettings(JettingSettingsFrom(m_state.Settings()));
+    m_tirePressureGuru.SetSettings(TirePressureReferencesFrom(m_state.Settings()));
     ApplyLiveTimingSettings();
     for (int slot = 1; slot <= LiveTimingModel::kSlots; ++slot)
         if (const QString& name = m_state.Settings().sessionLastDriver[size_t(slot - 1)]; !name.isEmpty())
@@ -404,6 +407,7 @@ ReportSource Workspace::CurrentReportSource() {
     source.setup = [this, setup = source.setup] {
         SetupReportInput input = setup();
         input.gearCalcMode = m_calculators.Gearing().Mode();
+        input.weightMode = m_weightDistribution.Mode();
         return input;
     };
     return source;
@@ -420,6 +424,15 @@ void Workspace::JettingGuruClosed() {
     if (!m_jettingGuru.FormClose()) return;
     StoreJettingSettings(m_jettingGuru.Settings(), m_state.Settings());
     m_state.SaveSettings();
+}
+
+void Workspace::TirePressureGuruOpening() {
+    m_tirePressureGuru.TirePressureGuruMenuItemClick();
+}
+
+void Workspace::TirePressureGuruClosed(bool accepted) {
+    StoreTirePressureReferences(m_tirePressureGuru.References(), m_state.Settings());
+    if (accepted && m_tirePressureGuru.FormClose()) m_state.SaveSettings();
 }
 
 void Workspace::Closing() {

@@ -10,12 +10,15 @@
 #include "archive/new_session.h"
 #include "archive/recent_sessions.h"
 #include "calc/jetting_guru.h"
+#include "calc/tire_pressure.h"
 #include "events/event.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
 #include "session/session_model.h"
+#include "session/session_tire_readings.h"
 #include "session/setup_calculators.h"
 #include "session/setup_model.h"
+#include "session/weight_distribution_page.h"
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
@@ -40,6 +43,9 @@ class Workspace : public StartupSteps {
     SetupCalculators& Calculators() { return m_calculators; }
     JettingGuruModel& JettingGuru() { return m_jettingGuru; }
     SessionModel& Session() { return m_session; }
+    SessionTireReadings& TireReadings() { return m_tireReadings; }
+    WeightDistributionPage& WeightDistribution() { return m_weightDistribution; }
+    TirePressureGuruModel& TirePressureGuru() { return m_tirePressureGuru; }
     GeneralNotesModel& GeneralNotes() { return m_generalNotes; }
     LiveTimingModel& LiveTiming() { return m_liveTiming; }
     TracksPage& Tracks() { return m_tracks; }
@@ -94,6 +100,11 @@ class Workspace : public StartupSteps {
     // changed values go to the settings file.
     void JettingGuruOpening(const QString& airDensityText);
     void JettingGuruClosed();
+    // The tire pressure guru is shown (its changed mark cleared); closed with OK its changed reference
+    // values are written to the settings file at once. Values typed and cancelled stay in the guru and
+    // go with the next write of the settings file.
+    void TirePressureGuruOpening();
+    void TirePressureGuruClosed(bool accepted);
 
     // Closing: the driver names go to the settings; after the close query, a session with nothing
     // unsaved needs its crash journal no more.
@@ -128,6 +139,9 @@ class Workspace : public StartupSteps {
     SetupCalculators m_calculators;
     JettingGuruModel m_jettingGuru;
     SessionModel m_session;
+    SessionTireReadings m_tireReadings;
+    WeightDistributionPage m_weightDistribution;
+    TirePressureGuruModel m_tirePressureGuru;
     GeneralNotesModel m_generalNotes;
     LiveTimingModel m_liveTiming;
     TracksPage m_tracks;

@@ -3,6 +3,7 @@
 #include "reports/html_writer.h"
 #include "reports/setup_report.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 
@@ -50,6 +51,8 @@ class TestSetupReport : public QObject {
     void gearingRowsCarryRatiosAndSpeeds();
     void partSetupNamesLinkToAnchors();
     void userTextIsEscaped();
+    void weightRowsFollowThePageMode_data();
+    void weightRowsFollowThePageMode();
 };
 
 void TestSetupReport::sectionsFollowVehicleAndData_data() {
@@ -237,3 +240,46 @@ void TestSetupReport::userTextIsEscaped() {
 
 QTEST_GUILESS_MAIN(TestSetupReport)
 #include "tst_setup_report.moc"
+
+void TestSetupReport::weightRowsFollowThePageMode_data() {
+    QTest::addColumn<int>("mode"); // -1: no page, the file reported on its own
+    QTest::addColumn<bool>("withWeights");
+    QTest::addColumn<QStringList>("rows");
+    const auto row = [](const char* caption, const char* weight, const char* percent) {
+        return QStringList{caption, weight, percent}.join(' ');
+    };
+    const QStringList actual = {row("FL", "150.0", "22.7%"), row("Cross weight", "330.0", "50.0%"),
+                                row("Front", "310.0", "47.0%"), row("Right", "340.0", "51.5%")};
+    const QStringList desired = {row("RR", "144.0", "24.0%"), row("Cross weight", "300.0", "50.0%"),
+                                 row("Rear", "294.0", "49.0%")};
+    QTest::newRow("actual mode") << int(WeightMode::ActualCornerWeights) << true << actual;
+    QTest::newRow("desired mode") << int(WeightMode::DesiredDistribution) << true << desired;
+    QTest::newRow("no page: the weights") << -1 << true << actual;
+    QTest::newRow("no page, no weights: the shares") << -1 << false << desired;
+}
+
+void TestSetupReport::weightRowsFollowThePageMode() {
+    QFETCH(int, mode);
+    QFETCH(bool, withWeights);
+    QFETCH(QStringList, rows);
+    SetupReportInput input;
+    input.vehicle = VehicleType::Car;
+    if (mode >= 0) input.weightMode = WeightMode(mode);
+    const char* corners[] = {"fl", "fr", "rl", "rr"};
+    const char* weights[] = {"150", "160", "170", "180"};
+    const char* percents[] = {"25", "25", "25", "24"};
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray key = QByteArray("weight_car_") + corners[i];
+        if (withWeights) Set(input, "weight_distribution", key.constData(), weights[i]);
+        Set(input, "weight_distribution", (key + "_percent").constData(), percents[i]);
+    }
+    Set(input, "weight_distribution", "weight_car_total", "600");
+    // Each table row as its cells read: "FL 150.0 22.7%".
+    QStringList shown;
+    for (const QString& tableRow : Report(input).split("<TR")) {
+        QString cells = "<TR" + tableRow;
+        shown << cells.remove(QRegularExpression("<[^>]*>")).replace("&nbsp;", " ").simplified();
+    }
+    for (const QString& text : rows)
+        QVERIFY2(shown.contains(text), qPrintable(text));
+}

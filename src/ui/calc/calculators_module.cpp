@@ -5,6 +5,9 @@
 #include "jetting_guru_dialog.h"
 #include "power_chart_window.h"
 #include "storage/translate.h"
+#include "tire_pressure_guru_dialog.h"
+#include "tracks/track_media_files.h"
+#include "weight_distribution_view.h"
 #include "workspace/workspace.h"
 
 #include <QHBoxLayout>
@@ -37,12 +40,41 @@ void CalculatorsModule::Build(MainWindowHost& host) {
         row->addStretch(1);
         layout->addLayout(row);
     }
+    if (QWidget* weightHost = host.PageHost(QStringLiteral("Setup/Weight distribution"))) {
+        auto* layout = new QVBoxLayout(weightHost);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_weightView =
+            new WeightDistributionView(m_workspace.WeightDistribution(), TrackPictureFilter(), weightHost);
+        layout->addWidget(m_weightView);
+        m_connections += m_workspace.WeightDistribution().changed.Connect([this] {
+            if (m_weightView) m_weightView->Refresh();
+        });
+    }
     m_connections += calculators.changed.Connect([this] { Redraw(); });
     m_connections += m_workspace.setupLayoutChanged.Connect([this] {
         if (m_gearingPage) m_gearingPage->UpdateCaptions();
     });
     m_connections +=
         m_workspace.State().Commands().Set(MenuCommand::JettingGuru, [this] { ShowJettingGuru(true); });
+    m_connections += m_workspace.State().Commands().Set(MenuCommand::TirePressureGuru,
+                                                        [this] { ShowTirePressureGuru(true); });
+}
+
+void CalculatorsModule::Refresh() {
+    if (m_weightView) m_weightView->Refresh();
+}
+
+void CalculatorsModule::ShowTirePressureGuru(bool modal) {
+    m_workspace.TirePressureGuruOpening();
+    if (!m_tirePressureGuruDlg)
+        m_tirePressureGuruDlg = new TTirePressureGuruDlg(m_workspace.TirePressureGuru(), m_window);
+    m_tirePressureGuruDlg->Refresh();
+    if (!modal) {
+        m_tirePressureGuruDlg->show();
+        return;
+    }
+    const bool accepted = m_tirePressureGuruDlg->exec() == QDialog::Accepted;
+    m_workspace.TirePressureGuruClosed(accepted);
 }
 
 void CalculatorsModule::Redraw() {
@@ -105,6 +137,10 @@ QWidget* CalculatorsModule::ShowWindow(const QString& name) {
         m_workspace.Calculators().ShowPowerChartCBClick(true);
         ShowPowerChart(true);
         return m_powerChartForm;
+    }
+    if (is("Tire pressure Guru")) {
+        ShowTirePressureGuru(false);
+        return m_tirePressureGuruDlg;
     }
     if (is("Jetting Guru!") || is("Jetting Guru")) {
         const bool references =

@@ -1,7 +1,7 @@
 #include "power_chart_window.h"
 
-#include "session/setup_calculators.h"
 #include "chart_view.h"
+#include "session/setup_calculators.h"
 #include "storage/translate.h"
 
 #include <QContextMenuEvent>

@@ -2,14 +2,17 @@
 
 #include "active_session_pages.h"
 #include "general_notes_page.h"
+#include "tire_readings_view.h"
 #include "ui/timing/live_timing_panel.h"
 #include "ui/timing/live_timing_view.h"
 #include "ui/widgets/team_logo_view.h"
 #include "workspace/workspace.h"
 
+#include <QBoxLayout>
 #include <QPushButton>
 
-ActiveSessionModule::ActiveSessionModule(Workspace& workspace) : m_workspace(workspace) {}
+ActiveSessionModule::ActiveSessionModule(Workspace& workspace) : m_workspace(workspace) {
+}
 
 ActiveSessionModule::~ActiveSessionModule() = default;
 
@@ -31,6 +34,17 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
     m_liveTiming = std::make_unique<LiveTimingView>(m_workspace.LiveTiming(), host.Window(),
                                                     m_pages->DriverSlotsArea(), m_pages->SessionNotesPanel());
     m_liveTiming->Panel()->KeepClearOf(host.TeamLogo());
+    // The tire readings head the "Tires" page, above the fields typed after the session.
+    if (QWidget* tires = host.PageHost(QStringLiteral("Active session/Tires"))) {
+        if (auto* layout = qobject_cast<QBoxLayout*>(tires->layout())) {
+            auto* readings = new TireReadingsView(m_workspace.TireReadings(), tires);
+            layout->insertWidget(0, readings, 0, Qt::AlignLeft);
+            m_connections += m_workspace.TireReadings().changed.Connect([this] {
+                if (m_tireReadings) m_tireReadings->Refresh();
+            });
+            m_tireReadings = readings;
+        }
+    }
 
     m_connections += session.changed.Connect([this] { SessionChanged(); });
     m_connections += m_workspace.GeneralNotes().filesChanged.Connect([this] {
@@ -39,7 +53,8 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
     state.SetLiveTimingKeyHandler(
         [this](int slot, LiveTimingAction action) { m_liveTiming->RunKey(slot, action); });
     m_connections += Connection([&state] { state.SetLiveTimingKeyHandler({}); });
-    m_connections += state.Commands().Set(MenuCommand::PitCrewPanel, [this] { m_liveTiming->ShowPitPanel(); });
+    m_connections +=
+        state.Commands().Set(MenuCommand::PitCrewPanel, [this] { m_liveTiming->ShowPitPanel(); });
     m_connections += m_workspace.showActiveSessionRequested.Connect(
         [&host] { host.ShowPage(QStringLiteral("Active session")); });
 
@@ -53,11 +68,13 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
 
 void ActiveSessionModule::SessionChanged() {
     m_pages->Reload();
+    if (m_tireReadings) m_tireReadings->Refresh();
     m_host->ShowStatusMessage(m_workspace.Session().StatusText());
 }
 
 void ActiveSessionModule::Refresh() {
     m_pages->Sync();
+    if (m_tireReadings) m_tireReadings->Refresh();
 }
 
 void ActiveSessionModule::Started() {

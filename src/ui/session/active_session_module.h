@@ -5,10 +5,12 @@
 #include "events/event.h"
 #include "ui/app/page_module.h"
 
+#include <QPointer>
 #include <memory>
 
 class ActiveSessionPages;
 class LiveTimingView;
+class TireReadingsView;
 class Workspace;
 
 class ActiveSessionModule : public PageModule {
@@ -30,5 +32,6 @@ class ActiveSessionModule : public PageModule {
     // find nobody redrawing.
     std::unique_ptr<ActiveSessionPages> m_pages;
     std::unique_ptr<LiveTimingView> m_liveTiming;
+    QPointer<TireReadingsView> m_tireReadings;
     Connections m_connections;
 };

@@ -7,7 +7,8 @@
 #include <QHash>
 #include <QWidget>
 
-SetupModule::SetupModule(Workspace& workspace) : m_workspace(workspace) {}
+SetupModule::SetupModule(Workspace& workspace) : m_workspace(workspace) {
+}
 
 SetupModule::~SetupModule() = default;
 
@@ -19,7 +20,7 @@ void SetupModule::Build(MainWindowHost& host) {
     QHash<QString, QWidget*> hosts;
     for (const QString& path : LeafPagePaths(QStringLiteral("Setup"))) {
         const QString caption = path.section(u'/', -1);
-        if (caption == u"Tire list" || caption == u"Gearing") continue;
+        if (caption == u"Tire list" || caption == u"Gearing" || caption == u"Weight distribution") continue;
         if (QWidget* page = host.PageHost(path)) hosts.insert(caption, page);
     }
     m_pages->SetHosts(hosts);
