@@ -1,11 +1,14 @@
 #include "session_compare.h"
 
+#include "app/program_settings.h"
+#include "app/unit_captions.h"
 #include "storage/comma_text.h"
 #include "storage/lap_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "storage/txt_parser.h"
 #include "storage/units.h"
+#include "storage/vehicle.h"
 #include "timing/lap_timer.h"
 
 #include <QFileInfo>
@@ -428,6 +431,17 @@ QString ListValue(TTxtParser& reader, const CompareRowSpec& row) {
 }
 
 } // namespace
+
+CompareOptions CompareOptionsFrom(const ProgramSettings& settings, VehicleType vehicle) {
+    CompareOptions options;
+    options.vehicleCode = vehicle == VehicleType::None ? QStringLiteral("mc") : VehicleCode(vehicle);
+    const DerivedUnits units = DerivedUnitsOf(settings.systemUnit);
+    options.volumeUnit = units.volume;
+    options.miles = units.distance == Unit::Miles;
+    options.temperatureUnit = settings.temperatureUnit;
+    options.pressureUnit = settings.pressureUnit;
+    return options;
+}
 
 std::vector<CompareRowSpec> CompareRowCatalogue(const CompareOptions& options) {
     std::vector<CompareRowSpec> rows;

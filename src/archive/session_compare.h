@@ -24,6 +24,11 @@ struct CompareOptions {
     QString pressureUnit = QStringLiteral("mbar");
 };
 
+struct ProgramSettings;
+enum class VehicleType;
+// The units of the program's settings and the vehicle type; the three choices at their defaults.
+CompareOptions CompareOptionsFrom(const ProgramSettings& settings, VehicleType vehicle);
+
 // How a row's value is made from the file.
 enum class CompareRowKind {
     Plain,      // the key's text
