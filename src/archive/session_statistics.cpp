@@ -179,3 +179,46 @@ QString TotalTimeText(double days) {
     const auto two = [](qint64 v) { return QString::number(v).rightJustified(2, u'0'); };
     return QString::number(ms / 3600000) + u':' + two(ms / 60000 % 60) + u':' + two(ms / 1000 % 60);
 }
+
+LapStatistics ComputeLapStatistics(const TLapTimer& timer) {
+    LapStatistics result;
+    result.laps = timer.LapCount();
+    std::vector<qint32> complete;
+    for (int lap = 1; lap <= result.laps; ++lap) {
+        const qint32 t = timer.LapTime(lap);
+        if (t >= 0) complete.push_back(t);
+    }
+    result.completeLaps = int(complete.size());
+    if (!complete.empty()) {
+        result.best = *std::min_element(complete.begin(), complete.end());
+        result.mean = AverageOf(complete);
+        std::vector<qint32> sorted = complete;
+        std::sort(sorted.begin(), sorted.end());
+        const std::size_t middle = sorted.size() / 2;
+        result.median = sorted.size() % 2 == 1
+                            ? sorted[middle]
+                            : qint32(RoundHalfEven((double(sorted[middle - 1]) + double(sorted[middle])) / 2.0));
+        if (complete.size() > 1) {
+            double mean = 0;
+            for (const qint32 t : complete)
+                mean += double(t);
+            mean /= double(complete.size());
+            double squares = 0;
+            for (const qint32 t : complete)
+                squares += (double(t) - mean) * (double(t) - mean);
+            result.deviation = qint32(RoundHalfEven(std::sqrt(squares / double(complete.size() - 1))));
+        }
+    }
+    if (timer.Splits() > 0) {
+        const int perLap = timer.Splits() + 1;
+        result.bestSegments.assign(std::size_t(perLap), 0);
+        for (int index = 1; index <= timer.RecordedCount(); ++index) {
+            qint32& best = result.bestSegments[std::size_t((index - 1) % perLap)];
+            const qint32 t = timer.Time(index);
+            if (t > 0 && (best == 0 || t < best)) best = t;
+        }
+        for (const qint32 t : result.bestSegments)
+            result.theoreticalBest += t;
+    }
+    return result;
+}

@@ -83,3 +83,19 @@ void AddRecordsByTrack(TSessionStatistics& statistics, std::vector<SessionStatis
 // A total time on track in days as "hh:nn:ss", with whole hours that do not wrap at 24 ("30:00:00");
 // under a day, the lap time form.
 QString TotalTimeText(double days);
+
+class TLapTimer;
+// The figures of one driver's laps: the complete laps only (an unfinished last lap is left out).
+struct LapStatistics {
+    int laps = 0;         // every lap begun, the unfinished one included
+    int completeLaps = 0;
+    qint32 best = 0;      // 0 without complete laps
+    qint32 mean = 0;      // half to even
+    qint32 median = 0;    // the middle lap, or the mean of the two middle laps (half to even)
+    qint32 deviation = 0; // sample standard deviation in ms (0 with fewer than two laps)
+    // With splits: the best time of each segment of a lap (splits + 1 values; 0 for a segment never
+    // recorded) and their sum.
+    std::vector<qint32> bestSegments;
+    qint64 theoreticalBest = 0;
+};
+LapStatistics ComputeLapStatistics(const TLapTimer& timer);
