@@ -195,9 +195,10 @@ LapStatistics ComputeLapStatistics(const TLapTimer& timer) {
         std::vector<qint32> sorted = complete;
         std::sort(sorted.begin(), sorted.end());
         const std::size_t middle = sorted.size() / 2;
-        result.median = sorted.size() % 2 == 1
-                            ? sorted[middle]
-                            : qint32(RoundHalfEven((double(sorted[middle - 1]) + double(sorted[middle])) / 2.0));
+        result.median =
+            sorted.size() % 2 == 1
+                ? sorted[middle]
+                : qint32(RoundHalfEven((double(sorted[middle - 1]) + double(sorted[middle])) / 2.0));
         if (complete.size() > 1) {
             double mean = 0;
             for (const qint32 t : complete)

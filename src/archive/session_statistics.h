@@ -87,7 +87,7 @@ QString TotalTimeText(double days);
 class TLapTimer;
 // The figures of one driver's laps: the complete laps only (an unfinished last lap is left out).
 struct LapStatistics {
-    int laps = 0;         // every lap begun, the unfinished one included
+    int laps = 0; // every lap begun, the unfinished one included
     int completeLaps = 0;
     qint32 best = 0;      // 0 without complete laps
     qint32 mean = 0;      // half to even

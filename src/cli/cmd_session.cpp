@@ -86,7 +86,9 @@ int Stats(QStringList args) {
     const LapData data = ReadLapData(reader);
     reader.Close();
     const int splits = ParseInteger(data.splitsPerLap).value_or(0);
-    const auto line = [](const QString& caption, const QString& value) { cli::PrintLine(caption + u'\t' + value); };
+    const auto line = [](const QString& caption, const QString& value) {
+        cli::PrintLine(caption + u'\t' + value);
+    };
     for (int slot = 1; slot <= 4; ++slot) {
         if (oneDriver && slot != *driver) continue;
         TLapTimer timer;
@@ -98,7 +100,8 @@ int Stats(QStringList args) {
         if (timer.LapCount() == 0 && !oneDriver) continue;
         const LapStatistics figures = ComputeLapStatistics(timer);
         const QString name = data.slots[std::size_t(slot - 1)].name;
-        line(QStringLiteral("Driver"), name.isEmpty() ? QString::number(slot) : QString::number(slot) + u' ' + name);
+        line(QStringLiteral("Driver"),
+             name.isEmpty() ? QString::number(slot) : QString::number(slot) + u' ' + name);
         line(QStringLiteral("Laps"), QString::number(figures.laps));
         line(QStringLiteral("Complete laps"), QString::number(figures.completeLaps));
         line(QStringLiteral("Best"), LapTimeText(figures.best));
@@ -106,9 +109,11 @@ int Stats(QStringList args) {
         line(QStringLiteral("Median"), LapTimeText(figures.median));
         line(QStringLiteral("Standard deviation"), LapTimeText(figures.deviation));
         for (std::size_t segment = 0; segment < figures.bestSegments.size(); ++segment)
-            line(QStringLiteral("Best segment ") + QString::number(segment + 1), LapTimeText(figures.bestSegments[segment]));
+            line(QStringLiteral("Best segment ") + QString::number(segment + 1),
+                 LapTimeText(figures.bestSegments[segment]));
         if (!figures.bestSegments.empty())
-            line(QStringLiteral("Theoretical best"), TotalTimeText(double(figures.theoreticalBest) / 86400000.0));
+            line(QStringLiteral("Theoretical best"),
+                 TotalTimeText(double(figures.theoreticalBest) / 86400000.0));
     }
     return 0;
 }

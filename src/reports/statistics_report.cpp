@@ -5,6 +5,7 @@
 #include "html_writer.h"
 #include "lap_time_section.h"
 #include "storage/date_time.h"
+#include "storage/file_names.h"
 #include "storage/lap_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
@@ -27,7 +28,10 @@ QString PeriodText(const TTrackStatistics& track) {
 
 // "session_{name}.htm" as the session report names its file, so the link finds the exported report.
 QString SessionReportTarget(const QString& sessionFile, const QString& prefix) {
-    return ReportFileTarget(prefix + ReportFileStem(sessionFile) + QStringLiteral(".htm"));
+    QString path = sessionFile;
+    path.replace(u'\\', u'/');
+    return ReportFileTarget(prefix + SafeFileName(QFileInfo(path).completeBaseName()) +
+                            QStringLiteral(".htm"));
 }
 
 void WriteSessionBlock(THTMLWriter& writer, const ReportContext& context, const TSession& session) {

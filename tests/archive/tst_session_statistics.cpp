@@ -74,9 +74,9 @@ class TestSessionStatistics : public QObject {
 
     void timesCountOnlyWhenBothAreSetInOrder() {
         TSessionStatistics statistics;
-        statistics.AddRecord(Record("T", 40000.5, 0, {}));         // saved while running
-        statistics.AddRecord(Record("T", 0, 40001.0, {}));         // no start
-        statistics.AddRecord(Record("T", 40002.5, 40002.25, {}));  // stop before start
+        statistics.AddRecord(Record("T", 40000.5, 0, {}));        // saved while running
+        statistics.AddRecord(Record("T", 0, 40001.0, {}));        // no start
+        statistics.AddRecord(Record("T", 40002.5, 40002.25, {})); // stop before start
         QCOMPARE(statistics.Tracks[0].TotalTime, 0.0);
         QCOMPARE(statistics.Tracks[0].FirstStart, 0.0);
         QCOMPARE(statistics.Tracks[0].SessionCount(), 3);
