@@ -14,6 +14,7 @@
 #include "app/settings_file.h"
 #include "archive/session_compare.h"
 #include "archive/session_statistics.h"
+#include "reports/session_file_inputs.h"
 #include "reports/session_list_report.h"
 #include "reports/session_report_input.h"
 #include "reports/statistics_report.h"
@@ -32,6 +33,7 @@
 
 namespace {
 
+const QString kSingleUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
 const QString kUsage =
     QStringLiteral("export session|setup FILE [--data-dir DIR]\n"
                    "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
@@ -62,36 +64,6 @@ ReportContext ContextOf(const QString& dataFolder, const QString& exports, const
     context.options = ReportOptionsFromSettings(settings);
     if (!settings.logotype.isEmpty()) context.logo.path = ResolveDataPath(dataFolder, settings.logotype);
     return context;
-}
-
-SessionUnits SessionUnitsOf(const ProgramSettings& settings) {
-    SessionUnits sessionUnits;
-    sessionUnits.miles = TimingUnitsOfSystem(settings.systemUnit).distanceInMiles;
-    if (settings.systemUnit == QLatin1String("US Standard"))
-        sessionUnits.volumeUnit = QStringLiteral("gallons (US)");
-    if (settings.systemUnit == QLatin1String("Imperial Standard"))
-        sessionUnits.volumeUnit = QStringLiteral("gallons (Imperial)");
-    return sessionUnits;
-}
-
-// A session file as the program opens it, with its setup, for the reports; the error when any message
-// came up while reading (the message itself has been printed).
-Expected<std::pair<SessionReportInput, SetupReportInput>, QString>
-LoadReportInputs(const QString& path, const QString& dataFolder, const ProgramSettings& settings) {
-    if (!QFileInfo(path).isFile()) return Unexpected(QStringLiteral("File not found: ") + path);
-    cli::StderrPrompter prompter;
-    auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
-    SetupModel setup(VehicleOfFile(path, settings), &prompter);
-    setup.ApplyDistanceUnit(TimingUnitsOfSystem(settings.systemUnit).distanceInMiles);
-    if (!setup.OpenSetup(path) || prompter.anyError) return Unexpected(QStringLiteral("Cannot read ") + path);
-    TTxtParser reader(report);
-    reader.OpenRead(path);
-    const SessionRecord record = ReadSessionSections(reader, SessionUnitsOf(settings));
-    reader.Close();
-    const QString trackLength = TrackLength(dataFolder, record.Track(), report);
-    if (prompter.anyError) return Unexpected(QStringLiteral("Cannot read ") + path);
-    return std::pair{SessionReportInputFrom(record, path, settings, trackLength),
-                     SetupReportInputFrom(setup)};
 }
 
 // The reports of several sessions: statistics, the session list, the comparison.
@@ -176,7 +148,7 @@ int ExportMany(const QString& kind, QStringList args) {
     options.title = title.value_or(QString());
     const SessionListExport result =
         ExportSessionList(context, files, options, [&dataFolder, &settings](const QString& path) {
-            return LoadReportInputs(path, dataFolder, settings);
+            return LoadSessionReportInputs(path, dataFolder, settings);
         });
     for (const QString& error : result.errors)
         cli::PrintError(error);
@@ -193,10 +165,11 @@ int Export(QStringList args) {
     }
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
     const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 2) return cli::UsageError(kUsage);
+    if (!operands || operands->size() != 2) return cli::UsageError(kSingleUsage);
     args = *operands;
     const QString kind = args.at(0);
-    if (kind != QLatin1String("session") && kind != QLatin1String("setup")) return cli::UsageError(kUsage);
+    if (kind != QLatin1String("session") && kind != QLatin1String("setup"))
+        return cli::UsageError(kSingleUsage);
     const QString path = QFileInfo(args.at(1)).absoluteFilePath();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(QStringLiteral("File not found: ") + args.at(1));

@@ -20,8 +20,9 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]\n"
-                                      "       session stats FILE [--driver 1-4]");
+const QString kLapsUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]");
+const QString kStatsUsage = QStringLiteral("session stats FILE [--driver 1-4]");
+const QString kUsage = kLapsUsage + QStringLiteral("\n       ") + kStatsUsage;
 
 std::optional<int> IntegerOption(QStringList& args, const QString& name, int fallback, int low, int high) {
     const std::optional<QString> text = cli::TakeOption(args, name);
@@ -35,7 +36,7 @@ int Laps(QStringList args) {
     const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
     const std::optional<int> percent = IntegerOption(args, QStringLiteral("--percent"), 100, 0, 100);
     const auto operands = cli::Operands(args);
-    if (!driver || !percent || !operands || operands->size() != 1) return cli::UsageError(kUsage);
+    if (!driver || !percent || !operands || operands->size() != 1) return cli::UsageError(kLapsUsage);
     const QString path = operands->first();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(Fill(Translate("File %s does not exist!"), path));
@@ -70,7 +71,7 @@ int Stats(QStringList args) {
     const bool oneDriver = args.contains(QStringLiteral("--driver"));
     const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
     const auto operands = cli::Operands(args);
-    if (!driver || !operands || operands->size() != 1) return cli::UsageError(kUsage);
+    if (!driver || !operands || operands->size() != 1) return cli::UsageError(kStatsUsage);
     const QString path = operands->first();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(Fill(Translate("File %s does not exist!"), path));
