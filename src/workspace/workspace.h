@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/startup_sequence.h"
 #include "archive/archive_page.h"
+#include "archive/compared_page.h"
 #include "archive/new_session.h"
 #include "archive/recent_sessions.h"
 #include "calc/jetting_guru.h"
@@ -42,6 +43,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel& LiveTiming() { return m_liveTiming; }
     TracksPage& Tracks() { return m_tracks; }
     ArchivePage& Archive() { return m_archive; }
+    ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
 
@@ -124,6 +126,7 @@ class Workspace : public StartupSteps {
     LiveTimingModel m_liveTiming;
     TracksPage m_tracks;
     ArchivePage m_archive;
+    ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
     Connections m_connections; // last: ends first
