@@ -1,5 +1,8 @@
 // vorlapa-cli export session FILE.ses [--data-dir DIR]
 // vorlapa-cli export setup FILE [--data-dir DIR]
+// vorlapa-cli export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]
+// vorlapa-cli export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]
+// vorlapa-cli export compared FILE... [--data-dir DIR]
 // Loads the file as the program opens it and writes the HTML reports into the data folder's "Exports"
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
@@ -8,9 +11,14 @@
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
-#include "services/services.h"
 #include "app/settings_file.h"
+#include "archive/session_compare.h"
+#include "archive/session_statistics.h"
+#include "reports/session_file_inputs.h"
+#include "reports/session_list_report.h"
 #include "reports/session_report_input.h"
+#include "reports/statistics_report.h"
+#include "services/services.h"
 #include "session/session_file.h"
 #include "session/setup_model.h"
 #include "storage/date_time.h"
@@ -25,7 +33,12 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
+const QString kSingleUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
+const QString kUsage =
+    QStringLiteral("export session|setup FILE [--data-dir DIR]\n"
+                   "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
+                   "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
+                   "       export compared FILE... [--data-dir DIR]");
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -44,13 +57,119 @@ QString TrackLength(const QString& dataFolder, const QString& track, const TTxtP
     return index < 0 ? QString() : list.At(index).info.Length;
 }
 
+ReportContext ContextOf(const QString& dataFolder, const QString& exports, const ProgramSettings& settings) {
+    ReportContext context;
+    context.exportFolder = exports;
+    context.caption = WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR);
+    context.options = ReportOptionsFromSettings(settings);
+    if (!settings.logotype.isEmpty()) context.logo.path = ResolveDataPath(dataFolder, settings.logotype);
+    return context;
+}
+
+// The reports of several sessions: statistics, the session list, the comparison.
+int ExportMany(const QString& kind, QStringList args) {
+    const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
+    const std::optional<QString> title =
+        kind == u"compared" ? std::nullopt : cli::TakeOption(args, QStringLiteral("--title"));
+    const bool laps = kind == u"statistics" && cli::TakeFlag(args, QStringLiteral("--laps"));
+    const bool group = kind == u"sessions" && cli::TakeFlag(args, QStringLiteral("--group-by-event"));
+    const auto operands = cli::Operands(args);
+    if (!operands || operands->isEmpty()) return cli::UsageError(kUsage);
+    QStringList files;
+    for (const QString& operand : *operands) {
+        if (!QFileInfo(operand).isFile()) {
+            cli::PrintError(QStringLiteral("File not found: ") + operand);
+            return 1;
+        }
+        files << QFileInfo(operand).absoluteFilePath();
+    }
+    const QString dataFolder = cli::DataFolder(dataDir);
+    cli::StderrPrompter prompter;
+    auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
+    const ProgramSettings settings =
+        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
+                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    if (prompter.anyError) return 1;
+    const QString exports = QDir(dataFolder).filePath(QStringLiteral("Exports"));
+    if (!QDir().mkpath(exports)) {
+        cli::PrintError(QStringLiteral("Cannot create directory ") + exports);
+        return 1;
+    }
+    const ReportContext context = ContextOf(dataFolder, exports, settings);
+
+    if (kind == u"statistics") {
+        TSessionStatistics statistics;
+        std::vector<SessionStatisticsRecord> records;
+        for (const QString& file : files) {
+            QString error;
+            auto record = ReadStatisticsRecord(file, 1, &error);
+            if (!record) {
+                cli::PrintError(error);
+                return 1;
+            }
+            records.push_back(std::move(*record));
+        }
+        AddRecordsByTrack(statistics, std::move(records));
+        const TTrackList tracks = LoadTrackListFile(dataFolder, {}, report);
+        if (prompter.anyError) return 1;
+        StatisticsReportOptions options;
+        options.title = title.value_or(QString());
+        options.includeLapTimes = laps;
+        options.miles = TimingUnitsOfSystem(settings.systemUnit).distanceInMiles;
+        options.trackLength = [&tracks](const QString& track) {
+            const int index = tracks.IndexOf(track);
+            return index < 0 ? QString() : tracks.At(index).info.Length;
+        };
+        const auto written = ExportStatisticsReport(context, statistics, options);
+        if (!written) {
+            cli::PrintError(written.error());
+            return 1;
+        }
+        cli::PrintLine(*written);
+        return 0;
+    }
+    if (kind == u"compared") {
+        CompareOptions options = CompareOptionsFrom(settings, VehicleOfFile(files.first(), settings));
+        options.hideIdentical = true;
+        const CompareResult compared = CompareSessions(files, options);
+        for (const QString& error : compared.errors)
+            cli::PrintError(error);
+        if (!compared.errors.isEmpty()) return 1;
+        const auto written = ExportComparedReport(context, compared);
+        if (!written) {
+            cli::PrintError(written.error());
+            return 1;
+        }
+        cli::PrintLine(*written);
+        return 0;
+    }
+    SessionListOptions options;
+    options.groupByEvent = group;
+    options.title = title.value_or(QString());
+    const SessionListExport result =
+        ExportSessionList(context, files, options, [&dataFolder, &settings](const QString& path) {
+            return LoadSessionReportInputs(path, dataFolder, settings);
+        });
+    for (const QString& error : result.errors)
+        cli::PrintError(error);
+    if (result.listPath.isEmpty() || !result.errors.isEmpty()) return 1;
+    cli::PrintLine(result.listPath);
+    return 0;
+}
+
 int Export(QStringList args) {
+    if (!args.isEmpty() &&
+        (args.first() == u"statistics" || args.first() == u"sessions" || args.first() == u"compared")) {
+        const QString kind = args.takeFirst();
+        return ExportMany(kind, args);
+    }
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
     const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 2) return cli::UsageError(kUsage);
+    if (!operands || operands->size() != 2) return cli::UsageError(kSingleUsage);
     args = *operands;
     const QString kind = args.at(0);
-    if (kind != QLatin1String("session") && kind != QLatin1String("setup")) return cli::UsageError(kUsage);
+    if (kind != QLatin1String("session") && kind != QLatin1String("setup"))
+        return cli::UsageError(kSingleUsage);
     const QString path = QFileInfo(args.at(1)).absoluteFilePath();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(QStringLiteral("File not found: ") + args.at(1));

@@ -1,8 +1,8 @@
 // vorlapa-cli gearing FILE [--vehicle CODE] [--mode normal|rev-limit|optimal|fix-speed] [--fix-speed V]
 // Loads the setup of a setup or session file and prints the gearing page's figures: one line per gear
 // (gear, ratio, speed, rpm, drop, "!" when the rpm shows in the warning colour), then the final ratio.
-#include "session/setup_calculators.h"
 #include "command_registry.h"
+#include "session/setup_calculators.h"
 #include "session/setup_model.h"
 #include "stderr_prompter.h"
 #include "storage/translate.h"

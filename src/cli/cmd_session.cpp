@@ -1,3 +1,7 @@
+// vorlapa-cli session stats FILE [--driver N]
+// Per driver with laps (or the one driver asked for): laps, complete laps, best, mean, median and
+// standard deviation of the complete laps, and with splits the best segment of each split and their sum,
+// the theoretical best. TAB-separated caption and value lines.
 // vorlapa-cli session laps FILE [--driver N] [--percent P]
 // Prints one driver's laps of a session file: one line per lap with the lap table's cells separated by
 // TAB, then the best lap with its number and the mean of the best P percent of the laps.
@@ -17,7 +21,9 @@
 #include "storage/date_time.h"
 #include "timing/lap_figures.h"
 
+#include "archive/session_statistics.h"
 #include "session/session_file.h"
+#include "storage/lap_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "storage/txt_parser.h"
@@ -30,8 +36,11 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "session laps FILE [--driver 1-4] [--percent 0-100] | session tires FILE.ses [--data-dir DIR]");
+const QString kLapsUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]");
+const QString kStatsUsage = QStringLiteral("session stats FILE [--driver 1-4]");
+const QString kTiresUsage = QStringLiteral("session tires FILE.ses [--data-dir DIR]");
+const QString kUsage =
+    kLapsUsage + QStringLiteral("\n       ") + kStatsUsage + QStringLiteral("\n       ") + kTiresUsage;
 
 std::optional<int> IntegerOption(QStringList& args, const QString& name, int fallback, int low, int high) {
     const std::optional<QString> text = cli::TakeOption(args, name);
@@ -45,7 +54,7 @@ int Laps(QStringList args) {
     const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
     const std::optional<int> percent = IntegerOption(args, QStringLiteral("--percent"), 100, 0, 100);
     const auto operands = cli::Operands(args);
-    if (!driver || !percent || !operands || operands->size() != 1) return cli::UsageError(kUsage);
+    if (!driver || !percent || !operands || operands->size() != 1) return cli::UsageError(kLapsUsage);
     const QString path = operands->first();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(Fill(Translate("File %s does not exist!"), path));
@@ -79,7 +88,7 @@ int Laps(QStringList args) {
 int Tires(QStringList args) {
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
     const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 1) return cli::UsageError(kUsage);
+    if (!operands || operands->size() != 1) return cli::UsageError(kTiresUsage);
     const QString path = QFileInfo(operands->first()).absoluteFilePath();
     if (!QFileInfo(path).isFile()) {
         cli::PrintError(QStringLiteral("File not found: ") + operands->first());
@@ -127,8 +136,61 @@ int Tires(QStringList args) {
     return 0;
 }
 
+int Stats(QStringList args) {
+    const bool oneDriver = args.contains(QStringLiteral("--driver"));
+    const std::optional<int> driver = IntegerOption(args, QStringLiteral("--driver"), 1, 1, 4);
+    const auto operands = cli::Operands(args);
+    if (!driver || !operands || operands->size() != 1) return cli::UsageError(kStatsUsage);
+    const QString path = operands->first();
+    if (!QFileInfo(path).isFile()) {
+        cli::PrintError(Fill(Translate("File %s does not exist!"), path));
+        return 1;
+    }
+    bool failed = false;
+    TTxtParser reader([&failed](const QString& message) {
+        failed = true;
+        cli::PrintError(message);
+    });
+    reader.OpenRead(path);
+    if (failed) return 1;
+    const LapData data = ReadLapData(reader);
+    reader.Close();
+    const int splits = ParseInteger(data.splitsPerLap).value_or(0);
+    const auto line = [](const QString& caption, const QString& value) {
+        cli::PrintLine(caption + u'\t' + value);
+    };
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (oneDriver && slot != *driver) continue;
+        TLapTimer timer;
+        timer.SetSplits(splits);
+        if (const auto loaded = timer.LoadFromText(data.slots[std::size_t(slot - 1)].splitTimes); !loaded) {
+            cli::PrintError(loaded.error());
+            return 1;
+        }
+        if (timer.LapCount() == 0 && !oneDriver) continue;
+        const LapStatistics figures = ComputeLapStatistics(timer);
+        const QString name = data.slots[std::size_t(slot - 1)].name;
+        line(QStringLiteral("Driver"),
+             name.isEmpty() ? QString::number(slot) : QString::number(slot) + u' ' + name);
+        line(QStringLiteral("Laps"), QString::number(figures.laps));
+        line(QStringLiteral("Complete laps"), QString::number(figures.completeLaps));
+        line(QStringLiteral("Best"), LapTimeText(figures.best));
+        line(QStringLiteral("Mean"), LapTimeText(figures.mean));
+        line(QStringLiteral("Median"), LapTimeText(figures.median));
+        line(QStringLiteral("Standard deviation"), LapTimeText(figures.deviation));
+        for (std::size_t segment = 0; segment < figures.bestSegments.size(); ++segment)
+            line(QStringLiteral("Best segment ") + QString::number(segment + 1),
+                 LapTimeText(figures.bestSegments[segment]));
+        if (!figures.bestSegments.empty())
+            line(QStringLiteral("Theoretical best"),
+                 TotalTimeText(double(figures.theoreticalBest) / 86400000.0));
+    }
+    return 0;
+}
+
 const cli::Registrar registrar(QStringLiteral("session"), kUsage, [](const QStringList& args) {
     if (!args.isEmpty() && args.first() == QLatin1String("laps")) return Laps(args.mid(1));
+    if (!args.isEmpty() && args.first() == QLatin1String("stats")) return Stats(args.mid(1));
     if (!args.isEmpty() && args.first() == QLatin1String("tires")) return Tires(args.mid(1));
     return cli::UsageError(kUsage);
 });

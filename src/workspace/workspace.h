@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/startup_sequence.h"
 #include "archive/archive_page.h"
+#include "archive/compared_page.h"
 #include "archive/new_session.h"
 #include "archive/recent_sessions.h"
 #include "calc/jetting_guru.h"
@@ -52,6 +53,7 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
 
@@ -148,6 +150,7 @@ class Workspace : public StartupSteps {
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
+    ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
     Connections m_connections; // last: ends first

@@ -176,6 +176,14 @@ void ArchivePageView::BuildControls() {
     connect(m_open, &QPushButton::clicked, this, [this] { m_page->Open(CurrentRow()); });
     connect(m_openSetup, &QPushButton::clicked, this, [this] { m_page->OpenSetupOnly(CurrentRow()); });
     connect(m_delete, &QPushButton::clicked, this, [this] { DeleteSelected(); });
+    const auto forward = [this](QPushButton* b, std::function<void()> ArchivePageView::*handler) {
+        connect(b, &QPushButton::clicked, this, [this, handler] {
+            if (this->*handler) (this->*handler)();
+        });
+    };
+    forward(m_compare, &ArchivePageView::onCompare);
+    forward(m_exportStatistics, &ArchivePageView::onExportStatistics);
+    forward(m_exportSessions, &ArchivePageView::onExportSessions);
 
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
@@ -292,6 +300,14 @@ std::vector<int> ArchivePageView::SelectedRows() const {
     return rows;
 }
 
+QStringList ArchivePageView::SelectedPaths() const {
+    QStringList paths;
+    const SummaryRows& rows = m_page->ListRows();
+    for (const int row : SelectedRows())
+        if (row >= 0 && row < int(rows.size())) paths << rows[std::size_t(row)].value(ArchiveColumn::Path);
+    return paths;
+}
+
 int ArchivePageView::CurrentRow() const {
     const std::vector<int> rows = SelectedRows();
     return rows.size() == 1 ? rows.front() : -1;
@@ -302,10 +318,9 @@ void ArchivePageView::UpdateCommands() {
     m_open->setEnabled(commands.open);
     m_openSetup->setEnabled(commands.open);
     m_delete->setEnabled(commands.deleteSessions);
-    // Comparison, statistics and the list export are not part of this page yet.
-    m_compare->setEnabled(false);
-    m_exportStatistics->setEnabled(false);
-    m_exportSessions->setEnabled(false);
+    m_compare->setEnabled(commands.compare);
+    m_exportStatistics->setEnabled(commands.deleteSessions);
+    m_exportSessions->setEnabled(commands.deleteSessions);
 }
 
 void ArchivePageView::DeleteSelected() {
@@ -329,10 +344,19 @@ void ArchivePageView::ShowContextMenu(const QPoint& position) {
     if (commands.deleteSessions)
         connect(menu.addAction(Translate("&Delete session(s)")), &QAction::triggered, this,
                 [this] { DeleteSelected(); });
-    if (commands.compare) menu.addAction(Translate("Compare selected sessions"))->setEnabled(false);
+    if (commands.compare)
+        connect(menu.addAction(Translate("Compare selected sessions")), &QAction::triggered, this, [this] {
+            if (onCompare) onCompare();
+        });
     if (commands.deleteSessions) {
-        menu.addAction(Translate("Export selected session(s) to HTML"))->setEnabled(false);
-        menu.addAction(Translate("Export statistics of selected session(s)"))->setEnabled(false);
+        connect(menu.addAction(Translate("Export selected session(s) to HTML")), &QAction::triggered, this,
+                [this] {
+                    if (onExportSessions) onExportSessions();
+                });
+        connect(menu.addAction(Translate("Export statistics of selected session(s)")), &QAction::triggered,
+                this, [this] {
+                    if (onExportStatistics) onExportStatistics();
+                });
     }
     if (!menu.isEmpty()) menu.exec(m_list->viewport()->mapToGlobal(position));
 }

@@ -37,6 +37,13 @@ class ArchivePageView : public QWidget {
     // Scans and redraws (also on every showing).
     void Rescan();
 
+    // The files of the selected list rows, in list order.
+    QStringList SelectedPaths() const;
+    // "Compare", "Export statistics" and "Export sessions" (buttons and context menu).
+    std::function<void()> onCompare;
+    std::function<void()> onExportStatistics;
+    std::function<void()> onExportSessions;
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog "Prepare a new session using the current setup".
-#include "services/services.h"
 #include "archive/new_session.h"
+#include "services/services.h"
 
 #include <QDialog>
 
