@@ -23,9 +23,30 @@ CommandLine ParseCommandLine(const QStringList& args) {
             result.screenshotPage = args.at(++i);
         } else if (arg == u"--window" && hasNext) {
             result.screenshotWindow = args.at(++i);
+        } else if (arg == u"--help" || arg == u"-h") {
+            result.help = true;
+        } else if (arg == u"--version") {
+            result.version = true;
         }
     }
     return result;
+}
+
+QString CommandLineUsage() {
+    return QStringLiteral(
+        "usage: vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR]\n"
+        "               [--screenshot OUT.png [--page CAPTION|PATH] [--window NAME]]\n"
+        "       vorlapa --help | --version\n"
+        "\n"
+        "  FILE.ses, FILE.set      open this session or part setup at start-up\n"
+        "  -lang CODE              use the catalogue of this language (e.g. de)\n"
+        "  --data-dir DIR          the data folder; else $VORLAPA_DATA, else the program's folder\n"
+        "                          when it holds vorlapa.ini, else ~/.local/share/Vorlapa\n"
+        "  --screenshot OUT.png    render the window offscreen into OUT.png and exit\n"
+        "  --page CAPTION|PATH     the page to show first (e.g. \"Setup/General\")\n"
+        "  --window NAME           a calculator window instead of the main window\n"
+        "  --help, -h              print this usage and exit\n"
+        "  --version               print the version and the catalogue folder and exit\n");
 }
 
 bool IsSafeLanguageCode(const QString& code) {

@@ -12,7 +12,12 @@ struct CommandLine {
     QString screenshotPath;
     QString screenshotPage;
     QString screenshotWindow; // "--window NAME": a calculator window instead of the main window
+    bool help = false;        // "--help" or "-h": print the usage and leave
+    bool version = false;     // "--version": print the version and leave
 };
+
+// The usage printed by "vorlapa --help", several lines, ending with a line break.
+QString CommandLineUsage();
 
 // args without the program name.
 CommandLine ParseCommandLine(const QStringList& args);

@@ -1,6 +1,7 @@
 #include "translations.h"
 
 #include "command_line.h"
+#include "storage/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,14 +10,26 @@
 #include <libintl.h>
 
 namespace {
-const char kDomain[] = "default";
+const char* const kDomain = kTextDomain;
+
+// A shared locale folder (/usr/share/locale) exists whether or not this program put catalogues there.
+bool HoldsOwnCatalogues(const QString& folder) {
+    const QString file =
+        QStringLiteral("LC_MESSAGES/") + QString::fromLatin1(kDomain) + QStringLiteral(".mo");
+    const QDir dir(folder);
+    for (const QString& language : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (QFileInfo(dir.filePath(language + u'/' + file)).isFile()) return true;
+    return false;
 }
+} // namespace
 
 QString FindCatalogueFolder(const QString& executableFolder, const QString& environmentValue) {
     if (!environmentValue.isEmpty()) return QDir(environmentValue).absolutePath();
     const QDir exe(executableFolder);
-    for (const char* candidate : {"locale", "../../locale", "../share/vorlapa/locale"}) {
+    const QString installed = QDir::cleanPath(exe.absoluteFilePath(QStringLiteral("../share/locale")));
+    for (const char* candidate : {"locale", "../share/locale", "../../locale", "../share/vorlapa/locale"}) {
         const QString path = QDir::cleanPath(exe.absoluteFilePath(QString::fromLatin1(candidate)));
+        if (path == installed && !HoldsOwnCatalogues(path)) continue;
         if (QFileInfo(path).isDir()) return path;
     }
     return QString();

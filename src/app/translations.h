@@ -1,11 +1,13 @@
 #pragma once
-// Set-up of the message catalogues behind Translate(): gettext domain "default", catalogues in
-// <folder>/<lang>/LC_MESSAGES/default.mo.
+// Set-up of the message catalogues behind Translate(): gettext domain kTextDomain, catalogues in
+// <folder>/<lang>/LC_MESSAGES/vorlapa.mo.
 #include <QString>
 #include <QStringList>
 
 // Where the compiled catalogues are: VORLAPA_LOCALE_DIR when set, else "locale" beside the executable,
-// two folders up (the build tree) or in ../share/vorlapa. "" when none exists.
+// ../share/locale when it holds this program's catalogues (an installed program: PREFIX/bin and
+// PREFIX/share/locale), "locale" two folders up (the build tree) or ../share/vorlapa/locale. "" when none
+// exists.
 QString FindCatalogueFolder(const QString& executableFolder, const QString& environmentValue);
 
 // Binds the domain to the folder and makes gettext translate: messages under the UTF-8 C locale, the

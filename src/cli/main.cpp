@@ -74,6 +74,63 @@ bool WantsHelp(const QStringList& args) {
     return args.mid(0, OptionCount(args)).contains(QStringLiteral("--help"));
 }
 
+// Text for a roff line: backslashes and minus signs escaped, and a line that would start with a control
+// character ("." or "'") made plain.
+QString RoffText(const QString& text) {
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\\')
+            out += QStringLiteral("\\e");
+        else if (c == u'-')
+            out += QStringLiteral("\\-");
+        else
+            out += c;
+    }
+    if (out.startsWith(u'.') || out.startsWith(u'\'')) out.prepend(QStringLiteral("\\&"));
+    return out;
+}
+
+// The manual page, made from the registered commands' own usage lines so that it never drifts from them.
+void PrintManualPage() {
+    const QString version = QStringLiteral("%1.%2").arg(VORLAPA_VERSION_MAJOR).arg(VORLAPA_VERSION_MINOR);
+    QStringList page{
+        QStringLiteral(".TH VORLAPA\\-CLI 1 \"\" \"Vorlapa %1\" \"User Commands\"").arg(version),
+        QStringLiteral(".SH NAME"),
+        QStringLiteral("vorlapa\\-cli \\- work on Vorlapa's session, setup and data files without a window"),
+        QStringLiteral(".SH SYNOPSIS"),
+        QStringLiteral(".B vorlapa\\-cli"),
+        QStringLiteral(".I COMMAND"),
+        QStringLiteral("[\\fIARGUMENTS\\fR]"),
+        QStringLiteral(".br"),
+        QStringLiteral(".B vorlapa\\-cli help"),
+        QStringLiteral("[\\fICOMMAND\\fR]"),
+        QStringLiteral(".SH DESCRIPTION"),
+        QStringLiteral(
+            "The command\\-line companion of the Vorlapa desktop program reads and writes the same files."),
+        QStringLiteral(
+            "Results go to standard output (TAB\\-separated where they are tables), messages to standard"),
+        QStringLiteral("error."),
+        QStringLiteral(".B vorlapa\\-cli"),
+        QStringLiteral(".I COMMAND"),
+        QStringLiteral("\\-\\-help prints the usage of one command, and \\-\\- ends the options."),
+        QStringLiteral(".SH COMMANDS"),
+    };
+    for (const auto& [name, info] : Commands()) {
+        page << QStringLiteral(".TP") << QStringLiteral(".B ") + RoffText(name);
+        page << QStringLiteral("vorlapa\\-cli ") + RoffText(info.usage);
+    }
+    page << QStringLiteral(".SH ENVIRONMENT") << QStringLiteral(".TP") << QStringLiteral(".B VORLAPA_DATA")
+         << QStringLiteral(
+                "The data folder of commands that take \\-\\-data\\-dir, when that option is not given.")
+         << QStringLiteral(
+                "Without either, the data folder is the program's folder when it holds vorlapa.ini, else")
+         << QStringLiteral("~/.local/share/Vorlapa.") << QStringLiteral(".SH EXIT STATUS")
+         << QStringLiteral("0 on success, 1 on a failure or a usage error (the message on standard error).")
+         << QStringLiteral(".SH SEE ALSO") << QStringLiteral(".BR vorlapa (1)");
+    for (const QString& line : page)
+        PrintLine(line);
+}
+
 } // namespace cli
 
 int main(int argc, char* argv[]) {
@@ -87,6 +144,11 @@ int main(int argc, char* argv[]) {
         for (const auto& [name, info] : commands)
             cli::PrintLine(QStringLiteral("  ") + info.usage);
         return args.isEmpty() ? 1 : 0;
+    }
+    // "help --man": the manual page in roff, generated at build time (not listed among the commands).
+    if (args.size() == 2 && args.at(0) == QLatin1String("help") && args.at(1) == QLatin1String("--man")) {
+        cli::PrintManualPage();
+        return 0;
     }
     // "help COMMAND" and "COMMAND --help" print that command's usage.
     const bool helpFor = args.first() == QLatin1String("help") && args.size() == 2;

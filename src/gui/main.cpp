@@ -1,5 +1,6 @@
 // vorlapa [FILE.ses|FILE.set] [-lang CODE] [--data-dir DIR]
 //         [--screenshot OUT.png [--page CAPTION|PATH] [--window NAME]]
+// vorlapa --help | --version   (printed without a display; see CommandLineUsage)
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
@@ -12,7 +13,9 @@
 #include "workspace/workspace.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <cstdio>
@@ -37,6 +40,19 @@ void ReportError(bool interactive, const QString& message) {
 
 int main(int argc, char* argv[]) {
     const CommandLine commandLine = ParseCommandLine(RawArguments(argc, argv));
+    // The usage and the version are printed before any window exists, so they need no display.
+    if (commandLine.help) {
+        std::fputs(CommandLineUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (commandLine.version) {
+        const QCoreApplication core(argc, argv);
+        const QString catalogues = FindCatalogueFolder(QCoreApplication::applicationDirPath(),
+                                                       qEnvironmentVariable("VORLAPA_LOCALE_DIR"));
+        std::printf("vorlapa %d.%d\ncatalogues: %s\n", VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR,
+                    catalogues.isEmpty() ? "(none)" : QFile::encodeName(catalogues).constData());
+        return 0;
+    }
     const bool interactive = !commandLine.screenshot;
     // Screenshots need no display.
     if (commandLine.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

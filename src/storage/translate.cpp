@@ -5,7 +5,7 @@
 QString Translate(const char* english) {
     if (english == nullptr || *english == '\0') return QString();
     // gettext hands back the very pointer it was given when no catalogue has the text.
-    return QString::fromUtf8(dgettext("default", english));
+    return QString::fromUtf8(dgettext(kTextDomain, english));
 }
 
 QString Translate(const QString& english) {

@@ -1,8 +1,12 @@
 #pragma once
-// The one lookup of display texts (GNU gettext, domain "default"). Codes and texts stored in files are
+// The one lookup of display texts (GNU gettext, domain kTextDomain). Codes and texts stored in files are
 // never passed through it. Placeholders ("%s", "%d") are filled after the lookup, with Fill().
 #include <QString>
 #include <QStringList>
+
+// The catalogue domain: catalogues are "vorlapa.mo". An installed program shares share/locale with every
+// other program, so the domain carries the program's name rather than a generic one.
+inline constexpr char kTextDomain[] = "vorlapa";
 
 // Translated display text for the English text (the text itself when no catalogue has it).
 QString Translate(const char* english);

@@ -2,6 +2,8 @@
 #include "storage/translate.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The catalogue path from po/ to Translate(): the German catalogue built with the program.
@@ -36,6 +38,25 @@ class TestTranslate : public QObject {
         // The program lives two folders below the build folder (build/src/gui).
         QCOMPARE(FindCatalogueFolder(buildTree + QStringLiteral("/../src/gui"), QString()),
                  QDir::cleanPath(buildTree));
+    }
+
+    void catalogueFolderOfAnInstalledProgram() {
+        // PREFIX/bin/vorlapa with PREFIX/share/locale, the folder every program shares: it is this program's
+        // catalogue folder only once it holds one of its catalogues.
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        const QDir root(prefix.path());
+        QVERIFY(root.mkpath(QStringLiteral("bin")));
+        QVERIFY(root.mkpath(QStringLiteral("share/locale/de/LC_MESSAGES")));
+        QFile other(root.filePath(QStringLiteral("share/locale/de/LC_MESSAGES/other.mo")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.close();
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        QCOMPARE(FindCatalogueFolder(bin, QString()), QString());
+        QFile own(root.filePath(QStringLiteral("share/locale/de/LC_MESSAGES/vorlapa.mo")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.close();
+        QCOMPARE(FindCatalogueFolder(bin, QString()), root.filePath(QStringLiteral("share/locale")));
     }
 };
 
