@@ -405,10 +405,9 @@ class TestBackup : public QObject {
         model.fileName = rig.Path("hostile.zip");
         QVERIFY(MakeZip(model.fileName, {{"vorlapa.ini", "x"}, {"../x.ini", "x"}}));
         rig.prompter.Expect("Restore will replace your current data. Continue?", Answer::Yes);
-        rig.prompter.ExpectError("The archive *");
+        rig.prompter.ExpectError("The archive *hostile.zip was refused: the entry \"../x.ini\" climbs out of "
+                                 "the data folder. Nothing was restored.");
         QCOMPARE(model.Restore(), BackupRestoreModel::RestoreResult::NotRestored);
-        QVERIFY(rig.prompter.errors.last().endsWith("hostile.zip was refused: the entry \"../x.ini\" climbs "
-                                                    "out of the data folder. Nothing was restored."));
         QCOMPARE(Bytes(rig.Path("vorlapa.ini")), "[general]\r\n");
 
         model.fileName = rig.Path("partial.zip");
@@ -421,9 +420,8 @@ class TestBackup : public QObject {
             }
         };
         rig.prompter.Expect("Restore will replace your current data. Continue?", Answer::Yes);
-        rig.prompter.ExpectError("Cannot write *");
+        rig.prompter.ExpectError("Cannot write *stopped after 1 files were restored:\nvorlapa.ini\n*");
         QCOMPARE(model.Restore(), BackupRestoreModel::RestoreResult::PartlyRestored);
-        QVERIFY(rig.prompter.errors.last().contains("stopped after 1 files were restored:\nvorlapa.ini\n"));
     }
 
     void reminderIsDueOnceTheNextDateHasPassed_data() {

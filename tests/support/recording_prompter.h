@@ -2,7 +2,7 @@
 // Prompter double that answers from a script the test writes beforehand and fails the test on any box it
 // did not script: Expect("Delete this session?", Answer::Ok), ExpectText("Save session", path),
 // ExpectError("Cannot read *"), ExpectWarning(...). The script is matched in order, by kind and by text
-// (a trailing "*" matches any text that starts with the rest). The test fails, naming the box, when
+// (a "*" matches any run of characters: "Cannot read *", "The archive * was refused*"). The test fails, naming the box, when
 //  - an error or warning box is shown that is not the next script line,
 //  - a question or dialog is shown whose text or caption differs from the next script line,
 //  - script lines are left over when the prompter goes.
@@ -100,9 +100,20 @@ class RecordingPrompter : public Prompter {
     static QString Describe(const Line& line) {
         return KindName(line.kind) + QStringLiteral(" \"") + line.text + u'"';
     }
+    // A '*' in the pattern stands for any run of characters (no other character is special).
     static bool Matches(const QString& pattern, const QString& text) {
-        if (pattern.endsWith(u'*')) return text.startsWith(pattern.chopped(1));
-        return text == pattern;
+        const QStringList pieces = pattern.split(u'*');
+        if (pieces.size() == 1) return text == pattern;
+        if (!text.startsWith(pieces.first()) || !text.endsWith(pieces.last())) return false;
+        qsizetype at = pieces.first().size();
+        const qsizetype end = text.size() - pieces.last().size();
+        if (end < at) return false;
+        for (qsizetype i = 1; i + 1 < pieces.size(); ++i) {
+            at = text.indexOf(pieces[i], at);
+            if (at < 0 || at + pieces[i].size() > end) return false;
+            at += pieces[i].size();
+        }
+        return true;
     }
 
     // The next script line when it is this box; a failure naming the box (and nothing) when it is not.

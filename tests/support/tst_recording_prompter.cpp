@@ -19,11 +19,13 @@ class Scenarios : public QObject {
         p.ExpectText("Save session", QStringLiteral("/tmp/a.ses"));
         p.ExpectText("Open session", std::nullopt);
         p.ExpectWarning("Low fuel");
+        p.ExpectError("The archive * was refused: *. Nothing was restored.");
         QCOMPARE(p.AskOkCancel("Delete this session?"), Answer::Ok);
         p.ShowError("Cannot read a.ses: No such file");
         QCOMPARE(p.ChooseSaveFile("Save session", {}, {}), std::optional<QString>("/tmp/a.ses"));
         QCOMPARE(p.ChooseOpenFile("Open session", {}, {}), std::optional<QString>());
         p.ShowWarning("Low fuel");
+        p.ShowError("The archive /tmp/b.zip was refused: bad entry. Nothing was restored.");
         p.ShowInformation("Saved");
         QVERIFY(p.ScriptDone());
         QCOMPARE(p.informations, QStringList{"Saved"});
