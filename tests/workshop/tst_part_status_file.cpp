@@ -203,7 +203,8 @@ class TestPartStatusFile : public QObject {
     void sortKeysOutsideTheTableAreIgnored() {
         const QString text = QStringLiteral("[groups]\nparts_list_version=2.8;\ngroup1=A;\n[group1]\n"
                                             "sort_column=99;\nsort_column2=-5;\nsort_column3=31;\n");
-        const PartGroup& g = ParsePartStatus(text).groups.at(0);
+        const PartStatusFile file = ParsePartStatus(text);
+        const PartGroup& g = file.groups.at(0);
         QCOMPARE(g.sortKeys[0].column, -1);
         QCOMPARE(g.sortKeys[1].column, -1);
         QCOMPARE(g.sortKeys[2].column, 31);
