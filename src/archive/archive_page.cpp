@@ -25,6 +25,7 @@ bool ReopenSession(const QString& entry, const RecentSessions& recent, const Ses
 
 ArchivePage::ArchivePage(ProgramSettings& settings, const QString& dataFolder, Prompter* prompter)
     : m_settings(settings), m_dataFolder(dataFolder), m_prompter(prompter), m_widths(DefaultSummaryWidths()) {
+    m_scanner.SetIndexFile(QDir(dataFolder).filePath(QString::fromLatin1(kArchiveIndexFileName)));
 }
 
 void ArchivePage::Show() {

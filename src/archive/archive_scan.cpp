@@ -224,6 +224,10 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
         m_cache.clear();
         m_fingerprint = fingerprint;
     }
+    if (m_cache.isEmpty() && !m_indexFile.isEmpty() && m_indexLoadedFor != fingerprint) {
+        m_indexLoadedFor = fingerprint;
+        if (auto index = LoadArchiveIndex(m_indexFile, fingerprint)) m_cache = std::move(*index);
+    }
     const std::vector<ScanEntry> files = ListSessionFiles(folder, &m_folderErrors);
 
     // Forget deleted files; collect new and changed ones.
@@ -244,9 +248,11 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
     QHash<QString, Cached> fresh; // rows read now; unreadable files are not cached
     m_unreadableFiles = 0;
     m_fileErrors.clear();
+    bool cacheChanged = kept.size() != m_cache.size(); // files deleted or changed since
     for (std::size_t i = 0; i < toRead.size(); ++i) {
         fresh.insert(toRead[i]->path, parsed[i].cached);
         if (parsed[i].readable) {
+            cacheChanged = true;
             kept.insert(toRead[i]->path, parsed[i].cached);
         } else if (parsed[i].cached.listed) {
             ++m_unreadableFiles;
@@ -254,6 +260,7 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
         }
     }
     m_cache = std::move(kept);
+    if (cacheChanged && !m_indexFile.isEmpty()) SaveArchiveIndex(m_indexFile, fingerprint, m_cache);
 
     std::vector<QStringList> rows;
     rows.reserve(files.size());

@@ -2,12 +2,15 @@
 // The scan of the sessions folder into summary rows. Each showing of the archive lists the folders
 // afresh, so new, changed and deleted files always appear, but a file whose size and modification time
 // are unchanged is not read again: its row comes from the cache. New and changed files are read once
-// each, in parallel when there are many.
+// each, in parallel when there are many. With an index file the cache outlives the run: the first scan
+// of a run reads only what changed since the index was written.
+#include "archive_index.h"
 #include "session_summary.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct ScanEntry {
@@ -42,14 +45,15 @@ class ArchiveScanner {
     int UnreadableFoldersLastScan() const { return int(m_folderErrors.size()); }
     QStringList UnreadableErrorsLastScan() const { return m_fileErrors + m_folderErrors; }
     void ClearCache() { m_cache.clear(); }
+    // Where the rows are kept between runs (empty: only in memory). Writing it is best effort: the
+    // index is a cache, and a scan never fails for it.
+    void SetIndexFile(const QString& path) {
+        m_indexFile = path;
+        m_indexLoadedFor.reset();
+    }
 
   private:
-    struct Cached {
-        qint64 size = 0;
-        qint64 modifiedMs = 0;
-        bool listed = false; // false: another vehicle's session
-        QStringList row;
-    };
+    using Cached = IndexedRow;
     struct Parsed {
         bool readable = true;
         Cached cached;
@@ -62,6 +66,8 @@ class ArchiveScanner {
     int m_threads;
     QHash<QString, Cached> m_cache;
     QString m_fingerprint;
+    QString m_indexFile;
+    std::optional<QString> m_indexLoadedFor; // the fingerprint the index file was last read for
     int m_filesRead = 0;
     int m_unreadableFiles = 0;
     QStringList m_fileErrors;

@@ -97,6 +97,7 @@ int ArchiveList(QStringList args) {
     AddTrackLengths(options, LoadTrackListFile(dataDir, {}, report));
 
     ArchiveScanner scanner;
+    scanner.SetIndexFile(QDir(dataDir).filePath(QString::fromLatin1(kArchiveIndexFileName)));
     const SummaryRows rows = scanner.Scan(QDir(dataDir).filePath(QStringLiteral("Sessions")), options);
     const ArchiveFilters noFilter;
     std::optional<TreeNode> chosen;

@@ -262,6 +262,104 @@ class TestArchiveScan : public QObject {
         QVERIFY(serial == parallel);
     }
 
+    void indexCarriesTheRowsToTheNextRun() {
+        QTemporaryDir dir;
+        SessionFixture s;
+        s.splitTimes = "61000";
+        for (const char* name : {"Sessions/a.ses", "Sessions/b.ses", "Sessions/t/c.ses"})
+            QVERIFY(WriteSessionFile(dir.filePath(name), s));
+        const QString sessions = dir.filePath("Sessions");
+        const QString index = dir.filePath(kArchiveIndexFileName);
+        auto scan = [&](const SummaryOptions& options = {}) {
+            ArchiveScanner scanner(1); // a new run: nothing in memory
+            scanner.SetIndexFile(index);
+            auto rows = scanner.Scan(sessions, options);
+            return std::pair{rows, scanner.FilesReadLastScan()};
+        };
+        const auto [first, readFirst] = scan();
+        QCOMPARE(readFirst, 3);
+        const auto [again, readAgain] = scan();
+        QCOMPARE(readAgain, 0);
+        QVERIFY(again == first);
+
+        s.splitTimes = "59000,58000";
+        QVERIFY(WriteSessionFile(dir.filePath("Sessions/b.ses"), s));
+        Touch(dir.filePath("Sessions/b.ses"), 5);
+        QVERIFY(QFile::remove(dir.filePath("Sessions/t/c.ses")));
+        const auto [changed, readChanged] = scan();
+        QCOMPARE(readChanged, 1);
+        QCOMPARE(Paths(changed), (QStringList{"a.ses", "b.ses"}));
+        QCOMPARE(changed[1][BestLap], "58.000");
+        QCOMPARE(scan().second, 0); // the change was written back
+
+        // Rows made for other display options are not taken.
+        SummaryOptions ad;
+        ad.useAd = true;
+        QCOMPARE(scan(ad).second, 2);
+        QCOMPARE(scan(ad).second, 0);
+    }
+
+    void damagedOrForeignIndexIsReadAgainAndRebuilt_data() {
+        QTest::addColumn<int>("damage");
+        QTest::newRow("garbage") << 0;
+        QTest::newRow("cut short") << 1;
+        QTest::newRow("one byte changed") << 2;
+        QTest::newRow("made for other options") << 3;
+        QTest::newRow("row of another width") << 4;
+        QTest::newRow("empty") << 5;
+    }
+    void damagedOrForeignIndexIsReadAgainAndRebuilt() {
+        QFETCH(int, damage);
+        QTemporaryDir dir;
+        SessionFixture s;
+        s.splitTimes = "61000";
+        for (const char* name : {"Sessions/a.ses", "Sessions/b.ses"})
+            QVERIFY(WriteSessionFile(dir.filePath(name), s));
+        const QString sessions = dir.filePath("Sessions");
+        const QString index = dir.filePath(kArchiveIndexFileName);
+        ArchiveScanner writer(1);
+        writer.SetIndexFile(index);
+        const auto rows = writer.Scan(sessions, {});
+
+        QFile file(index);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        const QString fingerprint = SummaryOptions{}.Fingerprint();
+        QVERIFY(DecodeArchiveIndex(bytes, fingerprint).has_value());
+        ArchiveIndex entries = *DecodeArchiveIndex(bytes, fingerprint);
+        switch (damage) {
+        case 0:
+            bytes = "not an index at all";
+            break;
+        case 1:
+            bytes.chop(1);
+            break;
+        case 2:
+            bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20);
+            break;
+        case 3:
+            bytes = EncodeArchiveIndex(fingerprint + QStringLiteral("x"), entries);
+            break;
+        case 4:
+            entries.begin()->row = QStringList{"a", "b", "c"}; // a well-formed file with a short row
+            bytes = EncodeArchiveIndex(fingerprint, entries);
+            break;
+        default:
+            bytes.clear();
+            break;
+        }
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        ArchiveScanner reader(1);
+        reader.SetIndexFile(index);
+        QVERIFY(reader.Scan(sessions, {}) == rows);
+        QCOMPARE(reader.FilesReadLastScan(), 2);
+        QVERIFY(LoadArchiveIndex(index, fingerprint).has_value()); // written anew
+    }
+
   private:
     static double ParseRowStart(const QStringList& row) { return row[StartTime].toDouble(); }
 };
