@@ -24,6 +24,7 @@
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
 #include "workshop/part_status_page.h"
+#include "workshop/tire_list_page.h"
 
 #include <functional>
 #include <memory>
@@ -53,6 +54,7 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    TireListPage& TireList() { return m_tireList; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -121,6 +123,9 @@ class Workspace : public StartupSteps {
     void ConnectArchive();
     void ConnectMaintenance();
     void ConnectPartStatus();
+    void ConnectTireList();
+    // After a timed session: the tires of the current setup get their history entry.
+    void UpdateTiresFromSession();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -150,6 +155,7 @@ class Workspace : public StartupSteps {
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
+    TireListPage m_tireList;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
