@@ -219,6 +219,25 @@ void Workspace::ConnectTireList() {
     m_connections += m_liveTiming.sessionFinished.Connect([this] { UpdateTiresFromSession(); });
 }
 
+void Workspace::PartSetupManagerClosed(const PartSetupManager& manager) {
+    if (manager.Area() != SetupArea::Tires) return;
+    if (manager.Outcome() == PartSetupManager::Result::Saved) {
+        // The tires of the stored tire setup belong to that set from now on. Only a save does this: a
+        // delete must not write another name into the tires.
+        for (const QString& id : m_tireList.SetupTireIds())
+            if (!id.trimmed().isEmpty()) m_tireList.SetTireField(id, tire_col::Set, manager.Box());
+    } else if (manager.Outcome() == PartSetupManager::Result::Loaded) {
+        m_tireList.SyncSetupTires();
+    }
+}
+
+std::vector<SetupArea> Workspace::ComposeSetup(const std::map<SetupArea, QString>& names) {
+    const auto loaded = ::ComposeSetup(m_setup, m_state.DataFolder(), names);
+    if (std::find(loaded.begin(), loaded.end(), SetupArea::Tires) != loaded.end())
+        m_tireList.SyncSetupTires();
+    return loaded;
+}
+
 void Workspace::UpdateTiresFromSession() {
     const DriverSlot& first = m_liveTiming.Slot(1);
     SessionTireInfo info;
@@ -390,6 +409,7 @@ NewSessionHooks Workspace::NewSessionHooksForArchive() {
     };
     hooks.ask = requestNewSessionChoice;
     hooks.resetLapTimes = [this] { m_liveTiming.ResetLapTimes(); };
+    hooks.updateTireData = [this] { m_tireList.SyncSetupTires(); };
     hooks.clearSessionNotes = [this] { m_session.ClearSessionNotes(false); }; // the dialog asked already
     hooks.selectTrack = [this](const QString& track) {
         m_session.SetText(SessionKeys::Conditions, SessionKeys::Track, track);

@@ -15,6 +15,7 @@
 #include "events/event.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
+#include "session/part_setups.h"
 #include "session/session_model.h"
 #include "session/session_tire_readings.h"
 #include "session/setup_calculators.h"
@@ -82,6 +83,11 @@ class Workspace : public StartupSteps {
 
     // "OK" in the options: the settings and units, then each page's own options.
     void ApplyOptions(const OptionsValues& values);
+
+    // Part setups: after the manager closed, a stored tire setup gives its name to the setup's tires and
+    // a loaded one is checked against the inventory. Composing loads the named part setups.
+    void PartSetupManagerClosed(const PartSetupManager& manager);
+    std::vector<SetupArea> ComposeSetup(const std::map<SetupArea, QString>& names);
 
     // Commands.
     bool OpenSetupFromSession();
