@@ -89,6 +89,7 @@ TComposeSetupDlg::TComposeSetupDlg(const std::map<SetupArea, QStringList>& lists
         if (!HasSetupArea(area, vehicle)) continue;
         auto* box = new QComboBox;
         box->setEditable(true);
+        box->setMinimumWidth(200);
         box->addItem(QString());
         const auto list = lists.find(area);
         if (list != lists.end()) box->addItems(list->second);

@@ -38,6 +38,23 @@ void TireListPageModule::Build(MainWindowHost& host) {
         QObject::connect(update, &QPushButton::clicked, [&tires] { tires.SyncSetupTires(); });
         if (!current->layout()) new QVBoxLayout(current);
         current->layout()->addWidget(update);
+        current->layout()->setAlignment(update, Qt::AlignLeft);
+    }
+    // Beside the circumferences measured after the session (karts and cars): write them into the list.
+    if (QWidget* sessionTires = host.PageHost(QStringLiteral("Active session/Tires"))) {
+        m_updateTireList = new QPushButton(Translate("Update tire list"));
+        QObject::connect(m_updateTireList, &QPushButton::clicked, [this] {
+            const SessionModel& session = m_workspace.Session();
+            const auto measured = [&session](const char* wheel) {
+                return session.Text(QStringLiteral("session_notes"),
+                                    QLatin1String(wheel) + QStringLiteral("_circumference"));
+            };
+            m_workspace.TireList().UpdateTireCircumferenceWithDialog(measured("fl"), measured("fr"),
+                                                                     measured("rl"), measured("rr"));
+        });
+        if (!sessionTires->layout()) new QVBoxLayout(sessionTires);
+        sessionTires->layout()->addWidget(m_updateTireList);
+        sessionTires->layout()->setAlignment(m_updateTireList, Qt::AlignLeft);
     }
     tires.requestTireDialog = [&prompter,
                                window](const TireDialogRequest& request) -> std::optional<TireDialogValues> {
@@ -70,6 +87,7 @@ void TireListPageModule::Build(MainWindowHost& host) {
 
 void TireListPageModule::Refresh() {
     if (m_view) m_view->Refresh();
+    if (m_updateTireList) m_updateTireList->setVisible(ShowsCircumference(m_workspace.TireList().Vehicle()));
 }
 
 QWidget* TireListPageModule::ShowWindow(const QString& name) {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QPushButton;
 class TireListPageView;
 class Workspace;
 
@@ -21,4 +22,5 @@ class TireListPageModule : public PageModule {
     Workspace& m_workspace;
     MainWindowHost* m_host = nullptr;
     std::unique_ptr<TireListPageView> m_view;
+    QPushButton* m_updateTireList = nullptr;
 };
