@@ -194,8 +194,14 @@ void Workspace::ConnectTireList() {
     m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::TireList, {}); });
     // Each vehicle type has its own list; the miles unit shows mileages and circumferences converted.
     m_connections += m_state.vehicleChanged.Connect([this](VehicleType vehicle) {
-        if (vehicle != VehicleType::None) m_tireList.SetVehicle(vehicle);
+        if (vehicle == VehicleType::None) return;
+        // The stored tree node is selected again (the first node when the tree is shorter).
+        const int node = m_state.Settings().tirelistLastNode;
+        m_tireList.SetVehicle(vehicle);
+        m_tireList.SelectNode(node);
     });
+    m_connections += m_tireList.changed.Connect(
+        [this] { m_state.Settings().tirelistLastNode = m_tireList.SelectedNode(); });
     m_connections += m_state.changed.Connect([this] {
         const bool miles = m_state.Units().Units().distance == Unit::Miles;
         if (miles != m_tireList.Miles()) m_tireList.SetMiles(miles);

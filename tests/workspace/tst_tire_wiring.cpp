@@ -43,8 +43,12 @@ class TestTireWiring : public QObject {
         QVERIFY(w.Tires().SaveTireList());
         QVERIFY(!w.state->Changes().IsChanged(Area::TireList));
         QVERIFY(w.state->VehicleMenuOpening());
+        // The chosen tree node is kept in the settings and chosen again; out of range it is the first.
+        w.Tires().SelectNode(2); // "Soft" under "Group by compound"
+        QCOMPARE(w.state->Settings().tirelistLastNode, 2);
         w.state->SelectVehicle(QStringLiteral("mc"));
         QCOMPARE(w.Tires().List().tires.size(), size_t(2));
+        QCOMPARE(w.Tires().SelectedNode(), 0);
     }
 
     void timedSessionBooksTheSetupTires() {
