@@ -80,6 +80,7 @@ void TireListPageView::Build(QWidget* host) {
     });
     auto* vsplit = new QSplitter(Qt::Vertical);
     m_list = new QTableWidget;
+    m_list->setObjectName(QStringLiteral("TireListTable"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -110,6 +111,7 @@ void TireListPageView::Build(QWidget* host) {
     auto* historyLayout = new QVBoxLayout(historyBox);
     historyLayout->setContentsMargins(0, 0, 0, 0);
     m_history = new QTableWidget;
+    m_history->setObjectName(QStringLiteral("TireHistoryTable"));
     m_history->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_history->setSelectionMode(QAbstractItemView::SingleSelection);
     m_history->setEditTriggers(QAbstractItemView::NoEditTriggers);
