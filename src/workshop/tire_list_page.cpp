@@ -105,6 +105,7 @@ void TireListPage::Rebuild() {
     if (m_node < 0 || m_node >= int(m_tree.size())) m_node = 0;
     m_view = ShowTires(m_list, m_tree[size_t(m_node)], ids, m_vehicle, m_miles, m_sort);
     if (!m_selected.isEmpty() && ::FindTireRow(m_list, m_selected) < 0) m_selected.clear();
+    m_selectedIds.removeIf([this](const QString& id) { return ::FindTireRow(m_list, id) < 0; });
     for (auto it = m_checked.begin(); it != m_checked.end();)
         it = ::FindTireRow(m_list, *it) < 0 ? m_checked.erase(it) : std::next(it);
 }
@@ -125,12 +126,21 @@ void TireListPage::HeaderClick(int storedColumn) {
 }
 
 void TireListPage::SelectTire(const QString& id) {
-    m_selected = id.trimmed();
+    SelectTires(id.trimmed().isEmpty() ? QStringList{} : QStringList{id});
+}
+
+void TireListPage::SelectTires(const QStringList& ids) {
+    m_selectedIds.clear();
+    for (const QString& id : ids)
+        if (!id.trimmed().isEmpty() && !m_selectedIds.contains(id.trimmed())) m_selectedIds << id.trimmed();
+    m_selected = m_selectedIds.value(0);
     changed.Emit();
 }
 
 QStringList TireListPage::SelectedIds() const {
-    return m_selected.isEmpty() ? QStringList{} : QStringList{m_selected};
+    QStringList ids = m_selectedIds;
+    if (!m_selected.isEmpty() && !ids.contains(m_selected)) ids.prepend(m_selected);
+    return ids;
 }
 
 void TireListPage::SetChecked(const QString& id, bool checked) {
@@ -189,7 +199,9 @@ void TireListPage::EditTire() {
     const bool wasChecked = m_checked.erase(tire.Id()) > 0;
     // The history stays with the tire under its new ID.
     tire.fields = StoredTireFields(*values, m_miles, TireDialogMode::Edit, &tire, &preset);
+    m_selectedIds.removeAll(m_selected);
     m_selected = tire.Id();
+    m_selectedIds.prepend(m_selected);
     if (wasChecked) m_checked.insert(m_selected);
     MarkDirty();
 }

@@ -102,7 +102,9 @@ class TireListPage {
     // Selection by ID (the shown rows), check marks by ID.
     QString SelectedId() const { return m_selected; }
     void SelectTire(const QString& id);
-    QStringList SelectedIds() const; // selected rows for delete (one row in this model)
+    // The selected rows (Delete removes them all); the first one is the selected tire.
+    void SelectTires(const QStringList& ids);
+    QStringList SelectedIds() const;
     bool IsChecked(const QString& id) const { return m_checked.count(id.trimmed()) > 0; }
     void SetChecked(const QString& id, bool checked);
     void CheckAll(bool checked);
@@ -150,5 +152,6 @@ class TireListPage {
     TireSort m_sort;
     TireListView m_view;
     QString m_selected;
+    QStringList m_selectedIds; // all selected rows, m_selected first
     std::set<QString> m_checked;
 };

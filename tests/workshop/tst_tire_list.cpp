@@ -225,6 +225,14 @@ class TestTireList : public QObject {
         f.prompter.Expect("Delete this tire?", Answer::Ok);
         f.page.DeleteTires();
         QCOMPARE(f.page.FindTireRow("A1"), -1);
+
+        f.dialogAnswer->id = "C3";
+        f.page.AddTire();
+        f.page.SelectTires({"B2", " C3 "});
+        f.prompter.Expect("Delete these tires?", Answer::Ok);
+        f.page.DeleteTires();
+        QVERIFY(f.page.List().tires.empty());
+        QVERIFY(f.page.SelectedIds().isEmpty());
     }
 
     void renamingKeepsTheHistoryAndDeletingDropsIt() {

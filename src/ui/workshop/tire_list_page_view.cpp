@@ -82,17 +82,23 @@ void TireListPageView::Build(QWidget* host) {
     m_list = new QTableWidget;
     m_list->setObjectName(QStringLiteral("TireListTable"));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection); // Ctrl+A selects all
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_list, &QWidget::customContextMenuRequested, this, &TireListPageView::ShowListMenu);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, [this] {
         if (m_refreshing) return;
-        const int row = m_list->currentRow();
         const auto& tires = m_page.View().tires;
-        if (row >= 0 && row < int(tires.size()))
-            m_page.SelectTire(m_page.List().tires[size_t(tires[size_t(row)])].Id());
+        const auto idOf = [&](int row) { return m_page.List().tires[size_t(tires[size_t(row)])].Id(); };
+        QStringList ids;
+        const int current = m_list->currentRow();
+        if (current >= 0 && current < int(tires.size()) &&
+            m_list->selectionModel()->isRowSelected(current, {}))
+            ids << idOf(current);
+        for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+            if (index.row() < int(tires.size())) ids << idOf(index.row());
+        m_page.SelectTires(ids);
     });
     connect(m_list, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (m_refreshing || item->column() != 0) return;
@@ -241,9 +247,13 @@ void TireListPageView::FillList() {
             m_list->setItem(r, c, item);
         }
         if (id == m_page.SelectedId()) selectedRow = r;
+        if (m_page.SelectedIds().contains(id))
+            m_list->selectionModel()->select(m_list->model()->index(r, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     if (selectedRow >= 0) {
-        m_list->selectRow(selectedRow);
+        m_list->selectionModel()->setCurrentIndex(m_list->model()->index(selectedRow, 0),
+                                                  QItemSelectionModel::NoUpdate);
         m_list->scrollToItem(m_list->item(selectedRow, 0));
     }
 }
