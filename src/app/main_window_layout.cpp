@@ -80,7 +80,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", true),
         entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", false),
         entry({file, QStringLiteral("Open setup from session")}, C::OpenSetupFromSession, "", true),
-        entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", false),
+        entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", true),
         entry({file, QStringLiteral("Exit")}, C::Exit, "", true),
         entry({tools, vehicle, QStringLiteral("Motorcycle")}, C::VehicleMotorcycle, "", true),
         entry({tools, vehicle, QStringLiteral("Sidecar")}, C::VehicleSidecar, "", true),

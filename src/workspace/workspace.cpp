@@ -60,6 +60,8 @@ Workspace::Workspace(AppState& state)
                     state.DataFolder()),
       m_partStatus(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
                    m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
+      m_tireList(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()), m_setup,
+                 state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
@@ -68,6 +70,7 @@ Workspace::Workspace(AppState& state)
     ConnectArchive();
     ConnectMaintenance();
     ConnectPartStatus();
+    ConnectTireList();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -168,11 +171,90 @@ void Workspace::ConnectPartStatus() {
     m_partStatus.requestAddMaintenanceItems = [this](const std::vector<MaintenanceItemDraft>& items) {
         bool added = false;
         for (const MaintenanceItemDraft& item : items)
-            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier, item.description) ||
+            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier,
+                                                         item.description) ||
                     added;
         return added;
     };
     m_connections += Connection([this] { m_partStatus.requestAddMaintenanceItems = {}; });
+}
+
+void Workspace::ConnectTireList() {
+    // The change flag follows the list (the vehicle menu stays closed while it is set); "Save" on the
+    // leave question saves it.
+    m_connections += m_tireList.changed.Connect([this] {
+        ChangeTracker& changes = m_state.Changes();
+        if (m_tireList.IsDirty() == changes.IsChanged(Area::TireList)) return;
+        if (m_tireList.IsDirty())
+            changes.TirelistIsDirty();
+        else
+            changes.MarkUnchanged(Area::TireList);
+    });
+    m_state.Leave().SetSaveAction(Area::TireList, [this] { return m_tireList.SaveTireList(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::TireList, {}); });
+    // Each vehicle type has its own list; the miles unit shows mileages and circumferences converted.
+    m_connections += m_state.vehicleChanged.Connect([this](VehicleType vehicle) {
+        if (vehicle == VehicleType::None) return;
+        // The stored tree node is selected again (the first node when the tree is shorter).
+        const int node = m_state.Settings().tirelistLastNode;
+        m_tireList.SetVehicle(vehicle);
+        m_tireList.SelectNode(node);
+    });
+    m_connections += m_tireList.changed.Connect(
+        [this] { m_state.Settings().tirelistLastNode = m_tireList.SelectedNode(); });
+    m_connections += m_state.changed.Connect([this] {
+        const bool miles = m_state.Units().Units().distance == Unit::Miles;
+        if (miles != m_tireList.Miles()) m_tireList.SetMiles(miles);
+    });
+    m_tireList.requestTrackLength = [this](const QString& track) {
+        const TTrackInfo* info = m_tracks.FindTrack(track);
+        return info ? info->Length : QString();
+    };
+    m_tireList.requestSessionPresets = [this] {
+        TireHistoryValues values;
+        values.driver = m_liveTiming.Slot(1).driverName;
+        values.track = m_session.Record().Track();
+        values.sessionType =
+            m_session.Record().Value(SessionKeys::Conditions, QStringLiteral("session_type"));
+        return values;
+    };
+    m_connections += Connection([this] {
+        m_tireList.requestTrackLength = {};
+        m_tireList.requestSessionPresets = {};
+    });
+    m_connections += m_liveTiming.sessionFinished.Connect([this] { UpdateTiresFromSession(); });
+}
+
+void Workspace::PartSetupManagerClosed(const PartSetupManager& manager) {
+    if (manager.Area() != SetupArea::Tires) return;
+    if (manager.Outcome() == PartSetupManager::Result::Saved) {
+        // The tires of the stored tire setup belong to that set from now on. Only a save does this: a
+        // delete must not write another name into the tires.
+        for (const QString& id : m_tireList.SetupTireIds())
+            if (!id.trimmed().isEmpty()) m_tireList.SetTireField(id, tire_col::Set, manager.Box());
+    } else if (manager.Outcome() == PartSetupManager::Result::Loaded) {
+        m_tireList.SyncSetupTires();
+    }
+}
+
+std::vector<SetupArea> Workspace::ComposeSetup(const std::map<SetupArea, QString>& names) {
+    const auto loaded = ::ComposeSetup(m_setup, m_state.DataFolder(), names);
+    if (std::find(loaded.begin(), loaded.end(), SetupArea::Tires) != loaded.end())
+        m_tireList.SyncSetupTires();
+    return loaded;
+}
+
+void Workspace::UpdateTiresFromSession() {
+    const DriverSlot& first = m_liveTiming.Slot(1);
+    SessionTireInfo info;
+    info.start = first.startTime;
+    info.track = m_session.Record().Track();
+    info.driver = first.driverName;
+    info.drivers = m_liveTiming.DriverNameList();
+    info.vehicle = m_setup.Text(QStringLiteral("general"), QStringLiteral("frame"));
+    info.sessionType = m_session.Record().Value(SessionKeys::Conditions, QStringLiteral("session_type"));
+    info.laps = QString::number(first.timer.LapCount());
+    m_tireList.UpdateTiresFromSession(info);
 }
 
 void Workspace::InstallStateRequests() {
@@ -333,6 +415,7 @@ NewSessionHooks Workspace::NewSessionHooksForArchive() {
     };
     hooks.ask = requestNewSessionChoice;
     hooks.resetLapTimes = [this] { m_liveTiming.ResetLapTimes(); };
+    hooks.updateTireData = [this] { m_tireList.SyncSetupTires(); };
     hooks.clearSessionNotes = [this] { m_session.ClearSessionNotes(false); }; // the dialog asked already
     hooks.selectTrack = [this](const QString& track) {
         m_session.SetText(SessionKeys::Conditions, SessionKeys::Track, track);

@@ -15,6 +15,7 @@
 #include "events/event.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
+#include "session/part_setups.h"
 #include "session/session_model.h"
 #include "session/session_tire_readings.h"
 #include "session/setup_calculators.h"
@@ -24,6 +25,7 @@
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
 #include "workshop/part_status_page.h"
+#include "workshop/tire_list_page.h"
 
 #include <functional>
 #include <memory>
@@ -53,6 +55,7 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    TireListPage& TireList() { return m_tireList; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -80,6 +83,11 @@ class Workspace : public StartupSteps {
 
     // "OK" in the options: the settings and units, then each page's own options.
     void ApplyOptions(const OptionsValues& values);
+
+    // Part setups: after the manager closed, a stored tire setup gives its name to the setup's tires and
+    // a loaded one is checked against the inventory. Composing loads the named part setups.
+    void PartSetupManagerClosed(const PartSetupManager& manager);
+    std::vector<SetupArea> ComposeSetup(const std::map<SetupArea, QString>& names);
 
     // Commands.
     bool OpenSetupFromSession();
@@ -121,6 +129,9 @@ class Workspace : public StartupSteps {
     void ConnectArchive();
     void ConnectMaintenance();
     void ConnectPartStatus();
+    void ConnectTireList();
+    // After a timed session: the tires of the current setup get their history entry.
+    void UpdateTiresFromSession();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -150,6 +161,7 @@ class Workspace : public StartupSteps {
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
+    TireListPage m_tireList;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;

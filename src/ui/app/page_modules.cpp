@@ -5,10 +5,12 @@
 #include "ui/calc/calculators_module.h"
 #include "ui/reports/reports_module.h"
 #include "ui/session/active_session_module.h"
+#include "ui/session/part_setups_module.h"
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
-#include "ui/workshop/workshop_page_module.h"
 #include "ui/workshop/part_status_page_module.h"
+#include "ui/workshop/tire_list_page_module.h"
+#include "ui/workshop/workshop_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -21,6 +23,8 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
+    modules.push_back(std::make_unique<TireListPageModule>(workspace));
+    modules.push_back(std::make_unique<PartSetupsModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
     return modules;
 }
