@@ -168,11 +168,29 @@ void Workspace::ConnectPartStatus() {
     m_partStatus.requestAddMaintenanceItems = [this](const std::vector<MaintenanceItemDraft>& items) {
         bool added = false;
         for (const MaintenanceItemDraft& item : items)
-            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier, item.description) ||
+            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier,
+                                                         item.description) ||
                     added;
         return added;
     };
     m_connections += Connection([this] { m_partStatus.requestAddMaintenanceItems = {}; });
+    // A new timing run is a new session for the part status; the end of a timed session offers its
+    // running time and distance to the part counters and stamps the session when they were updated.
+    m_connections += m_liveTiming.driver1Started.Connect([this] { m_session.SetPartStatusStamp(0); });
+    m_connections += m_liveTiming.sessionFinished.Connect([this] { UpdatePartsFromSession(); });
+}
+
+void Workspace::UpdatePartsFromSession() {
+    const DriverSlot& driver1 = m_liveTiming.Slot(1);
+    SessionUpdateInput input;
+    input.startTime = driver1.startTime;
+    input.stopTime = driver1.stopTime;
+    input.pitStopMs = driver1.pitStopTime;
+    input.lapsBegun = driver1.timer.LapCount();
+    input.trackLength = SessionTrackLength();
+    input.miles = m_state.Units().Units().distance == Unit::Miles;
+    if (m_partStatus.UpdateFromSession(input, m_session.Record().partStatusStamp))
+        m_session.SetPartStatusStamp(driver1.startTime);
 }
 
 void Workspace::InstallStateRequests() {

@@ -108,6 +108,9 @@ class Workspace : public StartupSteps {
     void TirePressureGuruOpening();
     void TirePressureGuruClosed(bool accepted);
 
+    // The end of a timed session: the part counters' update from it (the part status page's dialog).
+    void UpdatePartsFromSession();
+
     // Closing: the driver names go to the settings; after the close query, a session with nothing
     // unsaved needs its crash journal no more.
     void Closing();
