@@ -15,6 +15,7 @@
 #include "events/event.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
+#include "session/session_fuel.h"
 #include "session/session_model.h"
 #include "session/session_tire_readings.h"
 #include "session/setup_calculators.h"
@@ -53,6 +54,7 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    SessionFuel& Fuel() { return m_sessionFuel; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -124,6 +126,7 @@ class Workspace : public StartupSteps {
     void ConnectArchive();
     void ConnectMaintenance();
     void ConnectPartStatus();
+    void ConnectFuel();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -153,6 +156,7 @@ class Workspace : public StartupSteps {
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
+    SessionFuel m_sessionFuel;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
