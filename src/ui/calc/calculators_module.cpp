@@ -1,6 +1,7 @@
 #include "calculators_module.h"
 
 #include "dyno_data_dialog.h"
+#include "fuel_calculator_window.h"
 #include "gearing_page.h"
 #include "jetting_guru_dialog.h"
 #include "power_chart_window.h"
@@ -56,6 +57,7 @@ void CalculatorsModule::Build(MainWindowHost& host) {
     });
     m_connections +=
         m_workspace.State().Commands().Set(MenuCommand::JettingGuru, [this] { ShowJettingGuru(true); });
+    m_connections += InstallFuelCalculator(m_workspace, host.Window());
     m_connections += m_workspace.State().Commands().Set(MenuCommand::TirePressureGuru,
                                                         [this] { ShowTirePressureGuru(true); });
 }
