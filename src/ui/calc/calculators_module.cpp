@@ -131,6 +131,10 @@ QWidget* CalculatorsModule::ShowWindow(const QString& name) {
         return window.compare(QLatin1String(english), Qt::CaseInsensitive) == 0 ||
                window.compare(Translate(english), Qt::CaseInsensitive) == 0;
     };
+    if (is("Fuel Amount Calculator")) {
+        const bool afterSession = page.compare(QLatin1String("After session"), Qt::CaseInsensitive) == 0;
+        return ShowFuelCalculator(m_workspace, m_window, afterSession ? 1 : 0, false);
+    }
     if (is("Dyno Data")) {
         ShowDynoData();
         return m_dynoDlg;

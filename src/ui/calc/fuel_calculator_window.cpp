@@ -51,17 +51,18 @@ void Keep(QString& setting, const QString& text) {
 
 } // namespace
 
-void ShowFuelCalculator(Workspace& workspace, QWidget* window, int page) {
+QDialog* ShowFuelCalculator(Workspace& workspace, QWidget* window, int page, bool modal) {
     ProgramSettings& settings = workspace.State().Settings();
     const bool litres = workspace.State().Units().Units().volume == Unit::Litres;
     const FuelCaptions c = FuelCaptionsFor(litres);
     const FuelFigures track = workspace.SessionFuelFigures();
     CalculatorValues& kept = Kept();
 
-    QDialog dialog(window);
-    dialog.setWindowTitle(Translate("Fuel Amount Calculator"));
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* tabs = new QTabWidget(&dialog);
+    auto* dialog = new QDialog(window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(Translate("Fuel Amount Calculator"));
+    auto* layout = new QVBoxLayout(dialog);
+    auto* tabs = new QTabWidget(dialog);
     layout->addWidget(tabs);
 
     // "Before session".
@@ -133,44 +134,53 @@ void ShowFuelCalculator(Workspace& workspace, QWidget* window, int page) {
         kept.fullTankWeight = full->text();
         kept.total = total->text();
     };
-    QObject::connect(slider, &QSlider::valueChanged, &dialog, [=](int value) {
+    QObject::connect(slider, &QSlider::valueChanged, dialog, [=](int value) {
         if (percent->text() != QString::number(value)) percent->setText(QString::number(value));
         recompute();
     });
-    QObject::connect(percent, &QLineEdit::textEdited, &dialog, [=](const QString& text) {
+    QObject::connect(percent, &QLineEdit::textEdited, dialog, [=](const QString& text) {
         if (const auto value = ClampWetPercent(text)) slider->setValue(*value);
     });
     for (QLineEdit* edit : {dry, wet, laps, extra, required, premix, full, empty, density})
-        QObject::connect(edit, &QLineEdit::textEdited, &dialog, recompute);
+        QObject::connect(edit, &QLineEdit::textEdited, dialog, recompute);
     recompute();
 
     const auto fieldOf = [](const QString& section, const QString& key) {
         return SessionFieldIndex(section, key);
     };
-    QObject::connect(useTotal, &QPushButton::clicked, &dialog, [&, fieldOf] {
+    QObject::connect(useTotal, &QPushButton::clicked, dialog, [&workspace, dialog, total, fieldOf] {
         workspace.Session().SetFieldText(fieldOf(SessionKeys::Conditions, SessionKeys::AmountFuel),
                                          total->text());
-        dialog.accept();
+        dialog->accept();
     });
-    QObject::connect(useRemaining, &QPushButton::clicked, &dialog, [&, fieldOf] {
+    QObject::connect(useRemaining, &QPushButton::clicked, dialog, [&workspace, dialog, remaining, fieldOf] {
         workspace.Session().SetFieldText(
             fieldOf(SessionKeys::SessionNotes, QStringLiteral("fuel_after_session")), remaining->text());
-        dialog.accept();
+        dialog->accept();
     });
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // The settings take back the values that are numbers when the window closes.
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [&settings, extra, required, premix, empty, density] {
+                         Keep(settings.fuelcalcExtralaps, extra->text());
+                         Keep(settings.fuelcalcAmountRequired, required->text());
+                         Keep(settings.fuelcalcPremixPercent, premix->text());
+                         Keep(settings.fuelcalcWeightEmptyTank, empty->text());
+                         Keep(settings.fuelcalcFuelDensity, density->text());
+                     });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     layout->addWidget(buttons);
     tabs->setCurrentIndex(page);
-    dialog.exec();
-
-    Keep(settings.fuelcalcExtralaps, extra->text());
-    Keep(settings.fuelcalcAmountRequired, required->text());
-    Keep(settings.fuelcalcPremixPercent, premix->text());
-    Keep(settings.fuelcalcWeightEmptyTank, empty->text());
-    Keep(settings.fuelcalcFuelDensity, density->text());
+    if (!modal) {
+        dialog->show();
+        return dialog;
+    }
+    dialog->exec();
+    return nullptr;
 }
 
 Connection InstallFuelCalculator(Workspace& workspace, QWidget* window) {
-    return workspace.State().Commands().Set(
-        MenuCommand::FuelCalculator, [&workspace, window] { ShowFuelCalculator(workspace, window, 0); });
+    return workspace.State().Commands().Set(MenuCommand::FuelCalculator, [&workspace, window] {
+        ShowFuelCalculator(workspace, window, 0, true);
+    });
 }
