@@ -217,7 +217,9 @@ QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
     const SessionField& field = SessionFields()[size_t(index)];
     QWidget* control = nullptr;
     auto forward = [this, index](const QString& text) {
-        if (!m_showing) m_session.SetFieldText(index, text);
+        if (m_showing) return;
+        m_session.SetFieldText(index, text);
+        ShowFuelFigures(); // the wet percentage and the fuel fields change what they show
     };
     switch (field.control) {
     case SessionControl::Edit: {
