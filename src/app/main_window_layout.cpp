@@ -88,7 +88,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, vehicle, QStringLiteral("Car")}, C::VehicleCar, "", true),
         entry({tools, QStringLiteral("Jetting Guru")}, C::JettingGuru, "", true),
         entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", true),
-        entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", false),
+        entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", true),
         entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
         entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", true),

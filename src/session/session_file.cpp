@@ -153,7 +153,8 @@ void WriteSessionSections(const SessionRecord& record, const SessionUnits& units
     for (size_t i = 0; i < fields.size(); ++i)
         if (fields[i].section == SessionKeys::Conditions) WriteField(record, int(i), units, writer);
     const double start = record.lapData.slots[0].startTime;
-    if (record.partStatusStamp != 0 && record.partStatusStamp == start)
+    // Compared as the texts stored, so a stamp read back from a file matches the start read with it.
+    if (record.partStatusStamp != 0 && FormatGeneral(record.partStatusStamp) == FormatGeneral(start))
         writer.WriteValue(SessionKeys::PartStatusUpdated, FormatGeneral(record.partStatusStamp));
 
     writer.WriteSection(SessionKeys::SessionNotes);

@@ -84,6 +84,12 @@ void SessionModel::SetText(const QString& section, const QString& key, const QSt
     SetFieldText(SessionFieldIndex(section, key), text);
 }
 
+void SessionModel::SetPartStatusStamp(double stamp) {
+    if (m_record.partStatusStamp == stamp) return;
+    m_record.partStatusStamp = stamp;
+    MarkChanged();
+}
+
 QString SessionModel::PitStopCell(int row, int column) const {
     if (row < 0 || row >= PitStopRowCount() || column < 0 || column >= kPitStopColumns) return {};
     return m_record.pitStopRows[size_t(row)].value(column);

@@ -52,6 +52,10 @@ class SessionModel {
     // A user edit: marks the session changed; the weather fields recompute the air density.
     void SetFieldText(int index, const QString& text);
     void SetText(const QString& section, const QString& key, const QString& text);
+    // The part-status stamp: the start of the session the part status was last updated from (0: none).
+    // A change counts as an edit of the session, so that the stamp is saved with it.
+    void SetPartStatusStamp(double stamp);
+
     // Pit stop rows. The grid shows them as its used rows, followed by one empty row to type the next
     // stop into; its cell edits (TextGrid::EditCell) count as SetPitStopCell. Change it only through these
     // operations: the record's rows follow it.

@@ -161,6 +161,45 @@ bool PartStatusPage::RowHoldsPart(int row) const {
            !g->parts.Field(row, part_col::Changed).trimmed().isEmpty();
 }
 
+bool PartStatusPage::UpdateGroupEnabled() const {
+    const PartGroup* g = Active();
+    return g && g->parts.RowCount() > 0 && !m_readOnly;
+}
+
+void PartStatusPage::ApplyUpdate(PartGroup& group, const CounterUpdate& update) {
+    const GroupUpdateOutcome outcome = ApplyGroupUpdate(group.name, group, update, Today());
+    for (const QString& line : outcome.logLines)
+        Log(line);
+    for (const PartAlert& alert : outcome.alerts)
+        if (requestShowAlert) requestShowAlert(AlertTitle(group.name), alert);
+    group.lastUpdated = DateTimeText(m_clock.NowDayNumber());
+}
+
+void PartStatusPage::UpdateGroup(const CounterUpdate& update) {
+    if (!UpdateGroupEnabled() || RefuseWhenReadOnly()) return;
+    ApplyUpdate(m_groups[size_t(m_active)], update);
+    MarkDirty();
+}
+
+bool PartStatusPage::ConfirmReset() {
+    return m_prompter.AskYesNo(Translate("Are you really sure you want to reset all parts?")) == Answer::Yes;
+}
+
+bool PartStatusPage::UpdateFromSession(const SessionUpdateInput& session, double stamp) {
+    if (StampMatches(stamp, session.startTime) &&
+        m_prompter.AskOkCancel(AlreadyUpdatedQuestion()) != Answer::Ok)
+        return false;
+    const QStringList offered = SessionUpdateGroups(m_groups);
+    if (offered.isEmpty() || m_readOnly || !requestSessionDialog) return false;
+    const auto values = requestSessionDialog(offered, ProposeSessionUpdate(session));
+    if (!values) return false;
+    const CounterUpdate update = CounterUpdateFromSessionDialog(*values);
+    for (PartGroup& g : m_groups)
+        if (values->groups.contains(g.name) && offered.contains(g.name)) ApplyUpdate(g, update);
+    MarkDirty();
+    return true;
+}
+
 bool PartStatusPage::RefuseWhenReadOnly() {
     if (!m_readOnly) return false;
     m_prompter.ShowError(Translate("The part status is read-only: its file was not read, so it is not "

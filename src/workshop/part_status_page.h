@@ -4,6 +4,7 @@
 #include "events/event.h"
 #include "grid/sort_grid.h"
 #include "grid/text_grid.h"
+#include "part_counter_update.h"
 #include "part_status_data.h"
 #include "part_status_rules.h"
 #include "services/services.h"
@@ -28,6 +29,15 @@ class PartStatusPage {
     Event<> changed;
     // The maintenance log takes the items; false when it refused them (its own message was shown).
     std::function<bool(const std::vector<MaintenanceItemDraft>&)> requestAddMaintenanceItems;
+
+    // The alert window of an update ("Part status alert"), one per exceeded rule, shown one after the
+    // other; without it the alerts are only logged.
+    std::function<void(const QString& title, const PartAlert& alert)> requestShowAlert;
+    // The session dialog ("Update Part Status") over the groups offered and the proposed figures;
+    // std::nullopt on Cancel.
+    std::function<std::optional<SessionDialogValues>(const QStringList& groups,
+                                                     const SessionUpdateProposal& proposal)>
+        requestSessionDialog;
 
     // Reads the files (missing: empty area); an unreadable or too-new file is reported and leaves the
     // area read-only, so it is never written over.
@@ -85,12 +95,24 @@ class PartStatusPage {
     bool UpdateMaintenanceLog(const std::vector<int>& rows);
     bool MaintenanceLogConnected() const { return bool(requestAddMaintenanceItems); }
 
+    // "Update group": available while the active group holds parts. The dialog's OK hands its values
+    // here: every part of the active group ages (or is reset), the alerts are shown and logged.
+    bool UpdateGroupEnabled() const;
+    void UpdateGroup(const CounterUpdate& update);
+    // The update dialog's reset box on OK: "Are you really sure you want to reset all parts?".
+    bool ConfirmReset();
+    // After a timed session: asks again for a session already counted (its stamp matches its start),
+    // offers the groups and the session's figures, and updates the ticked groups. True when the counters
+    // were updated: the caller stamps the session with its start.
+    bool UpdateFromSession(const SessionUpdateInput& session, double stamp);
+
     QString Today() const;
 
   private:
     bool RefuseWhenReadOnly();
     std::optional<QString> AskGroupName(const QString& caption, const QString& initial, int keep);
     void Log(const QString& line) { m_log.append(line); }
+    void ApplyUpdate(PartGroup& group, const CounterUpdate& update);
     void MarkDirty();
     void Refill();
     std::vector<int> PartRows(std::vector<int> rows) const;

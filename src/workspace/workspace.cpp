@@ -6,6 +6,8 @@
 #include "reports/report_commands.h"
 #include "session/open_setup_from_session.h"
 #include "storage/date_time.h"
+#include "storage/number_format.h"
+#include "storage/translate.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -62,7 +64,7 @@ Workspace::Workspace(AppState& state)
                    m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
       m_tireList(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()), m_setup,
                  state.DataFolder()),
-      m_recent(state.DataFolder()) {
+      m_sessionFuel(m_session, *state.GetServices().prompter), m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
     ConnectLiveTiming();
@@ -71,6 +73,7 @@ Workspace::Workspace(AppState& state)
     ConnectMaintenance();
     ConnectPartStatus();
     ConnectTireList();
+    ConnectFuel();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -177,6 +180,70 @@ void Workspace::ConnectPartStatus() {
         return added;
     };
     m_connections += Connection([this] { m_partStatus.requestAddMaintenanceItems = {}; });
+    // A new timing run is a new session for the part status; the end of a timed session offers its
+    // running time and distance to the part counters and stamps the session when they were updated.
+    m_connections += m_liveTiming.driver1Started.Connect([this] { m_session.SetPartStatusStamp(0); });
+    m_connections += m_liveTiming.sessionFinished.Connect([this] { UpdatePartsFromSession(); });
+}
+
+void Workspace::ConnectFuel() {
+    m_sessionFuel.requestDriver1 = [this] {
+        const DriverSlot& d = m_liveTiming.Slot(1);
+        return Driver1Figures{d.startTime, d.stopTime, d.pitStopTime, d.timer.LapCount()};
+    };
+    m_sessionFuel.requestTrackLength = [this] { return SessionTrackLength(); };
+    m_sessionFuel.requestTrackConsumption = [this] {
+        const FuelFigures shown = SessionFuelFigures();
+        return std::pair{shown.dryConsumption, shown.wetConsumption};
+    };
+    // "Recalculate Pit Stops": asked again until the lap is a whole number or the dialog is cancelled.
+    m_sessionFuel.requestRecalcLap = [this](int proposal) -> std::optional<int> {
+        Prompter& prompter = *m_state.GetServices().prompter;
+        QString text = QString::number(proposal);
+        while (true) {
+            const auto answer = prompter.AskText(
+                Translate("Recalculate Pit Stops"),
+                Translate("Recalculate from lap number") + QStringLiteral("\n\n") +
+                    Translate(
+                        "Note that the algorithm assumes that the last (if any) fuel fill before the "
+                        "selected "
+                        "lap number above filled up the tank. If no fuel stops has been made the tank is "
+                        "assumed to be empty.") +
+                    QStringLiteral("\n\n") +
+                    Translate("All manually entered pit stops after this lap will be overwritten."),
+                text);
+            if (!answer) return std::nullopt;
+            if (const auto lap = ParseInteger(answer->trimmed()); lap && *lap >= 0) return lap;
+            text = *answer;
+        }
+    };
+    // The measured consumption follows the fuel fields and the end of a timed run.
+    const int amount = SessionFieldIndex(SessionKeys::Conditions, SessionKeys::AmountFuel);
+    const int after = SessionFieldIndex(SessionKeys::SessionNotes, QStringLiteral("fuel_after_session"));
+    m_connections += m_session.fieldEdited.Connect([this, amount, after](int index) {
+        if (index == amount || index == after) m_sessionFuel.CalcFuelConsumptionAfterSession();
+    });
+    m_connections +=
+        m_liveTiming.sessionFinished.Connect([this] { m_sessionFuel.CalcFuelConsumptionAfterSession(); });
+    m_connections += Connection([this] {
+        m_sessionFuel.requestDriver1 = {};
+        m_sessionFuel.requestTrackLength = {};
+        m_sessionFuel.requestTrackConsumption = {};
+        m_sessionFuel.requestRecalcLap = {};
+    });
+}
+
+void Workspace::UpdatePartsFromSession() {
+    const DriverSlot& driver1 = m_liveTiming.Slot(1);
+    SessionUpdateInput input;
+    input.startTime = driver1.startTime;
+    input.stopTime = driver1.stopTime;
+    input.pitStopMs = driver1.pitStopTime;
+    input.lapsBegun = driver1.timer.LapCount();
+    input.trackLength = SessionTrackLength();
+    input.miles = m_state.Units().Units().distance == Unit::Miles;
+    if (m_partStatus.UpdateFromSession(input, m_session.Record().partStatusStamp))
+        m_session.SetPartStatusStamp(driver1.startTime);
 }
 
 void Workspace::ConnectTireList() {

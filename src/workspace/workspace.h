@@ -16,6 +16,7 @@
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
 #include "session/part_setups.h"
+#include "session/session_fuel.h"
 #include "session/session_model.h"
 #include "session/session_tire_readings.h"
 #include "session/setup_calculators.h"
@@ -56,6 +57,7 @@ class Workspace : public StartupSteps {
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
     TireListPage& TireList() { return m_tireList; }
+    SessionFuel& Fuel() { return m_sessionFuel; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -116,6 +118,9 @@ class Workspace : public StartupSteps {
     void TirePressureGuruOpening();
     void TirePressureGuruClosed(bool accepted);
 
+    // The end of a timed session: the part counters' update from it (the part status page's dialog).
+    void UpdatePartsFromSession();
+
     // Closing: the driver names go to the settings; after the close query, a session with nothing
     // unsaved needs its crash journal no more.
     void Closing();
@@ -132,6 +137,7 @@ class Workspace : public StartupSteps {
     void ConnectTireList();
     // After a timed session: the tires of the current setup get their history entry.
     void UpdateTiresFromSession();
+    void ConnectFuel();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -162,6 +168,7 @@ class Workspace : public StartupSteps {
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
     TireListPage m_tireList;
+    SessionFuel m_sessionFuel;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;

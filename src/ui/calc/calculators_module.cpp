@@ -1,6 +1,7 @@
 #include "calculators_module.h"
 
 #include "dyno_data_dialog.h"
+#include "fuel_calculator_window.h"
 #include "gearing_page.h"
 #include "jetting_guru_dialog.h"
 #include "power_chart_window.h"
@@ -56,6 +57,7 @@ void CalculatorsModule::Build(MainWindowHost& host) {
     });
     m_connections +=
         m_workspace.State().Commands().Set(MenuCommand::JettingGuru, [this] { ShowJettingGuru(true); });
+    m_connections += InstallFuelCalculator(m_workspace, host.Window());
     m_connections += m_workspace.State().Commands().Set(MenuCommand::TirePressureGuru,
                                                         [this] { ShowTirePressureGuru(true); });
 }
@@ -129,6 +131,10 @@ QWidget* CalculatorsModule::ShowWindow(const QString& name) {
         return window.compare(QLatin1String(english), Qt::CaseInsensitive) == 0 ||
                window.compare(Translate(english), Qt::CaseInsensitive) == 0;
     };
+    if (is("Fuel Amount Calculator")) {
+        const bool afterSession = page.compare(QLatin1String("After session"), Qt::CaseInsensitive) == 0;
+        return ShowFuelCalculator(m_workspace, m_window, afterSession ? 1 : 0, false);
+    }
     if (is("Dyno Data")) {
         ShowDynoData();
         return m_dynoDlg;

@@ -28,6 +28,7 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
           QStringLiteral("General notes")})
         hosts.insert(path.section(u'/', -1), host.PageHost(path));
     m_pages->SetHosts(hosts);
+    m_pages->SetFuel(&m_workspace.Fuel());
     // The driver slots go into their area of the "General" page; the session notes panel takes the room
     // of slots 2 to 4 while "Show all drivers" is off.
     m_pages->Build();

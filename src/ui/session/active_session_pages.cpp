@@ -3,6 +3,7 @@
 #include "general_notes_page.h"
 #include "notes_editor.h"
 #include "session/general_notes_model.h"
+#include "session/session_fuel.h"
 #include "session/session_model.h"
 #include "session_link_dialog.h"
 #include "storage/translate.h"
@@ -13,6 +14,8 @@
 #include "ui/widgets/tab_order.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -139,7 +142,23 @@ void ActiveSessionPages::RebuildVehiclePages() {
         delete m_built.value(caption).data();
         // Two columns keep every group clear of the team logo in the top right corner.
         const int columns = 2;
-        QWidget* content = Scrolled(BuildGroups(page, columns), QStringLiteral("sessionPage/") + caption);
+        QWidget* groups = BuildGroups(page, columns);
+        if (page == SessionPage::Vehicle && m_fuel) {
+            auto* box = new QGroupBox(Translate("Fuel consumption"), groups);
+            box->setObjectName(QStringLiteral("group/Fuel consumption"));
+            auto* form = new QFormLayout(box);
+            m_consumptionLabels.clear();
+            for (int i = 0; i < 4; ++i) {
+                auto* name = new QLabel(box);
+                auto* value = new QLabel(box);
+                value->setObjectName(QStringLiteral("fuelFigure%1").arg(i));
+                value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                form->addRow(name, value);
+                m_consumptionLabels << name << value;
+            }
+            static_cast<QVBoxLayout*>(groups->layout())->insertWidget(1, box, 0, Qt::AlignLeft);
+        }
+        QWidget* content = Scrolled(groups, QStringLiteral("sessionPage/") + caption);
         HostLayout(host)->addWidget(content);
         m_built.insert(caption, content);
     }
@@ -198,7 +217,9 @@ QWidget* ActiveSessionPages::MakeControl(int index, QWidget* parent) {
     const SessionField& field = SessionFields()[size_t(index)];
     QWidget* control = nullptr;
     auto forward = [this, index](const QString& text) {
-        if (!m_showing) m_session.SetFieldText(index, text);
+        if (m_showing) return;
+        m_session.SetFieldText(index, text);
+        ShowFuelFigures(); // the wet percentage and the fuel fields change what they show
     };
     switch (field.control) {
     case SessionControl::Edit: {
@@ -361,9 +382,113 @@ void ActiveSessionPages::BuildPitStops(QWidget* host) {
     });
     connect(remove, &QPushButton::clicked, this,
             [this, view] { m_session.DeletePitStopRow(view->currentIndex().row()); });
+    if (m_fuel) AddPitStopButtons(rowsBox, rowsLayout, view);
     right->addWidget(rowsBox, 1);
     layout->addLayout(right, 1);
     HostLayout(host)->addWidget(Scrolled(page, QStringLiteral("sessionPage/Pit Stops")));
+}
+
+void ActiveSessionPages::AddPitStopButtons(QWidget* box, QVBoxLayout* layout, QTableView* view) {
+    auto* consumptionRow = new QHBoxLayout;
+    auto* caption = new QLabel(Translate("Fuel consumption/lap"), box);
+    m_pitConsumption = new QLineEdit(box);
+    m_pitConsumption->setObjectName(QStringLiteral("pitStopConsumption"));
+    m_pitConsumption->setReadOnly(true);
+    m_pitConsumption->setToolTip(Translate("Value based on fuel consumption from Tracks page"));
+    consumptionRow->addWidget(caption);
+    consumptionRow->addWidget(m_pitConsumption);
+    auto* laps = new QPushButton(Translate("Calculate number of laps"), box);
+    laps->setObjectName(QStringLiteral("calcLapsToRun"));
+    consumptionRow->addWidget(laps);
+    consumptionRow->addStretch(1);
+    layout->insertLayout(0, consumptionRow);
+    connect(laps, &QPushButton::clicked, this, [this] {
+        m_fuel->CalcLapsToRun();
+        Reload();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* text, const char* name) {
+        auto* b = new QPushButton(Translate(text), box);
+        b->setObjectName(QString::fromLatin1(name));
+        buttons->addWidget(b);
+        return b;
+    };
+    auto current = [view] { return view->currentIndex().row(); };
+    connect(button("Add", "pitStopAdd"), &QPushButton::clicked, this, [this] {
+        if (const auto values = RunStopDialog(Translate("Add Pitstop Info"), {}, false))
+            m_fuel->AddStop(*values);
+        Reload();
+    });
+    auto edit = [this, current] {
+        const int row = current();
+        if (!m_fuel->RowHasLap(row)) return;
+        if (const auto values = RunStopDialog(Translate("Edit Pitstop Info"), m_fuel->Stop(row), false))
+            m_fuel->EditStop(row, *values);
+        Reload();
+    };
+    connect(button("Edit", "pitStopEdit"), &QPushButton::clicked, this, edit);
+    connect(view, &QTableView::doubleClicked, this, edit);
+    connect(button("Delete", "pitStopRemove"), &QPushButton::clicked, this, [this, current] {
+        const int row = current();
+        if (!m_fuel->RowHasLap(row)) return;
+        if (RunStopDialog(Translate("Delete Pitstop Info"), m_fuel->Stop(row), true)) m_fuel->DeleteStop(row);
+        Reload();
+    });
+    connect(button("Recalculate", "pitStopRecalculate"), &QPushButton::clicked, this, [this] {
+        m_fuel->RecalculateWithDialog();
+        Reload();
+    });
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+std::optional<PitStopValues> ActiveSessionPages::RunStopDialog(const QString& caption,
+                                                               const PitStopValues& values, bool readOnly) {
+    QDialog dialog(m_driverSlots ? m_driverSlots->window() : nullptr);
+    dialog.setWindowTitle(caption);
+    auto* form = new QFormLayout(&dialog);
+    auto* lap = new QLineEdit(values.lap, &dialog);
+    auto* fuel = new QLineEdit(values.fuel, &dialog);
+    auto* tires = new QLineEdit(values.tires, &dialog);
+    auto* other = new QLineEdit(values.other, &dialog);
+    form->addRow(Translate("Lap number"), lap);
+    form->addRow(Translate("Fuel fill amount"), fuel);
+    form->addRow(Translate("Tires"), tires);
+    form->addRow(Translate("Other"), other);
+    auto* note =
+        new QLabel(Translate("Note that the algorithm will treat any text for fuel amount as a complete "
+                             "fill-up."),
+                   &dialog);
+    note->setWordWrap(true);
+    form->addRow(note);
+    for (QLineEdit* edit : {lap, fuel, tires, other})
+        edit->setEnabled(!readOnly);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        const PitStopValues typed{lap->text(), fuel->text(), tires->text(), other->text()};
+        if (const auto error = m_fuel->CheckStop(typed); error && !readOnly) {
+            lap->setFocus();
+            lap->selectAll();
+            if (Prompter* prompter = m_state.GetServices().prompter) prompter->ShowError(*error);
+            return;
+        }
+        dialog.accept();
+    });
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return PitStopValues{lap->text(), fuel->text(), tires->text(), other->text()};
+}
+
+void ActiveSessionPages::ShowFuelFigures() {
+    if (!m_fuel) return;
+    if (m_pitConsumption) m_pitConsumption->setText(m_fuel->PitConsumption());
+    const auto lines = m_fuel->ConsumptionLines();
+    for (int i = 0; i + 1 < m_consumptionLabels.size() && i / 2 < int(lines.size()); i += 2) {
+        if (m_consumptionLabels[i]) m_consumptionLabels[i]->setText(lines[size_t(i / 2)].first);
+        if (m_consumptionLabels[i + 1]) m_consumptionLabels[i + 1]->setText(lines[size_t(i / 2)].second);
+    }
 }
 
 void ActiveSessionPages::ChooseLink(SessionLink link) {
@@ -441,4 +566,5 @@ void ActiveSessionPages::Reload() {
     if (m_adButton) m_adButton->setText(density.valueText);
     if (m_adUnit) m_adUnit->setText(density.unitCaption);
     if (m_generalNotesPage) m_generalNotesPage->Reload();
+    ShowFuelFigures();
 }

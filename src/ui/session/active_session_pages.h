@@ -4,10 +4,12 @@
 // every user edit to it; the model's texts, enabled states and air density decide what is shown.
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AppState;
@@ -15,16 +17,24 @@ class GeneralNotesModel;
 class GeneralNotesPage;
 class NotesEditor;
 class QComboBox;
+class QTableView;
+class QVBoxLayout;
 class QWidget;
 class SessionModel;
 enum class SessionLink;
 enum class SessionPage;
+
+class SessionFuel;
+struct PitStopValues;
 
 class ActiveSessionPages : public QObject {
     Q_OBJECT
   public:
     ActiveSessionPages(SessionModel& session, GeneralNotesModel& generalNotes, AppState& state,
                        QObject* parent = nullptr);
+
+    // The fuel pages' model (consumption figures, pit stop plan); set before Build.
+    void SetFuel(SessionFuel* fuel) { m_fuel = fuel; }
 
     // The page widgets to fill, by English caption ("General", "Tires", "Vehicle", "Pit Stops",
     // "General notes").
@@ -56,6 +66,10 @@ class ActiveSessionPages : public QObject {
     void BuildGeneral(QWidget* host);
     void BuildPitStops(QWidget* host);
     void RebuildVehiclePages();
+    void AddPitStopButtons(QWidget* box, QVBoxLayout* layout, QTableView* view);
+    std::optional<PitStopValues> RunStopDialog(const QString& caption, const PitStopValues& values,
+                                               bool readOnly);
+    void ShowFuelFigures();
     void ChooseLink(SessionLink link);
     QString CaptionText(int index) const;
     QString Signature() const;
@@ -72,6 +86,9 @@ class ActiveSessionPages : public QObject {
     QPointer<QPushButton> m_adButton;
     QHash<int, QPointer<QPushButton>> m_linkOpenButtons; // by SessionLink
     GeneralNotesPage* m_generalNotesPage = nullptr;      // owned by its host
+    SessionFuel* m_fuel = nullptr;
+    QPointer<QLineEdit> m_pitConsumption;
+    QList<QPointer<QLabel>> m_consumptionLabels; // caption, value, caption, value, ...
     QString m_builtSignature;
     bool m_generalBuilt = false;
     bool m_showing = false; // values are being shown, not edited

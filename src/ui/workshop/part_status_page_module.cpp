@@ -1,12 +1,17 @@
 #include "part_status_page_module.h"
 
+#include "app/unit_captions.h"
 #include "part_status_page_view.h"
+#include "part_update_dialogs.h"
 #include "workspace/workspace.h"
 
 PartStatusPageModule::PartStatusPageModule(Workspace& workspace) : m_workspace(workspace) {
 }
 
-PartStatusPageModule::~PartStatusPageModule() = default;
+PartStatusPageModule::~PartStatusPageModule() {
+    m_workspace.PartStatus().requestShowAlert = {};
+    m_workspace.PartStatus().requestSessionDialog = {};
+}
 
 void PartStatusPageModule::Build(MainWindowHost& host) {
     QWidget* page = host.PageHost(QStringLiteral("Maintenance/Part status"));
@@ -14,6 +19,17 @@ void PartStatusPageModule::Build(MainWindowHost& host) {
     m_view =
         std::make_unique<PartStatusPageView>(m_workspace.PartStatus(), m_workspace.State(), host.Window());
     m_view->Build(page);
+    QWidget* window = host.Window();
+    PartStatusPage& parts = m_workspace.PartStatus();
+    parts.requestShowAlert = [window](const QString& title, const PartAlert& alert) {
+        ShowPartAlert(title, alert, window);
+    };
+    parts.requestSessionDialog = [this, window](const QStringList& groups,
+                                                const SessionUpdateProposal& proposal) {
+        AppState& state = m_workspace.State();
+        const bool miles = state.Units().Units().distance == Unit::Miles;
+        return RunSessionToPartStatusDialog(groups, proposal, miles, *state.GetServices().prompter, window);
+    };
 }
 
 void PartStatusPageModule::Refresh() {

@@ -1,5 +1,8 @@
 #include "part_status_page_view.h"
 
+#include "app/unit_captions.h"
+#include "part_update_dialogs.h"
+
 #include "app/app_state.h"
 #include "part_status_dialog.h"
 #include "storage/number_format.h"
@@ -98,8 +101,17 @@ void PartStatusPageView::Build(QWidget* host) {
     auto* deleteGroup = Button(Translate("Delete group"), areaBar);
     connect(deleteGroup, &QPushButton::clicked, this, [this] { m_page.DeleteGroup(); });
     m_needGroup = {editGroup, deleteGroup};
-    // Counter updates, the export and the purchase order come with their own parts of the workshop.
-    for (const char* later : {"Update group", "Export to HTML", "Purchase order"})
+    auto* updateGroup = Button(Translate("Update group"), areaBar);
+    m_updateGroup = updateGroup;
+    connect(updateGroup, &QPushButton::clicked, this, [this] {
+        Prompter* prompter = m_state.GetServices().prompter;
+        const bool miles = m_state.Units().Units().distance == Unit::Miles;
+        if (!prompter || !m_page.UpdateGroupEnabled()) return;
+        if (const auto update = RunUpdatePartsDialog(m_page, *prompter, miles, m_window))
+            m_page.UpdateGroup(*update);
+    });
+    // The export and the purchase order come with their own parts of the workshop.
+    for (const char* later : {"Export to HTML", "Purchase order"})
         Button(Translate(later), areaBar)->setEnabled(false);
     connect(Button(Translate("Show log"), areaBar), &QPushButton::clicked, this,
             [this] { m_page.ShowLog(); });
@@ -232,6 +244,7 @@ void PartStatusPageView::Refresh() {
     m_move->setEnabled(part && writable && m_page.CanMove());
     m_maintenance->setEnabled(part && m_page.MaintenanceLogConnected());
     m_save->setEnabled(m_page.IsDirty());
+    m_updateGroup->setEnabled(m_page.UpdateGroupEnabled());
     const int wanted = m_page.Grid().CurrentRow();
     if (wanted >= 0 && wanted != current) {
         m_table->setCurrentIndex(m_model->index(wanted, 0));

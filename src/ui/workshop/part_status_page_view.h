@@ -51,6 +51,7 @@ class PartStatusPageView : public QObject {
     QLabel* m_lastUpdated = nullptr;
     std::vector<QWidget*> m_needGroup, m_needPart;
     QWidget* m_save = nullptr;
+    QWidget* m_updateGroup = nullptr;
     QWidget* m_move = nullptr;
     QWidget* m_maintenance = nullptr;
     QString m_findText;
