@@ -98,7 +98,13 @@ Expected<QByteArray, QString> ReadSessionBytes(const ScanEntry& entry) {
     const qint64 got = file.read(bytes.data(), bytes.size());
     if (got < 0) return Unexpected(ReadErrorText(entry.path, file.errorString()));
     bytes.truncate(qsizetype(got));
-    if (got == entry.size) bytes += file.read(kMaxDataFileBytes - got + 1);
+    // A file that grew since it was listed is read on up to the limit; the one-byte probe keeps the usual
+    // case (nothing more) from allocating a buffer of the limit's size.
+    char probe = 0;
+    if (got == entry.size && file.read(&probe, 1) == 1) {
+        bytes += probe;
+        bytes += file.read(kMaxDataFileBytes - bytes.size() + 1);
+    }
     if (file.error() != QFileDevice::NoError)
         return Unexpected(ReadErrorText(entry.path, file.errorString()));
     if (bytes.size() > kMaxDataFileBytes) return ReadWholeFile(entry.path);
