@@ -62,7 +62,9 @@ Workspace::Workspace(AppState& state)
                     state.DataFolder()),
       m_partStatus(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
                    m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
-      m_sessionFuel(m_session, *state.GetServices().prompter), m_recent(state.DataFolder()) {
+      m_sessionFuel(m_session, *state.GetServices().prompter),
+      m_lapEntry(m_liveTiming, *state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices())),
+      m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
     ConnectLiveTiming();
@@ -71,11 +73,27 @@ Workspace::Workspace(AppState& state)
     ConnectMaintenance();
     ConnectPartStatus();
     ConnectFuel();
+    ConnectLapEntry();
     InstallStateRequests();
     SyncSetupLayout();
 }
 
 Workspace::~Workspace() = default;
+
+void Workspace::ConnectLapEntry() {
+    // The entry dialog's remembered source, folder and serial port live in the program settings.
+    const ProgramSettings& settings = m_state.Settings();
+    m_lapEntry.SetStoredSettings(settings.importLastType, settings.importDataPath,
+                                 settings.importDataSerialPort);
+    m_connections += m_lapEntry.settingsChanged.Connect([this] {
+        ProgramSettings& stored = m_state.Settings();
+        stored.importLastType = m_lapEntry.LastType();
+        stored.importDataPath = m_lapEntry.LastFolder();
+        stored.importDataSerialPort = m_lapEntry.LastSerialPort();
+    });
+    // Entered laps belong to a new run: the part status has not been updated from it.
+    m_connections += m_lapEntry.partStatusStampCleared.Connect([this] { m_session.SetPartStatusStamp(0); });
+}
 
 void Workspace::ConnectSetup() {
     // Every setup edit marks "Setup" and the sub-page it was made on.

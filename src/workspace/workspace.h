@@ -13,6 +13,7 @@
 #include "calc/jetting_guru.h"
 #include "calc/tire_pressure.h"
 #include "events/event.h"
+#include "lapentry/lap_entry_model.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
 #include "session/session_fuel.h"
@@ -54,6 +55,7 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    LapEntryModel& LapEntry() { return m_lapEntry; }
     SessionFuel& Fuel() { return m_sessionFuel; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
@@ -127,6 +129,7 @@ class Workspace : public StartupSteps {
     void ConnectMaintenance();
     void ConnectPartStatus();
     void ConnectFuel();
+    void ConnectLapEntry();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -157,6 +160,7 @@ class Workspace : public StartupSteps {
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
     SessionFuel m_sessionFuel;
+    LapEntryModel m_lapEntry;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
