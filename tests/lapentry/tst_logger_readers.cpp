@@ -35,47 +35,89 @@ class TestLoggerReaders : public QObject {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("error"); // a prefix; "" for none
 
-        QTest::newRow("aim") << "aim" << "aim.txt" << 2 << "1:05.234 ; 1:04.998 ; 1:05.500" << "";
+        QTest::newRow("aim") << "aim"
+                             << "aim.txt" << 2 << "1:05.234 ; 1:04.998 ; 1:05.500"
+                             << "";
         QTest::newRow("aim light analyzer, time on the next line")
-            << "aim-la" << "aim_la.txt" << 0 << "01:05.234 ; 01:04.998 ; 01:06.100" << "";
+            << "aim-la"
+            << "aim_la.txt" << 0 << "01:05.234 ; 01:04.998 ; 01:06.100"
+            << "";
         QTest::newRow("alfano hundredths, last line without line end")
-            << "alfano" << "alfano.txt" << 0 << "1:05.230 ; 1:04.980 ; 1:06.100" << "";
-        QTest::newRow("alfano non-integer stops")
-            << "alfano" << "alfano_bad.txt" << 0 << "1:05.230" << "'65.x' is not a valid integer value";
-        QTest::newRow("pi one split") << "pi" << "pi.txt" << 1 << "31.250|34.100 ; 30.950|1:02.350" << "";
-        QTest::newRow("pi no splits") << "pi" << "pi.txt" << 0 << "31.250 ; 30.950" << "";
-        QTest::newRow("pi too few splits keeps the cells written")
-            << "pi" << "pi_short.txt" << 1 << "31.250|34.000" << "Too few split times in file!";
-        QTest::newRow("pi empty file") << "pi" << "empty.txt" << 0 << "" << "Failed reading file empty.txt!";
-        QTest::newRow("t200 no splits") << "t200" << "t200.txt" << 0 << "1:05.230 ; 1:04.980 ; 1:05.500" << "";
-        QTest::newRow("t200 two splits fill a row") << "t200" << "t200.txt" << 2 << "1:05.230|1:04.980|1:05.500"
+            << "alfano"
+            << "alfano.txt" << 0 << "1:05.230 ; 1:04.980 ; 1:06.100"
+            << "";
+        QTest::newRow("alfano non-integer stops") << "alfano"
+                                                  << "alfano_bad.txt" << 0 << "1:05.230"
+                                                  << "'65.x' is not a valid integer value";
+        QTest::newRow("pi one split") << "pi"
+                                      << "pi.txt" << 1 << "31.250|34.100 ; 30.950|1:02.350"
+                                      << "";
+        QTest::newRow("pi no splits") << "pi"
+                                      << "pi.txt" << 0 << "31.250 ; 30.950"
+                                      << "";
+        QTest::newRow("pi too few splits keeps the cells written") << "pi"
+                                                                   << "pi_short.txt" << 1 << "31.250|34.000"
+                                                                   << "Too few split times in file!";
+        QTest::newRow("pi empty file") << "pi"
+                                       << "empty.txt" << 0 << ""
+                                       << "Failed reading file empty.txt!";
+        QTest::newRow("t200 no splits") << "t200"
+                                        << "t200.txt" << 0 << "1:05.230 ; 1:04.980 ; 1:05.500"
+                                        << "";
+        QTest::newRow("t200 two splits fill a row") << "t200"
+                                                    << "t200.txt" << 2 << "1:05.230|1:04.980|1:05.500"
                                                     << "";
-        QTest::newRow("t200 short record ends") << "t200" << "t200_short.txt" << 0 << "1:05.230" << "";
+        QTest::newRow("t200 short record ends") << "t200"
+                                                << "t200_short.txt" << 0 << "1:05.230"
+                                                << "";
         QTest::newRow("t200 wrong file")
-            << "t200" << "aim.txt" << 0 << ""
+            << "t200"
+            << "aim.txt" << 0 << ""
             << "Unrecognized data in first line.\n\nRead:     \tAIM Sports lap list\nExpected: \tLT200RX, M, "
                "S,hS\n\nPlease make sure you have selected the correct file";
-        QTest::newRow("motec lap line") << "motec" << "motec.csv" << 0 << "1:05.234 ; 1:04.998 ; 1:05.500" << "";
-        QTest::newRow("motec empty") << "motec" << "empty.txt" << 0 << "" << "";
-        QTest::newRow("2d") << "2d" << "2d.hed" << 0 << "1:05.230 ; 58.300 ; 59.000" << "";
-        QTest::newRow("2d with splits reads nothing")
-            << "2d" << "2d.hed" << 1 << "" << "Too few split times in file!";
-        QTest::newRow("2d without lap section")
-            << "2d" << "2d_nolaps.hed" << 0 << "" << "Failed reading file 2d_nolaps.hed!";
-        QTest::newRow("bullet") << "bullet" << "bullet.txt" << 0 << "01:05.234 ; 01:04.998 ; 01:05.500" << "";
-        QTest::newRow("bullet last line not taken") << "bullet" << "bullet_last.txt" << 0 << "01:05.234" << "";
+        QTest::newRow("motec lap line") << "motec"
+                                        << "motec.csv" << 0 << "1:05.234 ; 1:04.998 ; 1:05.500"
+                                        << "";
+        QTest::newRow("motec empty") << "motec"
+                                     << "empty.txt" << 0 << ""
+                                     << "";
+        QTest::newRow("2d") << "2d"
+                            << "2d.hed" << 0 << "1:05.230 ; 58.300 ; 59.000"
+                            << "";
+        QTest::newRow("2d with splits reads nothing") << "2d"
+                                                      << "2d.hed" << 1 << ""
+                                                      << "Too few split times in file!";
+        QTest::newRow("2d without lap section") << "2d"
+                                                << "2d_nolaps.hed" << 0 << ""
+                                                << "Failed reading file 2d_nolaps.hed!";
+        QTest::newRow("bullet") << "bullet"
+                                << "bullet.txt" << 0 << "01:05.234 ; 01:04.998 ; 01:05.500"
+                                << "";
+        QTest::newRow("bullet last line not taken") << "bullet"
+                                                    << "bullet_last.txt" << 0 << "01:05.234"
+                                                    << "";
         QTest::newRow("aim csv segment times, BOM and CR LF")
-            << "aim-csv" << "aim_race_studio.csv" << 1 << "1:10.100 ; 1:05.234 ; 1:04.666" << "";
+            << "aim-csv"
+            << "aim_race_studio.csv" << 1 << "1:10.100 ; 1:05.234 ; 1:04.666"
+            << "";
         QTest::newRow("aim csv beacon markers, LF, lossless long lap")
-            << "aim-csv" << "aim_beacons.csv" << 0 << "1:10.100 ; 1:05.234 ; 61:40.050" << "";
+            << "aim-csv"
+            << "aim_beacons.csv" << 0 << "1:10.100 ; 1:05.234 ; 61:40.050"
+            << "";
         QTest::newRow("aim csv refuses another format")
-            << "aim-csv" << "motec_i2.csv" << 0 << "" << "This file is not a AiM CSV (Race Studio export) file.";
-        QTest::newRow("aim csv empty")
-            << "aim-csv" << "empty.txt" << 0 << "" << "This file is not a AiM CSV (Race Studio export) file.";
+            << "aim-csv"
+            << "motec_i2.csv" << 0 << ""
+            << "This file is not a AiM CSV (Race Studio export) file.";
+        QTest::newRow("aim csv empty") << "aim-csv"
+                                       << "empty.txt" << 0 << ""
+                                       << "This file is not a AiM CSV (Race Studio export) file.";
         QTest::newRow("motec csv markers to duration")
-            << "motec-csv" << "motec_i2.csv" << 2 << "1:08.250 ; 1:05.248 ; 1:05.502 ; 11.500" << "";
-        QTest::newRow("motec csv refuses another format")
-            << "motec-csv" << "aim_race_studio.csv" << 0 << "" << "This file is not a MoTeC CSV (i2 export) file.";
+            << "motec-csv"
+            << "motec_i2.csv" << 2 << "1:08.250 ; 1:05.248 ; 1:05.502 ; 11.500"
+            << "";
+        QTest::newRow("motec csv refuses another format") << "motec-csv"
+                                                          << "aim_race_studio.csv" << 0 << ""
+                                                          << "This file is not a MoTeC CSV (i2 export) file.";
     }
     void ReadersOnFixtures() {
         QFETCH(QString, source);
@@ -109,8 +151,8 @@ class TestLoggerReaders : public QObject {
     }
 
     void MarkersGoingBackAreRefused() {
-        const LapImport import = ReadMotecCsv(
-            {QStringLiteral("\"Format\",\"MoTeC CSV File\""), QStringLiteral("\"Beacon Markers\",\"60.0 50.0\"")});
+        const LapImport import = ReadMotecCsv({QStringLiteral("\"Format\",\"MoTeC CSV File\""),
+                                               QStringLiteral("\"Beacon Markers\",\"60.0 50.0\"")});
         QVERIFY(import.error.startsWith(QStringLiteral("Bad beacon marker")));
     }
 
@@ -123,8 +165,8 @@ class TestLoggerReaders : public QObject {
         QVERIFY(none.error.endsWith(QStringLiteral("correct download mode")));
         // Characters that are no digits give an error, the laps before stay.
         const LapImport bad = ReadT200Records({header, QStringLiteral("a"), QStringLiteral("b"),
-                                               QStringLiteral("0001,00,01,05,23"), QStringLiteral("0002,00,0x,05,23"),
-                                               QStringLiteral("END")},
+                                               QStringLiteral("0001,00,01,05,23"),
+                                               QStringLiteral("0002,00,0x,05,23"), QStringLiteral("END")},
                                               0, T200Origin::Serial);
         QCOMPARE(RowsText(bad), QStringLiteral("1:05.230"));
         QCOMPARE(bad.error, QStringLiteral("Bad format of time! (0002,00,0x,05,23)"));
@@ -189,7 +231,8 @@ class TestLoggerReaders : public QObject {
 
     void CsvRecords() {
         QCOMPARE(SplitCsvRecord(QStringLiteral("\"a, b\",,\"say \"\"hi\"\"\",x")),
-                 (QStringList{QStringLiteral("a, b"), QString(), QStringLiteral("say \"hi\""), QStringLiteral("x")}));
+                 (QStringList{QStringLiteral("a, b"), QString(), QStringLiteral("say \"hi\""),
+                              QStringLiteral("x")}));
     }
 };
 
