@@ -4,12 +4,16 @@
 // UltraLap files import the sessions named with --session (all of them when none is named).
 // vorlapa-cli session enter FILE.ses --driver N --start "YYYY-MM-DD HH:MM:SS" [--splits N] [--pit TIME]
 //     [--from SOURCE:LOGFILE] [CELL...]
+// vorlapa-cli serial read PORT [--seconds S] [--splits N]
+// Opens PORT as the "Serial Download" window does, prints each line received within S seconds (10 by
+// default), then the lap grid the T200 record reader makes of them.
 // Replaces driver N's run in the session file as the dialog's OK does: the cells (in reading order, after
 // what --from imported), the pit time and the start; the part-status stamp is cleared.
 #include "command_registry.h"
 #include "services/auto_answer_prompter.h"
 
 #include "lapentry/lap_entry_model.h"
+#include "lapentry/serial_download.h"
 #include "session/session_fields.h"
 #include "session/session_file.h"
 #include "storage/atomic_file.h"
@@ -20,8 +24,10 @@
 #include "storage/txt_parser.h"
 #include "timing/live_timing_model.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 
@@ -58,6 +64,14 @@ struct Entry {
     LiveTimingModel live{clock, beeper, prompter};
     LapEntryModel model{live, prompter, clock};
 };
+
+// The grid as the dialog shows it: the header, then the rows up to the last filled one.
+void PrintGrid(const LapEntryModel& model) {
+    cli::PrintLine(model.Grid().Headers().join(u'\t'));
+    const std::vector<QStringList> rows = model.SegmentRows();
+    for (size_t row = 0; row < rows.size(); ++row)
+        cli::PrintLine(QString::number(row + 1) + u'\t' + rows[row].join(u'\t'));
+}
 
 std::optional<int> SplitsOption(QStringList& args) {
     const auto text = cli::TakeOption(args, QStringLiteral("--splits"));
@@ -104,10 +118,7 @@ int Import(QStringList args) {
     entry.model.PrepareFromMenu();
     if (*splits >= 0) entry.model.SetSplits(*splits);
     if (!ImportInto(entry, operands->at(0), operands->at(1), ids)) return 1;
-    cli::PrintLine(entry.model.Grid().Headers().join(u'\t'));
-    const std::vector<QStringList> rows = entry.model.SegmentRows();
-    for (size_t row = 0; row < rows.size(); ++row)
-        cli::PrintLine(QString::number(row + 1) + u'\t' + rows[row].join(u'\t'));
+    PrintGrid(entry.model);
     return 0;
 }
 
@@ -213,6 +224,45 @@ int Enter(QStringList args) {
     }
     return 0;
 }
+
+const QString kSerialUsage = QStringLiteral("serial read PORT [--seconds S] [--splits N]");
+
+int SerialRead(QStringList args) {
+    const auto secondsText = cli::TakeOption(args, QStringLiteral("--seconds"));
+    const auto splits = SplitsOption(args);
+    const auto operands = cli::Operands(args);
+    bool ok = true;
+    const double seconds = secondsText ? secondsText->toDouble(&ok) : 10.0;
+    if (!ok || seconds <= 0 || seconds > 86400 || !splits || !operands || operands->size() != 1)
+        return cli::UsageError(kSerialUsage);
+    SerialDownload download;
+    if (!download.Open(operands->first())) {
+        cli::PrintError(download.ErrorText());
+        return 1;
+    }
+    Connections connections;
+    connections += download.linesReceived.Connect([](const QStringList& lines) {
+        for (const QString& line : lines)
+            cli::PrintLine(line);
+    });
+    QTimer::singleShot(int(seconds * 1000), [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    download.Close();
+
+    Entry entry;
+    entry.model.PrepareFromMenu();
+    if (*splits >= 0) entry.model.SetSplits(*splits);
+    entry.model.TakeImport(
+        ReadT200Records(download.Assembler().Lines(), entry.model.Splits(), T200Origin::Serial));
+    if (entry.failed) return 1;
+    PrintGrid(entry.model);
+    return 0;
+}
+
+const cli::Registrar serialRegistrar(QStringLiteral("serial"), kSerialUsage, [](const QStringList& args) {
+    if (!args.isEmpty() && args.first() == QLatin1String("read")) return SerialRead(args.mid(1));
+    return cli::UsageError(kSerialUsage);
+});
 
 const cli::Registrar importRegistrar(QStringLiteral("import"), kImportUsage,
                                      [](const QStringList& args) { return Import(args); });
