@@ -37,6 +37,11 @@ class LiveTimingModel {
     // amount, the track's consumption): asked at each lap of slot 1 in place of the figures set.
     std::function<FuelFigures()> requestFuelFigures;
 
+    // The lap table's context menu: "Enter lap times manually" and "Edit lap times" (also a double click)
+    // of a slot open the lap entry dialog; without an answer the entries are disabled.
+    std::function<void(int slot)> requestEnterLapTimes;
+    std::function<void(int slot)> requestEditLapTimes;
+
     // The lap data changed (the session counts as changed).
     Event<> lapDataChanged;
     // The last running slot stopped after slot 1 had been started: the post-session updates (part

@@ -3,12 +3,13 @@
 #include "ui/app/backup_module.h"
 #include "ui/archive/archive_module.h"
 #include "ui/calc/calculators_module.h"
+#include "ui/lapentry/lap_entry_module.h"
 #include "ui/reports/reports_module.h"
 #include "ui/session/active_session_module.h"
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
-#include "ui/workshop/workshop_page_module.h"
 #include "ui/workshop/part_status_page_module.h"
+#include "ui/workshop/workshop_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -22,5 +23,6 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
+    modules.push_back(std::make_unique<LapEntryModule>(workspace));
     return modules;
 }
