@@ -352,6 +352,9 @@ void Workspace::Started() {
     m_state.Changes().MarkUnchanged(Area::Session); // the names read are no edit
     m_session.ApplyOptions();                       // the air density's units and AD/RAD choice
     SyncSetupLayout();
+    const ProgramSettings& settings = m_state.Settings();
+    m_lapEntry.SetStoredSettings(settings.importLastType, settings.importDataPath,
+                                 settings.importDataSerialPort);
 }
 
 void Workspace::OpenPendingSetup() {

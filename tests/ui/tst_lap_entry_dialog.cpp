@@ -45,12 +45,14 @@ class TestLapEntryDialog : public QObject {
         dialog.Load();
         QCOMPARE(dialog.DriverBox()->currentText(), QStringLiteral("Driver 2"));
         // Column 0 holds the row numbers and takes no typing.
-        QVERIFY(!(dialog.GridView()->model()->flags(dialog.GridView()->model()->index(0, 0)) & Qt::ItemIsEditable));
+        QVERIFY(!(dialog.GridView()->model()->flags(dialog.GridView()->model()->index(0, 0)) &
+                  Qt::ItemIsEditable));
         Type(dialog.GridView(), 0, 1, QStringLiteral("1:05.3"));
         Type(dialog.GridView(), 1, 1, QStringLiteral("58.25"));
         dialog.PitEdit()->setText(QStringLiteral("30.0"));
-        rig.prompter.Expect(QStringLiteral("Selected driver: Driver 2\nCurrent laptimes will be overwritten, continue?"),
-                            Answer::Ok);
+        rig.prompter.Expect(
+            QStringLiteral("Selected driver: Driver 2\nCurrent laptimes will be overwritten, continue?"),
+            Answer::Ok);
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         rig.entry.Apply();
