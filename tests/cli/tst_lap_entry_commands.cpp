@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pty.h>
+#include <unistd.h>
+
 namespace {
 QString Fixture(const QString& name) {
     return QStringLiteral(VORLAPA_TEST_DATA "/") + name;
@@ -82,6 +85,45 @@ class TestLapEntryCommands : public QObject {
         QVERIFY(text.contains("driver2_pitstop_time=45000;"));
         QVERIFY(text.contains("driver2_split_times=70100,65234,3700050,60000;"));
         QVERIFY(text.contains("driver2_start_time=45365.4166666667;"));
+    }
+
+    // The lap timer on the master side of a pseudo-terminal pair, the command on its slave side.
+    void serialRead() {
+        int master = -1, slave = -1;
+        char name[256] = {};
+        QCOMPARE(openpty(&master, &slave, name, nullptr, nullptr), 0);
+        QProcess process;
+        process.start(QStringLiteral(VORLAPA_CLI),
+                      {"serial", "read", QString::fromLocal8Bit(name), "--seconds", "3", "--splits", "1"});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(1000); // the port is open before the timer sends
+        const QByteArray bytes(
+            "LT200RX, M, S,hS\r\nT200\r\n\r0001,00,01,05,23\r\n0002,00,00,59,99\r\nEND\r\nrest");
+        QCOMPARE(::write(master, bytes.constData(), size_t(bytes.size())), bytes.size());
+        QVERIFY(process.waitForFinished(10000));
+        ::close(master);
+        ::close(slave);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+                 QStringLiteral("LT200RX, M, S,hS\nT200\n\n0001,00,01,05,23\n0002,00,00,59,99\nEND\n"
+                                "Lap\tSplit 1\tFinish\n1\t1:05.230\t59.990\n"));
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    void serialReadFailures() {
+        CliRun run = RunCli({"serial", "read", "/nonexistent/ttyS0", "--seconds", "1"});
+        QCOMPARE(run.err, QStringLiteral("Could not open /nonexistent/ttyS0!\n"));
+        QCOMPARE(run.status, 1);
+        // Nothing received: the record reader's error for the download mode.
+        int master = -1, slave = -1;
+        char name[256] = {};
+        QCOMPARE(openpty(&master, &slave, name, nullptr, nullptr), 0);
+        run = RunCli({"serial", "read", QString::fromLocal8Bit(name), "--seconds", "0.5"});
+        ::close(master);
+        ::close(slave);
+        QVERIFY2(run.err.startsWith("Unrecognized data in first line."), qPrintable(run.err));
+        QVERIFY(run.err.contains("correct download mode"));
+        QCOMPARE(run.status, 1);
     }
 
     void sessionEnterRefusals_data() {
