@@ -2,6 +2,7 @@
 // OK applies only what the model accepts, the Delete key and the splits box act on the grid, and the
 // serial window shows what arrives on a pseudo-terminal.
 #include "lapentry/lap_entry_model.h"
+#include "main_window_rig.h"
 #include "manual_clock.h"
 #include "recording_beeper.h"
 #include "recording_prompter.h"
@@ -13,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <pty.h>
@@ -38,6 +41,23 @@ void Type(QTableView* view, int row, int column, const QString& text) {
 class TestLapEntryDialog : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The window's module answers the lap table's entries, and the menu entry is there to use.
+    void WindowOffersTheEntries() {
+        QTemporaryDir folder;
+        MainWindowRig window(folder);
+        window.Open();
+        QVERIFY(window.form->Action(MenuCommand::ImportLapTimes)->isEnabled());
+        QVERIFY(window.workspace->LiveTiming().requestEnterLapTimes);
+        QVERIFY(window.workspace->LiveTiming().requestEditLapTimes);
+        QVERIFY(window.workspace->LapEntry().requestSerialDownload);
+        QVERIFY(window.workspace->LapEntry().requestUltralapChoice);
+        // Edit of a slot without laps only says so.
+        window.prompter.ExpectError(QStringLiteral("There are no laptimes to edit!"));
+        window.workspace->LiveTiming().requestEditLapTimes(1);
+    }
+
     void TypedLapsAreAppliedOnOk() {
         Rig rig;
         rig.entry.PrepareEnterManually(2);
