@@ -78,7 +78,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({file, QStringLiteral("Save session")}, C::SaveSession, "", true),
         entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", true),
         entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", true),
-        entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", false),
+        entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", true),
         entry({file, QStringLiteral("Open setup from session")}, C::OpenSetupFromSession, "", true),
         entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", true),
         entry({file, QStringLiteral("Exit")}, C::Exit, "", true),

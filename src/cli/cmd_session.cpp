@@ -34,13 +34,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace cli {
+// "session enter" (cmd_lap_entry.cpp).
+QString SessionEnterUsage();
+int SessionEnter(const QStringList& args);
+} // namespace cli
+
 namespace {
 
 const QString kLapsUsage = QStringLiteral("session laps FILE [--driver 1-4] [--percent 0-100]");
 const QString kStatsUsage = QStringLiteral("session stats FILE [--driver 1-4]");
 const QString kTiresUsage = QStringLiteral("session tires FILE.ses [--data-dir DIR]");
-const QString kUsage =
-    kLapsUsage + QStringLiteral("\n       ") + kStatsUsage + QStringLiteral("\n       ") + kTiresUsage;
+const QString kUsage = kLapsUsage + QStringLiteral("\n       ") + kStatsUsage + QStringLiteral("\n       ") +
+                       kTiresUsage + QStringLiteral("\n       ") + cli::SessionEnterUsage();
 
 std::optional<int> IntegerOption(QStringList& args, const QString& name, int fallback, int low, int high) {
     const std::optional<QString> text = cli::TakeOption(args, name);
@@ -192,6 +198,7 @@ const cli::Registrar registrar(QStringLiteral("session"), kUsage, [](const QStri
     if (!args.isEmpty() && args.first() == QLatin1String("laps")) return Laps(args.mid(1));
     if (!args.isEmpty() && args.first() == QLatin1String("stats")) return Stats(args.mid(1));
     if (!args.isEmpty() && args.first() == QLatin1String("tires")) return Tires(args.mid(1));
+    if (!args.isEmpty() && args.first() == QLatin1String("enter")) return cli::SessionEnter(args.mid(1));
     return cli::UsageError(kUsage);
 });
 

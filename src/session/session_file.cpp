@@ -168,7 +168,10 @@ void WriteSessionSections(const SessionRecord& record, const SessionUnits& units
                               lines);
     }
 
-    const LapData& laps = record.lapData;
+    WriteLapData(record.lapData, writer);
+}
+
+void WriteLapData(const LapData& laps, TTxtParser& writer) {
     writer.WriteSection(SessionKeys::LapTimes);
     writer.WriteValue(QStringLiteral("splits_per_lap"), laps.splitsPerLap);
     for (int slot = 1; slot <= int(laps.slots.size()); ++slot) {

@@ -25,6 +25,8 @@ void ReadConditions(SessionRecord& record, const SessionUnits& units, TTxtParser
 void ReadSessionNotes(SessionRecord& record, const SessionUnits& units, TTxtParser* reader);
 // The "lap_times" section: "splits_per_lap" ("0" when empty) and the five keys of each slot.
 LapData ReadLapData(TTxtParser& reader);
+// Writes the "lap_times" section.
+void WriteLapData(const LapData& laps, TTxtParser& writer);
 // Everything a session file holds apart from the setup: the vehicle, the sections above and the lap data.
 SessionRecord ReadSessionSections(TTxtParser& reader, const SessionUnits& units);
 

@@ -16,3 +16,12 @@ struct LapData {
     QString splitsPerLap = QStringLiteral("0");
     std::array<SlotLapData, 4> slots; // slot 1 at index 0
 };
+
+// One driver's laps as the lap entry dialog hands them over: the run is replaced as if it had been timed.
+struct EnteredLaps {
+    double startTime = 0; // day number
+    double stopTime = 0;
+    qint32 pitStopTime = 0; // ms
+    QString splitTimes;     // segment times joined by ","
+    int splits = 0;         // splits per lap of the entered data
+};

@@ -134,7 +134,9 @@ bool LiveTimingModel::StopwatchPress(int slot) {
     } else {
         s.table.SetCell(1, 0, QStringLiteral("1"));
     }
-    if (slot == 1) s.timeWindow.SetLapsRemaining(LapsRemaining(requestFuelFigures ? requestFuelFigures() : m_fuel, laps));
+    if (slot == 1)
+        s.timeWindow.SetLapsRemaining(
+            LapsRemaining(requestFuelFigures ? requestFuelFigures() : m_fuel, laps));
     if (m_pitPanel.IsVisible()) m_pitPanel.RecordPass(slot, s.timer.GetLastMark());
     LapDataChanged();
     return true;
@@ -286,7 +288,12 @@ bool LiveTimingModel::SetSplitsText(const QString& text) {
     if (text.isEmpty()) return false;
     // The laps of a running slot would be reinterpreted under the driver's wheels.
     if (AnyRunning()) return false;
-    m_splits = std::clamp(ParseInteger(text.trimmed()).value_or(0), 0, 3);
+    ApplySplits(std::clamp(ParseInteger(text.trimmed()).value_or(0), 0, 3));
+    return true;
+}
+
+void LiveTimingModel::ApplySplits(int splits) {
+    m_splits = splits;
     m_splitsText = QString::number(m_splits);
     for (auto& slot : m_slots) {
         slot->timer.SetSplits(m_splits);
@@ -299,7 +306,38 @@ bool LiveTimingModel::SetSplitsText(const QString& text) {
         for (int i = 1; i <= kSlots; ++i)
             Redraw(i);
     LapDataChanged();
-    return true;
+}
+
+bool LiveTimingModel::CanApplyEnteredLaps(int slot, int splits) const {
+    if (!ValidSlot(slot) || Slot(slot).IsRunning()) return false;
+    // Another slot's laps would be reinterpreted while it is timed.
+    return splits == m_splits || !AnyRunning();
+}
+
+Expected<void, QString> LiveTimingModel::ApplyEnteredLaps(int slot, const EnteredLaps& laps) {
+    ChangeScope scope(*this);
+    if (!CanApplyEnteredLaps(slot, laps.splits)) return Unexpected(QString());
+    // No questions while the entered run replaces the slot's; cleared on every way out.
+    struct LoadingScope {
+        bool& flag;
+        explicit LoadingScope(bool& f) : flag(f) { flag = true; }
+        ~LoadingScope() { flag = false; }
+    } loading(m_loading);
+    Start(slot);
+    DriverSlot& s = S(slot);
+    s.startTime = laps.startTime;
+    s.startText = DateTimeText(laps.startTime);
+    s.stopTime = laps.stopTime;
+    s.pitStopTime = laps.pitStopTime;
+    s.timer.SetSplits(laps.splits);
+    Expected<void, QString> result = s.timer.LoadFromText(laps.splitTimes);
+    ApplySplits(std::clamp(laps.splits, 0, 3));
+    for (int i = 1; i <= kSlots; ++i)
+        Redraw(i);
+    if (slot == 1) m_driver1Started = true;
+    Stop(slot);
+    LapDataChanged();
+    return result;
 }
 
 bool LiveTimingModel::ResetLapTimes() {

@@ -2,13 +2,13 @@
 // The "Active session" page: four driver slots timed at once, their buttons, lap tables and figures, the
 // window-wide controls, the time windows and the pit crew panel. The page forwards every button, key and
 // timer event to one call here and redraws from what the model holds.
-#include "services/services.h"
 #include "driver_slot.h"
 #include "events/event.h"
 #include "lap_data.h"
 #include "lap_figures.h"
 #include "live_timing_keys.h"
 #include "pit_panel_model.h"
+#include "services/services.h"
 #include "timing_journal.h"
 #include "window_placement.h"
 
@@ -36,6 +36,11 @@ class LiveTimingModel {
     // The fuel figures of the laps-remaining line when they can change between laps (the session's
     // amount, the track's consumption): asked at each lap of slot 1 in place of the figures set.
     std::function<FuelFigures()> requestFuelFigures;
+
+    // The lap table's context menu: "Enter lap times manually" and "Edit lap times" (also a double click)
+    // of a slot open the lap entry dialog; without an answer the entries are disabled.
+    std::function<void(int slot)> requestEnterLapTimes;
+    std::function<void(int slot)> requestEditLapTimes;
 
     // The lap data changed (the session counts as changed).
     Event<> lapDataChanged;
@@ -90,6 +95,11 @@ class LiveTimingModel {
     // replaces all lap data; an error names a bad stored time (the data before it stay loaded).
     Expected<void, QString> LoadLapData(const LapData& data);
     LapData CurrentLapData() const;
+    // The lap entry's OK: the slot is started, given the entered run, redrawn and stopped as if it had
+    // been timed, without questions; the window's splits follow the entry. Refused (false) when the slot
+    // runs, or when the splits would change while another slot runs.
+    bool CanApplyEnteredLaps(int slot, int splits) const;
+    Expected<void, QString> ApplyEnteredLaps(int slot, const EnteredLaps& laps);
     void Redraw(int slot);
 
     // Crash journal: offered at start-up; closed when the session was saved or the data discarded.
@@ -136,6 +146,7 @@ class LiveTimingModel {
     static bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlots; }
     DriverSlot& S(int slot) { return *m_slots[Index(slot)]; }
     void StopSlot(int slot);
+    void ApplySplits(int splits);
     void WriteFigures(DriverSlot& slot);
     void WritePanelHeaders();
     void EnsureJournal();

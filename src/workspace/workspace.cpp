@@ -64,7 +64,9 @@ Workspace::Workspace(AppState& state)
                    m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
       m_tireList(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()), m_setup,
                  state.DataFolder()),
-      m_sessionFuel(m_session, *state.GetServices().prompter), m_recent(state.DataFolder()) {
+      m_sessionFuel(m_session, *state.GetServices().prompter),
+      m_lapEntry(m_liveTiming, *state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices())),
+      m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
     ConnectLiveTiming();
@@ -74,11 +76,27 @@ Workspace::Workspace(AppState& state)
     ConnectPartStatus();
     ConnectTireList();
     ConnectFuel();
+    ConnectLapEntry();
     InstallStateRequests();
     SyncSetupLayout();
 }
 
 Workspace::~Workspace() = default;
+
+void Workspace::ConnectLapEntry() {
+    // The entry dialog's remembered source, folder and serial port live in the program settings.
+    const ProgramSettings& settings = m_state.Settings();
+    m_lapEntry.SetStoredSettings(settings.importLastType, settings.importDataPath,
+                                 settings.importDataSerialPort);
+    m_connections += m_lapEntry.settingsChanged.Connect([this] {
+        ProgramSettings& stored = m_state.Settings();
+        stored.importLastType = m_lapEntry.LastType();
+        stored.importDataPath = m_lapEntry.LastFolder();
+        stored.importDataSerialPort = m_lapEntry.LastSerialPort();
+    });
+    // Entered laps belong to a new run: the part status has not been updated from it.
+    m_connections += m_lapEntry.partStatusStampCleared.Connect([this] { m_session.SetPartStatusStamp(0); });
+}
 
 void Workspace::ConnectSetup() {
     // Every setup edit marks "Setup" and the sub-page it was made on.
@@ -415,6 +433,9 @@ void Workspace::Started() {
     m_state.Changes().MarkUnchanged(Area::Session); // the names read are no edit
     m_session.ApplyOptions();                       // the air density's units and AD/RAD choice
     SyncSetupLayout();
+    const ProgramSettings& settings = m_state.Settings();
+    m_lapEntry.SetStoredSettings(settings.importLastType, settings.importDataPath,
+                                 settings.importDataSerialPort);
 }
 
 void Workspace::OpenPendingSetup() {

@@ -13,6 +13,7 @@
 #include "calc/jetting_guru.h"
 #include "calc/tire_pressure.h"
 #include "events/event.h"
+#include "lapentry/lap_entry_model.h"
 #include "reports/report_export.h"
 #include "session/general_notes_model.h"
 #include "session/part_setups.h"
@@ -57,6 +58,7 @@ class Workspace : public StartupSteps {
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
     TireListPage& TireList() { return m_tireList; }
+    LapEntryModel& LapEntry() { return m_lapEntry; }
     SessionFuel& Fuel() { return m_sessionFuel; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
@@ -138,6 +140,7 @@ class Workspace : public StartupSteps {
     // After a timed session: the tires of the current setup get their history entry.
     void UpdateTiresFromSession();
     void ConnectFuel();
+    void ConnectLapEntry();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -169,6 +172,7 @@ class Workspace : public StartupSteps {
     PartStatusPage m_partStatus;
     TireListPage m_tireList;
     SessionFuel m_sessionFuel;
+    LapEntryModel m_lapEntry;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;

@@ -3,6 +3,7 @@
 #include "ui/app/backup_module.h"
 #include "ui/archive/archive_module.h"
 #include "ui/calc/calculators_module.h"
+#include "ui/lapentry/lap_entry_module.h"
 #include "ui/reports/reports_module.h"
 #include "ui/session/active_session_module.h"
 #include "ui/session/part_setups_module.h"
@@ -26,5 +27,6 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<TireListPageModule>(workspace));
     modules.push_back(std::make_unique<PartSetupsModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
+    modules.push_back(std::make_unique<LapEntryModule>(workspace));
     return modules;
 }

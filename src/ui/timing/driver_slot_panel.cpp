@@ -1,8 +1,8 @@
 #include "driver_slot_panel.h"
 
 #include "lap_table_model.h"
-#include "timing/live_timing_model.h"
 #include "storage/translate.h"
+#include "timing/live_timing_model.h"
 #include "timing/live_timing_texts.h"
 
 #include <QAction>
@@ -100,11 +100,17 @@ DriverSlotPanel::DriverSlotPanel(LiveTimingModel& model, int slot, QWidget* pare
     m_table->setMinimumHeight(120);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QTableView::customContextMenuRequested, this, [this, captions](const QPoint& at) {
-        // The lap entry dialog the entries open is not there yet: they are shown disabled.
         QMenu menu(this);
-        menu.addAction(captions.enterLapTimesManually)->setEnabled(false);
-        menu.addAction(captions.editLapTimes)->setEnabled(false);
-        menu.exec(m_table->viewport()->mapToGlobal(at));
+        QAction* enter = menu.addAction(captions.enterLapTimesManually);
+        QAction* edit = menu.addAction(captions.editLapTimes);
+        enter->setEnabled(bool(m_model.requestEnterLapTimes));
+        edit->setEnabled(bool(m_model.requestEditLapTimes));
+        QAction* chosen = menu.exec(m_table->viewport()->mapToGlobal(at));
+        if (chosen == enter && m_model.requestEnterLapTimes) m_model.requestEnterLapTimes(m_slot);
+        if (chosen == edit && m_model.requestEditLapTimes) m_model.requestEditLapTimes(m_slot);
+    });
+    connect(m_table, &QTableView::doubleClicked, this, [this] {
+        if (m_model.requestEditLapTimes) m_model.requestEditLapTimes(m_slot);
     });
     layout->addWidget(m_table, 1);
 
