@@ -75,7 +75,7 @@ class TestMainWindow : public QObject {
         QVERIFY(w.form->Action(MenuCommand::Exit)->isEnabled());
         QVERIFY(w.form->Action(MenuCommand::Options)->isEnabled());
         QVERIFY(w.form->Action(MenuCommand::ImportLapTimes)->isEnabled());
-        QVERIFY(!w.form->Action(MenuCommand::ComposeSetup)->isEnabled());
+        QVERIFY(!w.form->Action(MenuCommand::Todo)->isEnabled());
         QVERIFY(w.form->Action(MenuCommand::NewSession)->isEnabled());
         QCOMPARE(w.form->Action(MenuCommand::NewSession)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(w.form->Action(MenuCommand::BackupRestore)->shortcut(),
