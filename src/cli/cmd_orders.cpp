@@ -56,9 +56,12 @@ int SuppliersCommand(const QStringList& arguments) {
 
 QString StateText(OrderState state) {
     switch (state) {
-    case OrderState::Received: return QStringLiteral("received");
-    case OrderState::Pending: return QStringLiteral("pending");
-    case OrderState::None: break;
+    case OrderState::Received:
+        return QStringLiteral("received");
+    case OrderState::Pending:
+        return QStringLiteral("pending");
+    case OrderState::None:
+        break;
     }
     return QString();
 }

@@ -24,7 +24,8 @@ QString FieldValue(const QStringList& item, int column) {
 
 } // namespace
 
-OrderPreset PresetOrderEdit(const OrderBook& orders, const std::vector<int>& rows, const QStringList& supplierNames) {
+OrderPreset PresetOrderEdit(const OrderBook& orders, const std::vector<int>& rows,
+                            const QStringList& supplierNames) {
     OrderPreset preset;
     if (rows.empty()) return preset;
     for (int column = 0; column < kOrderStoredColumns; ++column) {
@@ -36,7 +37,8 @@ OrderPreset PresetOrderEdit(const OrderBook& orders, const std::vector<int>& row
     if (preset.fields[order_col::RecQty])
         preset.previousReceived = ParseInteger(*preset.fields[order_col::RecQty]).value_or(0);
     preset.receivedDateEnabled = preset.fields[order_col::ReceivedDate] &&
-                                 IsDateText(*preset.fields[order_col::ReceivedDate]) && preset.previousReceived > 0;
+                                 IsDateText(*preset.fields[order_col::ReceivedDate]) &&
+                                 preset.previousReceived > 0;
     if (preset.fields[order_col::Supplier]) {
         const QString supplier = *preset.fields[order_col::Supplier];
         preset.supplierShown =
@@ -119,10 +121,12 @@ bool SuppliersDiffer(const QList<QStringList>& items) {
     return false;
 }
 
-QList<QStringList> MaintenanceItemsFromOrders(const QList<QStringList>& items, const MaintenanceFromOrders& dialog) {
+QList<QStringList> MaintenanceItemsFromOrders(const QList<QStringList>& items,
+                                              const MaintenanceFromOrders& dialog) {
     QList<QStringList> result;
     if (items.size() == 1) {
-        result << QStringList{dialog.date, dialog.cost.trimmed(), dialog.supplier.trimmed(), dialog.description};
+        result << QStringList{dialog.date, dialog.cost.trimmed(), dialog.supplier.trimmed(),
+                              dialog.description};
         return result;
     }
     for (const QStringList& item : items) {
@@ -136,5 +140,6 @@ QList<QStringList> MaintenanceItemsFromOrders(const QList<QStringList>& items, c
 
 QString MaintenanceAddedText(int count) {
     if (count == 1) return Translate("This item has been added to the maintenance log");
-    return Translate("%d items has been added to the maintenance log").replace(QStringLiteral("%d"), QString::number(count));
+    return Translate("%d items has been added to the maintenance log")
+        .replace(QStringLiteral("%d"), QString::number(count));
 }

@@ -22,7 +22,8 @@ struct OrderPreset {
     // The shown supplier: the stored one, or "Unknown supplier" when it is not in the list.
     QString supplierShown;
 };
-OrderPreset PresetOrderEdit(const OrderBook& orders, const std::vector<int>& rows, const QStringList& supplierNames);
+OrderPreset PresetOrderEdit(const OrderBook& orders, const std::vector<int>& rows,
+                            const QStringList& supplierNames);
 
 // The supplier an edit writes: only one the user picked. The preset shown ("Unknown supplier" among
 // them) and an empty drop-down keep each item's stored supplier.
@@ -72,7 +73,8 @@ struct MaintenanceFromOrders {
     QString date, cost, supplier, description; // the dialog's fields
     bool suppliersDiffer = false;
 };
-QList<QStringList> MaintenanceItemsFromOrders(const QList<QStringList>& items, const MaintenanceFromOrders& dialog);
+QList<QStringList> MaintenanceItemsFromOrders(const QList<QStringList>& items,
+                                              const MaintenanceFromOrders& dialog);
 bool SuppliersDiffer(const QList<QStringList>& items);
 // "This item has been added to the maintenance log" or "%d items has been added to the maintenance log".
 QString MaintenanceAddedText(int count);

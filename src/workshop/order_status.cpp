@@ -125,7 +125,8 @@ const ListBlock kListBlock{QStringLiteral("list")};
 OrderStatusFile ReadOrderStatus(TTxtParser& reader) {
     OrderStatusFile file;
     file.version = reader.ReadValue(kSection, QStringLiteral("version"));
-    file.lastSelectedNode = ParseInteger(reader.ReadValue(kSection, QStringLiteral("last_selected_node"))).value_or(0);
+    file.lastSelectedNode =
+        ParseInteger(reader.ReadValue(kSection, QStringLiteral("last_selected_node"))).value_or(0);
     TextTable table(kOrderStoredColumns);
     table.Load(reader, kSection, kListBlock);
     QList<QStringList> lines;
@@ -169,7 +170,8 @@ Expected<OrderStatusFile, QString> LoadOrderStatus(const QString& dataDir) {
     return ParseOrderStatus(DecodeFileText(*bytes));
 }
 
-Expected<void, QString> SaveOrderStatus(const QString& dataDir, const OrderBook& orders, int lastSelectedNode) {
+Expected<void, QString> SaveOrderStatus(const QString& dataDir, const OrderBook& orders,
+                                        int lastSelectedNode) {
     TTxtParser writer;
     writer.OpenWrite(QDir(dataDir).filePath(OrderStatusFileName()));
     WriteOrderStatus(writer, orders, lastSelectedNode);
@@ -295,11 +297,20 @@ std::vector<int> ShownOrderRows(const OrderBook& orders, const OrderTree& tree, 
         switch (node.kind) {
         case OrderNodeKind::All:
         case OrderNodeKind::ByYear:
-        case OrderNodeKind::BySupplier: break;
-        case OrderNodeKind::Pending: shown = StateOf(item) == OrderState::Pending; break;
-        case OrderNodeKind::Received: shown = StateOf(item) == OrderState::Received; break;
-        case OrderNodeKind::Year: shown = YearOf(item) == node.year; break;
-        case OrderNodeKind::YearDate: shown = DateOf(item) == node.date && YearOf(item) == node.year; break;
+        case OrderNodeKind::BySupplier:
+            break;
+        case OrderNodeKind::Pending:
+            shown = StateOf(item) == OrderState::Pending;
+            break;
+        case OrderNodeKind::Received:
+            shown = StateOf(item) == OrderState::Received;
+            break;
+        case OrderNodeKind::Year:
+            shown = YearOf(item) == node.year;
+            break;
+        case OrderNodeKind::YearDate:
+            shown = DateOf(item) == node.date && YearOf(item) == node.year;
+            break;
         case OrderNodeKind::Supplier:
         case OrderNodeKind::SupplierDate:
             shown = SupplierOf(item) == node.supplier &&
@@ -315,6 +326,7 @@ std::vector<int> ShownOrderRows(const OrderBook& orders, const OrderTree& tree, 
 QString TotalCostText(const OrderBook& orders, const std::vector<int>& rows) {
     double total = 0;
     for (int row : rows)
-        if (const auto price = ParseDecimal(orders.Items().Field(row, order_col::Price).trimmed())) total += *price;
+        if (const auto price = ParseDecimal(orders.Items().Field(row, order_col::Price).trimmed()))
+            total += *price;
     return FormatPattern(total, QStringLiteral("0.00"));
 }

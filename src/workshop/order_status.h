@@ -15,7 +15,7 @@ constexpr int OrderDate = 0, Location = 1, PartNo = 2, Name = 3, Qty = 4, RecQty
               ReceivedDate = 7, Supplier = 8, Comment = 9, Remark = 10, Number = 11;
 } // namespace order_col
 
-inline constexpr int kOrderColumnCount = 12;  // the last one, the item number, is never stored
+inline constexpr int kOrderColumnCount = 12; // the last one, the item number, is never stored
 inline constexpr int kOrderStoredColumns = 11;
 inline const QString kOrderStatusVersion = QStringLiteral("1.2");
 
@@ -75,16 +75,27 @@ OrderStatusFile ParseOrderStatus(const QString& text);
 QString OrderStatusText(const OrderBook& orders, int lastSelectedNode);
 // A missing file gives an empty list; an unreadable one is an error naming it.
 Expected<OrderStatusFile, QString> LoadOrderStatus(const QString& dataDir);
-Expected<void, QString> SaveOrderStatus(const QString& dataDir, const OrderBook& orders, int lastSelectedNode);
+Expected<void, QString> SaveOrderStatus(const QString& dataDir, const OrderBook& orders,
+                                        int lastSelectedNode);
 
 // The order tree. Nodes are kept in the order the tree shows them, so a node's index is its absolute index.
-enum class OrderNodeKind { All, ByYear, Year, YearDate, BySupplier, Supplier, SupplierDate, Pending, Received };
+enum class OrderNodeKind {
+    All,
+    ByYear,
+    Year,
+    YearDate,
+    BySupplier,
+    Supplier,
+    SupplierDate,
+    Pending,
+    Received
+};
 
 struct OrderNode {
     QString text;
     int parent = -1;
     OrderNodeKind kind = OrderNodeKind::All;
-    QString year, supplier, date; // what the node filters on
+    QString year, supplier, date;        // what the node filters on
     OrderState state = OrderState::None; // under "Pending" or "Received"
 };
 

@@ -21,7 +21,8 @@ QStringList SupplierColumnCaptions() {
 }
 
 int SupplierColumnWidth(int column) {
-    static constexpr int kWidths[kSupplierColumnCount] = {100, 100, 80, 100, 80, 80, 80, 80, 100, 100, 100, 200};
+    static constexpr int kWidths[kSupplierColumnCount] = {100, 100, 80,  100, 80,  80,
+                                                          80,  80,  100, 100, 100, 200};
     return column >= 0 && column < kSupplierColumnCount ? kWidths[column] : 0;
 }
 
@@ -42,7 +43,8 @@ SupplierList ReadSuppliers(TTxtParser& reader) {
         const auto column = ParseInteger(reader.ReadValue(kSection, QLatin1String(kSortColumnKeys[k])));
         // A column outside the table would index past its fields: such a key is ignored.
         if (column && *column >= -1 && *column < kSupplierColumnCount) list.sortKeys[k].column = *column;
-        list.sortKeys[k].descending = reader.ReadValue(kSection, QLatin1String(kSortDescendingKeys[k])) == u"true";
+        list.sortKeys[k].descending =
+            reader.ReadValue(kSection, QLatin1String(kSortDescendingKeys[k])) == u"true";
     }
     list.suppliers.Load(reader, kSection, kListBlock);
     return list;
@@ -113,7 +115,8 @@ std::optional<int> FindSupplierRow(const SupplierList& list, const QString& name
 }
 
 QUrl MailToUrl(const QString& eMail) {
-    return QUrl(QStringLiteral("mailto:") + QString::fromLatin1(QUrl::toPercentEncoding(eMail.trimmed(), "@")),
+    return QUrl(QStringLiteral("mailto:") +
+                    QString::fromLatin1(QUrl::toPercentEncoding(eMail.trimmed(), "@")),
                 QUrl::StrictMode);
 }
 
@@ -131,6 +134,7 @@ std::optional<QUrl> HomePageUrl(const QString& webSite) {
         url = QUrl(QStringLiteral("http://") + text, QUrl::StrictMode);
     }
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty()) return std::nullopt;
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
+        return std::nullopt;
     return url;
 }

@@ -28,7 +28,8 @@ QStringList Fields(const QString& prefix, int count) {
 }
 
 // An order item: date, supplier, Qty, Rec. Qty, price; the rest empty.
-QStringList Item(const char* date, const char* supplier, const char* qty, const char* rec, const char* price = "") {
+QStringList Item(const char* date, const char* supplier, const char* qty, const char* rec,
+                 const char* price = "") {
     QStringList item(kOrderStoredColumns, QString());
     item[order_col::OrderDate] = date;
     item[order_col::Supplier] = supplier;
@@ -116,13 +117,20 @@ class TestOrderStatus : public QObject {
         QTest::addColumn<QString>("rec");
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("colour");
-        QTest::newRow("all received") << "5" << "5" << int(OrderState::Received) << int(OrderColour::Plain);
-        QTest::newRow("part received") << "5" << "2" << int(OrderState::Pending) << int(OrderColour::LightGreen);
-        QTest::newRow("nothing received") << "5" << "0" << int(OrderState::Pending) << int(OrderColour::Yellow);
-        QTest::newRow("over received") << "5" << "6" << int(OrderState::Received) << int(OrderColour::Plain);
-        QTest::newRow("rec no number") << "5" << "x" << int(OrderState::Pending) << int(OrderColour::Yellow);
-        QTest::newRow("qty no number") << "" << "0" << int(OrderState::None) << int(OrderColour::Plain);
-        QTest::newRow("qty zero") << "0" << "0" << int(OrderState::Received) << int(OrderColour::Plain);
+        QTest::newRow("all received") << "5"
+                                      << "5" << int(OrderState::Received) << int(OrderColour::Plain);
+        QTest::newRow("part received") << "5"
+                                       << "2" << int(OrderState::Pending) << int(OrderColour::LightGreen);
+        QTest::newRow("nothing received") << "5"
+                                          << "0" << int(OrderState::Pending) << int(OrderColour::Yellow);
+        QTest::newRow("over received") << "5"
+                                       << "6" << int(OrderState::Received) << int(OrderColour::Plain);
+        QTest::newRow("rec no number") << "5"
+                                       << "x" << int(OrderState::Pending) << int(OrderColour::Yellow);
+        QTest::newRow("qty no number") << ""
+                                       << "0" << int(OrderState::None) << int(OrderColour::Plain);
+        QTest::newRow("qty zero") << "0"
+                                  << "0" << int(OrderState::Received) << int(OrderColour::Plain);
     }
     void statesAndColours() {
         QFETCH(QString, qty);
@@ -142,14 +150,29 @@ class TestOrderStatus : public QObject {
             Item("not a date", "Bolt", "2", "0", "1.25"),
         });
         const OrderTree tree = BuildOrderTree(book);
-        QCOMPARE(Paths(tree),
-                 (QStringList{"All", "By year", "By year/2023", "By year/2023/2023-05-01", "By year/2024",
-                              "By year/2024/2024-02-01", "By supplier", "By supplier/Acme",
-                              "By supplier/Acme/2023-05-01", "By supplier/Acme/2024-02-01", "By supplier/Bolt",
-                              "By supplier/Bolt/2024-02-01", "By supplier/Bolt/not a date", "Pending",
-                              "Pending/Acme", "Pending/Acme/2024-02-01", "Pending/Bolt", "Pending/Bolt/not a date",
-                              "Received", "Received/Acme", "Received/Acme/2023-05-01", "Received/Bolt",
-                              "Received/Bolt/2024-02-01"}));
+        QCOMPARE(Paths(tree), (QStringList{"All",
+                                           "By year",
+                                           "By year/2023",
+                                           "By year/2023/2023-05-01",
+                                           "By year/2024",
+                                           "By year/2024/2024-02-01",
+                                           "By supplier",
+                                           "By supplier/Acme",
+                                           "By supplier/Acme/2023-05-01",
+                                           "By supplier/Acme/2024-02-01",
+                                           "By supplier/Bolt",
+                                           "By supplier/Bolt/2024-02-01",
+                                           "By supplier/Bolt/not a date",
+                                           "Pending",
+                                           "Pending/Acme",
+                                           "Pending/Acme/2024-02-01",
+                                           "Pending/Bolt",
+                                           "Pending/Bolt/not a date",
+                                           "Received",
+                                           "Received/Acme",
+                                           "Received/Acme/2023-05-01",
+                                           "Received/Bolt",
+                                           "Received/Bolt/2024-02-01"}));
         const auto shown = [&](const QString& path) {
             const auto node = tree.FindPath(path);
             return node ? ShownOrderRows(book, tree, *node) : std::vector<int>{-1};
@@ -219,14 +242,22 @@ class TestOrderStatus : public QObject {
     void homePageOpensOnlyWebAddresses_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("url"); // empty: not opened
-        QTest::newRow("bare name") << " www.acme.com " << "http://www.acme.com";
-        QTest::newRow("host and port") << "acme.com:8080/shop" << "http://acme.com:8080/shop";
-        QTest::newRow("https") << "https://acme.com/a?b=c" << "https://acme.com/a?b=c";
-        QTest::newRow("program path") << "/usr/bin/xterm" << "";
-        QTest::newRow("windows program") << "C:\\Windows\\calc.exe" << "";
-        QTest::newRow("file url") << "file:///etc/passwd" << "";
-        QTest::newRow("javascript") << "javascript:alert(1)" << "";
-        QTest::newRow("empty") << "  " << "";
+        QTest::newRow("bare name") << " www.acme.com "
+                                   << "http://www.acme.com";
+        QTest::newRow("host and port") << "acme.com:8080/shop"
+                                       << "http://acme.com:8080/shop";
+        QTest::newRow("https") << "https://acme.com/a?b=c"
+                               << "https://acme.com/a?b=c";
+        QTest::newRow("program path") << "/usr/bin/xterm"
+                                      << "";
+        QTest::newRow("windows program") << "C:\\Windows\\calc.exe"
+                                         << "";
+        QTest::newRow("file url") << "file:///etc/passwd"
+                                  << "";
+        QTest::newRow("javascript") << "javascript:alert(1)"
+                                    << "";
+        QTest::newRow("empty") << "  "
+                               << "";
     }
     void homePageOpensOnlyWebAddresses() {
         QFETCH(QString, field);
