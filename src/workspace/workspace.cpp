@@ -60,6 +60,10 @@ Workspace::Workspace(AppState& state)
                     state.DataFolder()),
       m_partStatus(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
                    m_fallbacks->ClockOf(state.GetServices()), state.DataFolder()),
+      m_suppliers(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
+                  state.DataFolder()),
+      m_orderStatus(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
+                    state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
@@ -68,6 +72,7 @@ Workspace::Workspace(AppState& state)
     ConnectArchive();
     ConnectMaintenance();
     ConnectPartStatus();
+    ConnectSuppliersAndOrders();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -168,11 +173,69 @@ void Workspace::ConnectPartStatus() {
     m_partStatus.requestAddMaintenanceItems = [this](const std::vector<MaintenanceItemDraft>& items) {
         bool added = false;
         for (const MaintenanceItemDraft& item : items)
-            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier, item.description) ||
+            added = m_maintenance.AddItemWithGroupChoice(item.group, item.cost, item.supplier,
+                                                         item.description) ||
                     added;
         return added;
     };
     m_connections += Connection([this] { m_partStatus.requestAddMaintenanceItems = {}; });
+}
+
+void Workspace::ConnectSuppliersAndOrders() {
+    // The change flags follow the areas; "Save" on the leave question saves them.
+    const auto follow = [this](Area area, bool dirty) {
+        ChangeTracker& changes = m_state.Changes();
+        if (dirty == changes.IsChanged(area)) return;
+        if (dirty)
+            changes.MarkChanged(area);
+        else
+            changes.MarkUnchanged(area);
+    };
+    m_connections +=
+        m_suppliers.changed.Connect([this, follow] { follow(Area::Suppliers, m_suppliers.IsDirty()); });
+    m_connections +=
+        m_orderStatus.changed.Connect([this, follow] { follow(Area::OrderStatus, m_orderStatus.IsDirty()); });
+    m_state.Leave().SetSaveAction(Area::Suppliers, [this] { return m_suppliers.SaveSuppliers(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Suppliers, {}); });
+    m_state.Leave().SetSaveAction(Area::OrderStatus, [this] { return m_orderStatus.SaveOrders(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::OrderStatus, {}); });
+
+    // Receiving order items books them into the part status and the maintenance log.
+    m_orderStatus.requestSupplierNames = [this] { return m_suppliers.SupplierNames(); };
+    m_orderStatus.requestPartGroups = [this] { return m_partStatus.GroupNames(); };
+    m_orderStatus.requestPartGroup = [this](const QString& name) { return m_partStatus.FindGroup(name); };
+    m_orderStatus.requestActivePartGroup = [this] {
+        const PartGroup* active = m_partStatus.Active();
+        return active ? active->name : QString();
+    };
+    m_orderStatus.requestBookParts = [this](const QString& group, const std::vector<PartBooking>& lines) {
+        return m_partStatus.ReceiveParts(group, lines);
+    };
+    m_orderStatus.requestAddMaintenanceItem = [this](const QString& group, const QString& date,
+                                                     const QString& cost, const QString& supplier,
+                                                     const QString& description) {
+        return m_maintenance.AddItemWithGroupChoice(group, cost, supplier, description, ParseDateText(date));
+    };
+    m_orderStatus.requestAddMaintenanceItems = [this](const QString& group, const QList<QStringList>& items) {
+        return m_maintenance.AddItems(group, items);
+    };
+    m_connections += Connection([this] {
+        m_orderStatus.requestSupplierNames = {};
+        m_orderStatus.requestPartGroups = {};
+        m_orderStatus.requestPartGroup = {};
+        m_orderStatus.requestActivePartGroup = {};
+        m_orderStatus.requestBookParts = {};
+        m_orderStatus.requestAddMaintenanceItem = {};
+        m_orderStatus.requestAddMaintenanceItems = {};
+    });
+}
+
+void Workspace::LoadSuppliers() {
+    m_suppliers.LoadSuppliers();
+}
+
+void Workspace::LoadOrderStatus() {
+    m_orderStatus.LoadOrders();
 }
 
 void Workspace::InstallStateRequests() {

@@ -23,7 +23,9 @@
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
+#include "workshop/order_status_page.h"
 #include "workshop/part_status_page.h"
+#include "workshop/suppliers_page.h"
 
 #include <functional>
 #include <memory>
@@ -53,6 +55,8 @@ class Workspace : public StartupSteps {
     ArchivePage& Archive() { return m_archive; }
     MaintenancePage& Maintenance() { return m_maintenance; }
     PartStatusPage& PartStatus() { return m_partStatus; }
+    SuppliersPage& Suppliers() { return m_suppliers; }
+    OrderStatusPage& OrderStatus() { return m_orderStatus; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -72,6 +76,8 @@ class Workspace : public StartupSteps {
     void LoadMaintenanceLog() override;
     void LoadGeneralNotes() override;
     void LoadPartStatus() override;
+    void LoadSuppliers() override;
+    void LoadOrderStatus() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
     void OpenPendingSetup();
@@ -121,6 +127,7 @@ class Workspace : public StartupSteps {
     void ConnectArchive();
     void ConnectMaintenance();
     void ConnectPartStatus();
+    void ConnectSuppliersAndOrders();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -150,6 +157,8 @@ class Workspace : public StartupSteps {
     ArchivePage m_archive;
     MaintenancePage m_maintenance;
     PartStatusPage m_partStatus;
+    SuppliersPage m_suppliers;
+    OrderStatusPage m_orderStatus;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
