@@ -7,8 +7,9 @@
 #include "ui/session/active_session_module.h"
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
-#include "ui/workshop/workshop_page_module.h"
 #include "ui/workshop/part_status_page_module.h"
+#include "ui/workshop/suppliers_orders_module.h"
+#include "ui/workshop/workshop_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     std::vector<std::unique_ptr<PageModule>> modules;
@@ -21,6 +22,7 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<ArchiveModule>(workspace));
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
+    modules.push_back(std::make_unique<SuppliersOrdersModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
     return modules;
 }
