@@ -64,6 +64,8 @@ Workspace::Workspace(AppState& state)
                   state.DataFolder()),
       m_orderStatus(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
                     state.DataFolder()),
+      m_schedule(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
+                 state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
@@ -195,6 +197,10 @@ void Workspace::ConnectSuppliersAndOrders() {
         m_suppliers.changed.Connect([this, follow] { follow(Area::Suppliers, m_suppliers.IsDirty()); });
     m_connections +=
         m_orderStatus.changed.Connect([this, follow] { follow(Area::OrderStatus, m_orderStatus.IsDirty()); });
+    m_connections +=
+        m_schedule.changed.Connect([this, follow] { follow(Area::Schedule, m_schedule.IsDirty()); });
+    m_state.Leave().SetSaveAction(Area::Schedule, [this] { return m_schedule.SaveSchedule(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Schedule, {}); });
     m_state.Leave().SetSaveAction(Area::Suppliers, [this] { return m_suppliers.SaveSuppliers(); });
     m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Suppliers, {}); });
     m_state.Leave().SetSaveAction(Area::OrderStatus, [this] { return m_orderStatus.SaveOrders(); });
@@ -236,6 +242,10 @@ void Workspace::LoadSuppliers() {
 
 void Workspace::LoadOrderStatus() {
     m_orderStatus.LoadOrders();
+}
+
+void Workspace::LoadScheduledEvents() {
+    m_schedule.LoadSchedule();
 }
 
 void Workspace::InstallStateRequests() {

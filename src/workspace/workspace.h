@@ -25,6 +25,7 @@
 #include "workshop/maintenance_page.h"
 #include "workshop/order_status_page.h"
 #include "workshop/part_status_page.h"
+#include "workshop/schedule_page.h"
 #include "workshop/suppliers_page.h"
 
 #include <functional>
@@ -57,6 +58,7 @@ class Workspace : public StartupSteps {
     PartStatusPage& PartStatus() { return m_partStatus; }
     SuppliersPage& Suppliers() { return m_suppliers; }
     OrderStatusPage& OrderStatus() { return m_orderStatus; }
+    SchedulePage& ScheduledEvents() { return m_schedule; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -78,6 +80,7 @@ class Workspace : public StartupSteps {
     void LoadPartStatus() override;
     void LoadSuppliers() override;
     void LoadOrderStatus() override;
+    void LoadScheduledEvents() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
     void OpenPendingSetup();
@@ -159,6 +162,7 @@ class Workspace : public StartupSteps {
     PartStatusPage m_partStatus;
     SuppliersPage m_suppliers;
     OrderStatusPage m_orderStatus;
+    SchedulePage m_schedule;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;

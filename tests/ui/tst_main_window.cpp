@@ -23,8 +23,9 @@ struct Window : MainWindowRig {
         ObserveHooks();
         RecordSaves();
         StartForm();
-        // The workspace installs the saves of the supplier and order areas: these tests record them.
-        for (Area area : {Area::Suppliers, Area::OrderStatus})
+        // The workspace installs the saves of the supplier, order and schedule areas: these tests record
+        // them.
+        for (Area area : {Area::Suppliers, Area::OrderStatus, Area::Schedule})
             state->Leave().SetSaveAction(area, [this, area] {
                 if (failing.contains(area)) return false;
                 saved << area;

@@ -8,6 +8,7 @@
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
 #include "ui/workshop/part_status_page_module.h"
+#include "ui/workshop/schedule_page_module.h"
 #include "ui/workshop/suppliers_orders_module.h"
 #include "ui/workshop/workshop_page_module.h"
 
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<ReportsModule>(workspace));
     modules.push_back(std::make_unique<PartStatusPageModule>(workspace));
     modules.push_back(std::make_unique<SuppliersOrdersModule>(workspace));
+    modules.push_back(std::make_unique<SchedulePageModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
     return modules;
 }
