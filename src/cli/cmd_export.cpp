@@ -3,9 +3,12 @@
 // vorlapa-cli export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]
 // vorlapa-cli export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]
 // vorlapa-cli export compared FILE... [--data-dir DIR]
+// vorlapa-cli export purchase-order --supplier NAME [--mode stock|orders|parts] [--data-dir DIR] (see
+// cmd_purchase_order.cpp)
 // Loads the file as the program opens it and writes the HTML reports into the data folder's "Exports"
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
+#include "cmd_purchase_order.h"
 #include "command_registry.h"
 #include "data_folder_option.h"
 #include "stderr_prompter.h"
@@ -34,11 +37,12 @@
 namespace {
 
 const QString kSingleUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
-const QString kUsage =
-    QStringLiteral("export session|setup FILE [--data-dir DIR]\n"
-                   "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
-                   "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
-                   "       export compared FILE... [--data-dir DIR]");
+const QString kUsage = QStringLiteral(
+    "export session|setup FILE [--data-dir DIR]\n"
+    "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
+    "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
+    "       export compared FILE... [--data-dir DIR]\n"
+    "       export purchase-order --supplier NAME [--mode stock|orders|parts] [--data-dir DIR]");
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -158,6 +162,10 @@ int ExportMany(const QString& kind, QStringList args) {
 }
 
 int Export(QStringList args) {
+    if (!args.isEmpty() && args.first() == u"purchase-order") {
+        args.removeFirst();
+        return cli::ExportPurchaseOrderCommand(args);
+    }
     if (!args.isEmpty() &&
         (args.first() == u"statistics" || args.first() == u"sessions" || args.first() == u"compared")) {
         const QString kind = args.takeFirst();

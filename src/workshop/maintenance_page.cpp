@@ -348,8 +348,9 @@ bool MaintenancePage::AddItems(const QString& group, const QList<QStringList>& i
 }
 
 bool MaintenancePage::AddItemWithGroupChoice(const QString& presetGroup, const QString& cost,
-                                             const QString& supplier, const QString& description) {
-    m_dialog.Prepare(m_log.Suppliers(), cost, supplier, description, std::nullopt, m_log.GroupNames());
+                                             const QString& supplier, const QString& description,
+                                             std::optional<double> presetDay) {
+    m_dialog.Prepare(m_log.Suppliers(), cost, supplier, description, presetDay, m_log.GroupNames());
     m_dialog.SetGroup(presetGroup);
     if (!OpenDialog()) return false;
     const MaintenanceItemValues& v = m_dialog.Values();

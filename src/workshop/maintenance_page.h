@@ -108,7 +108,7 @@ class MaintenancePage {
                                const QString& supplier, const QString& description);
     bool AddItems(const QString& group, const QList<QStringList>& items);
     bool AddItemWithGroupChoice(const QString& presetGroup, const QString& cost, const QString& supplier,
-                                const QString& description);
+                                const QString& description, std::optional<double> presetDay = std::nullopt);
 
     MaintenanceItemDialog& ItemDialog() { return m_dialog; }
 

@@ -312,6 +312,35 @@ void PartStatusPage::AddPart(const PartDialogResult& result) {
     MarkDirty();
 }
 
+const PartGroup* PartStatusPage::FindGroup(const QString& name) const {
+    for (const PartGroup& g : m_groups)
+        if (g.name == name) return &g;
+    return nullptr;
+}
+
+std::optional<int> PartStatusPage::ReceiveParts(const QString& group, const std::vector<PartBooking>& lines) {
+    int index = -1;
+    for (int i = 0; i < int(m_groups.size()); ++i)
+        if (m_groups[i].name == group) index = i;
+    if (index < 0) return std::nullopt;
+    if (RefuseWhenReadOnly()) return 0;
+    int booked = BookIntoExistingParts(m_groups[index], lines);
+    // New parts go in as AddPart adds them, on the group they were received into.
+    const int active = m_active;
+    m_active = index;
+    for (const PartBooking& line : lines) {
+        if (line.partRow >= 0 || line.qty <= 0) continue;
+        PartDialogResult result;
+        result.fields = NewPartFromOrder(line.item, line.qty);
+        result.fields[part_col::Changed] = Today();
+        AddPart(result);
+        ++booked;
+    }
+    m_active = active;
+    if (booked > 0) MarkDirty();
+    return booked;
+}
+
 std::vector<int> PartStatusPage::PartRows(std::vector<int> rows) const {
     const PartGroup* g = Active();
     std::sort(rows.begin(), rows.end());

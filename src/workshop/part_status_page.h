@@ -8,6 +8,7 @@
 #include "part_status_data.h"
 #include "part_status_rules.h"
 #include "services/services.h"
+#include "workshop/order_receive.h"
 
 #include <QString>
 #include <QStringList>
@@ -82,6 +83,10 @@ class PartStatusPage {
 
     // Part commands on the active group; rows are grid rows.
     void AddPart(const PartDialogResult& result);
+    // Received order items into the named group: existing parts gain the quantity, new parts are added
+    // as AddPart adds them. The number of lines booked; std::nullopt when the group is missing.
+    std::optional<int> ReceiveParts(const QString& group, const std::vector<PartBooking>& lines);
+    const PartGroup* FindGroup(const QString& name) const;
     void EditParts(const std::vector<int>& rows, const PartDialogResult& result);
     void DeleteParts(const std::vector<int>& rows);
     void DuplicatePart(int row);

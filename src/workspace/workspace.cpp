@@ -66,6 +66,12 @@ Workspace::Workspace(AppState& state)
                  state.DataFolder()),
       m_sessionFuel(m_session, *state.GetServices().prompter),
       m_lapEntry(m_liveTiming, *state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices())),
+      m_suppliers(*state.GetServices().prompter, m_fallbacks->ShellOf(state.GetServices()),
+                  state.DataFolder()),
+      m_orderStatus(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
+                    state.DataFolder()),
+      m_schedule(*state.GetServices().prompter, m_fallbacks->ClockOf(state.GetServices()),
+                 state.DataFolder()),
       m_recent(state.DataFolder()) {
     ConnectSetup();
     ConnectSession();
@@ -77,6 +83,7 @@ Workspace::Workspace(AppState& state)
     ConnectTireList();
     ConnectFuel();
     ConnectLapEntry();
+    ConnectSuppliersAndOrders();
     InstallStateRequests();
     SyncSetupLayout();
 }
@@ -340,6 +347,71 @@ void Workspace::UpdateTiresFromSession() {
     info.sessionType = m_session.Record().Value(SessionKeys::Conditions, QStringLiteral("session_type"));
     info.laps = QString::number(first.timer.LapCount());
     m_tireList.UpdateTiresFromSession(info);
+}
+
+void Workspace::ConnectSuppliersAndOrders() {
+    // The change flags follow the areas; "Save" on the leave question saves them.
+    const auto follow = [this](Area area, bool dirty) {
+        ChangeTracker& changes = m_state.Changes();
+        if (dirty == changes.IsChanged(area)) return;
+        if (dirty)
+            changes.MarkChanged(area);
+        else
+            changes.MarkUnchanged(area);
+    };
+    m_connections +=
+        m_suppliers.changed.Connect([this, follow] { follow(Area::Suppliers, m_suppliers.IsDirty()); });
+    m_connections +=
+        m_orderStatus.changed.Connect([this, follow] { follow(Area::OrderStatus, m_orderStatus.IsDirty()); });
+    m_connections +=
+        m_schedule.changed.Connect([this, follow] { follow(Area::Schedule, m_schedule.IsDirty()); });
+    m_state.Leave().SetSaveAction(Area::Schedule, [this] { return m_schedule.SaveSchedule(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Schedule, {}); });
+    m_state.Leave().SetSaveAction(Area::Suppliers, [this] { return m_suppliers.SaveSuppliers(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::Suppliers, {}); });
+    m_state.Leave().SetSaveAction(Area::OrderStatus, [this] { return m_orderStatus.SaveOrders(); });
+    m_connections += Connection([this] { m_state.Leave().SetSaveAction(Area::OrderStatus, {}); });
+
+    // Receiving order items books them into the part status and the maintenance log.
+    m_orderStatus.requestSupplierNames = [this] { return m_suppliers.SupplierNames(); };
+    m_orderStatus.requestPartGroups = [this] { return m_partStatus.GroupNames(); };
+    m_orderStatus.requestPartGroup = [this](const QString& name) { return m_partStatus.FindGroup(name); };
+    m_orderStatus.requestActivePartGroup = [this] {
+        const PartGroup* active = m_partStatus.Active();
+        return active ? active->name : QString();
+    };
+    m_orderStatus.requestBookParts = [this](const QString& group, const std::vector<PartBooking>& lines) {
+        return m_partStatus.ReceiveParts(group, lines);
+    };
+    m_orderStatus.requestAddMaintenanceItem = [this](const QString& group, const QString& date,
+                                                     const QString& cost, const QString& supplier,
+                                                     const QString& description) {
+        return m_maintenance.AddItemWithGroupChoice(group, cost, supplier, description, ParseDateText(date));
+    };
+    m_orderStatus.requestAddMaintenanceItems = [this](const QString& group, const QList<QStringList>& items) {
+        return m_maintenance.AddItems(group, items);
+    };
+    m_connections += Connection([this] {
+        m_orderStatus.requestSupplierNames = {};
+        m_orderStatus.requestPartGroups = {};
+        m_orderStatus.requestPartGroup = {};
+        m_orderStatus.requestActivePartGroup = {};
+        m_orderStatus.requestBookParts = {};
+        m_orderStatus.requestAddMaintenanceItem = {};
+        m_orderStatus.requestAddMaintenanceItems = {};
+    });
+}
+
+void Workspace::LoadSuppliers() {
+    m_suppliers.LoadSuppliers();
+}
+
+void Workspace::LoadOrderStatus() {
+    m_orderStatus.LoadOrders();
+}
+
+void Workspace::LoadScheduledEvents() {
+    m_schedule.LoadSchedule();
 }
 
 void Workspace::InstallStateRequests() {

@@ -26,8 +26,11 @@
 #include "timing/live_timing_model.h"
 #include "tracks/tracks_page.h"
 #include "workshop/maintenance_page.h"
+#include "workshop/order_status_page.h"
 #include "workshop/part_status_page.h"
 #include "workshop/tire_list_page.h"
+#include "workshop/schedule_page.h"
+#include "workshop/suppliers_page.h"
 
 #include <functional>
 #include <memory>
@@ -60,6 +63,9 @@ class Workspace : public StartupSteps {
     TireListPage& TireList() { return m_tireList; }
     LapEntryModel& LapEntry() { return m_lapEntry; }
     SessionFuel& Fuel() { return m_sessionFuel; }
+    SuppliersPage& Suppliers() { return m_suppliers; }
+    OrderStatusPage& OrderStatus() { return m_orderStatus; }
+    SchedulePage& ScheduledEvents() { return m_schedule; }
     ComparedPage& Compared() { return m_compared; }
     // The entries of "Reopen session", newest first.
     QStringList RecentSessionEntries();
@@ -79,6 +85,9 @@ class Workspace : public StartupSteps {
     void LoadMaintenanceLog() override;
     void LoadGeneralNotes() override;
     void LoadPartStatus() override;
+    void LoadSuppliers() override;
+    void LoadOrderStatus() override;
+    void LoadScheduledEvents() override;
     void Started();
     // After start-up: the setup file named on the command line, if any.
     void OpenPendingSetup();
@@ -141,6 +150,7 @@ class Workspace : public StartupSteps {
     void UpdateTiresFromSession();
     void ConnectFuel();
     void ConnectLapEntry();
+    void ConnectSuppliersAndOrders();
     void InstallStateRequests();
     void ApplyLiveTimingSettings();
     void SessionTrackSelected(const QString& track);
@@ -173,6 +183,9 @@ class Workspace : public StartupSteps {
     TireListPage m_tireList;
     SessionFuel m_sessionFuel;
     LapEntryModel m_lapEntry;
+    SuppliersPage m_suppliers;
+    OrderStatusPage m_orderStatus;
+    SchedulePage m_schedule;
     ComparedPage m_compared;
     RecentSessions m_recent;
     bool m_setupLayoutSynced = false;
