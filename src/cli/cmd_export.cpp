@@ -3,11 +3,13 @@
 // vorlapa-cli export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]
 // vorlapa-cli export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]
 // vorlapa-cli export compared FILE... [--data-dir DIR]
+// vorlapa-cli export tracks|part-status|tire-tags ... (export_commands.cpp)
 // Loads the file as the program opens it and writes the HTML reports into the data folder's "Exports"
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "export_commands.h"
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
@@ -38,7 +40,9 @@ const QString kUsage =
     QStringLiteral("export session|setup FILE [--data-dir DIR]\n"
                    "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
                    "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
-                   "       export compared FILE... [--data-dir DIR]");
+                   "       export compared FILE... [--data-dir DIR]\n"
+                   "       ") +
+    cli::kExportTracksUsage;
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -158,6 +162,9 @@ int ExportMany(const QString& kind, QStringList args) {
 }
 
 int Export(QStringList args) {
+    if (!args.isEmpty()) {
+        if (args.first() == u"tracks") return cli::ExportTracksCommand(args.mid(1));
+    }
     if (!args.isEmpty() &&
         (args.first() == u"statistics" || args.first() == u"sessions" || args.first() == u"compared")) {
         const QString kind = args.takeFirst();
