@@ -164,6 +164,8 @@ int ExportMany(const QString& kind, QStringList args) {
 int Export(QStringList args) {
     if (!args.isEmpty()) {
         if (args.first() == u"tracks") return cli::ExportTracksCommand(args.mid(1));
+        if (args.first() == u"part-status") return cli::ExportPartStatusCommand(args.mid(1));
+        if (args.first() == u"tire-tags") return cli::ExportTireTagsCommand(args.mid(1));
     }
     if (!args.isEmpty() &&
         (args.first() == u"statistics" || args.first() == u"sessions" || args.first() == u"compared")) {

@@ -90,7 +90,7 @@ void OpenReportDocument(THTMLWriter& writer, const ReportContext& context, const
 }
 
 void WriteReportTitleTable(THTMLWriter& writer, const ReportContext& context, const QString& logo,
-                           const QString& pageTitle, const QStringList& afterTitle) {
+                           const QString& pageTitle, const std::function<void()>& afterTitle) {
     writer.WriteLine(QStringLiteral("<TABLE CELLSPACING=\"2\" CELLPADDING=\"2\" ALIGN=\"center\">"));
     if (!logo.isEmpty()) {
         writer.WriteLine(QStringLiteral("<TR><TD ALIGN=\"center\">"));
@@ -103,8 +103,7 @@ void WriteReportTitleTable(THTMLWriter& writer, const ReportContext& context, co
     }
     writer.WriteLine(QStringLiteral("<TR><TD ALIGN=\"center\">"));
     writer.WriteTitle(ReportText(context, pageTitle));
-    for (const QString& line : afterTitle)
-        writer.WriteLine(line);
+    if (afterTitle) afterTitle();
     writer.WriteLine(QStringLiteral("</TD></TR>"));
     writer.WriteLine(QStringLiteral("</TABLE>"));
 }
