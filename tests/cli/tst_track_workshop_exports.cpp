@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -181,6 +182,36 @@ class TestTrackWorkshopExports : public QObject {
         run = RunCli({"export", "tire-tags", "--id", "T9", "--data-dir", dir.path()});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("T9"));
+    }
+
+    void labelsIntoAPdf() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext is not installed (scripts/install-deps installs poppler-utils)");
+        QTemporaryDir dir;
+        WriteWorkshop(dir.path());
+        const QString pdf = dir.filePath("labels.pdf");
+        CliRun run = RunCli({"labels", "--pdf", pdf, "--id", "T3", "--id", "T2", "--data-dir", dir.path()});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QCOMPARE(run.lines, QStringList({pdf}));
+        QProcess extract;
+        extract.start(pdftotext, {"-layout", pdf, "-"});
+        QVERIFY(extract.waitForFinished(30000));
+        const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+        QVERIFY2(text.contains("Id : T2"), qPrintable(text));
+        QVERIFY(text.contains("Id : T3"));
+        QVERIFY(!text.contains("Id : T1"));
+        QVERIFY(text.contains("Brand : Grip & <Go>"));
+        QVERIFY(text.contains("Mileage : 0.000 km"));
+        // Two labels side by side in the stored three columns: one line holds both IDs, T2 first.
+        const QRegularExpression bothIds("Id : T2\\s+Id : T3");
+        QVERIFY(bothIds.match(text).hasMatch());
+
+        // Label settings that cannot be printed are refused before anything is written.
+        WriteFile(dir.filePath("vorlapa.ini"), "[tire_print_labels]\ntire_print_label_columns=0;\n");
+        run = RunCli({"labels", "--pdf", dir.filePath("bad.pdf"), "--data-dir", dir.path()});
+        QCOMPARE(run.status, 1);
+        QVERIFY(!QFile::exists(dir.filePath("bad.pdf")));
     }
 
     void browserReadsForeignTextsAsText() {
