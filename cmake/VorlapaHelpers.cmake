@@ -1,5 +1,5 @@
 # The logic folders, lowest first; a folder is built once it has a CMakeLists.txt.
-set(VORLAPA_LOGIC_FOLDERS storage services events grid app session timing tracks calc archive workshop reports lapentry
+set(VORLAPA_LOGIC_FOLDERS storage services events grid app session timing tracks calc archive workshop reports lapentry printing
     workspace)
 
 # Which logic folders a folder may include: recorded for the layering check (tests/layering).

@@ -4,13 +4,14 @@
 // vorlapa-cli export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]
 // vorlapa-cli export compared FILE... [--data-dir DIR]
 // vorlapa-cli export purchase-order --supplier NAME [--mode stock|orders|parts] [--data-dir DIR] (see
-// cmd_purchase_order.cpp)
+// cmd_purchase_order.cpp); export tracks|part-status|tire-tags ... (export_commands.cpp)
 // Loads the file as the program opens it and writes the HTML reports into the data folder's "Exports"
 // folder, with the HTML options, logo and units of the data folder's settings file. Prints the paths
 // written.
 #include "cmd_purchase_order.h"
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "export_commands.h"
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
@@ -37,12 +38,16 @@
 namespace {
 
 const QString kSingleUsage = QStringLiteral("export session|setup FILE [--data-dir DIR]");
-const QString kUsage = QStringLiteral(
-    "export session|setup FILE [--data-dir DIR]\n"
-    "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
-    "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
-    "       export compared FILE... [--data-dir DIR]\n"
-    "       export purchase-order --supplier NAME [--mode stock|orders|parts] [--data-dir DIR]");
+const QString kUsage =
+    QStringLiteral(
+        "export session|setup FILE [--data-dir DIR]\n"
+        "       export statistics FILE... [--title TEXT] [--laps] [--data-dir DIR]\n"
+        "       export sessions FILE... [--title TEXT] [--group-by-event] [--data-dir DIR]\n"
+        "       export compared FILE... [--data-dir DIR]\n"
+        "       export purchase-order --supplier NAME [--mode stock|orders|parts] [--data-dir DIR]\n"
+        "       ") +
+    cli::kExportTracksUsage + QStringLiteral("\n       ") + cli::kExportPartStatusUsage +
+    QStringLiteral("\n       ") + cli::kExportTireTagsUsage;
 
 // The file's own vehicle; a file without one opens for the vehicle the settings hold.
 VehicleType VehicleOfFile(const QString& path, const ProgramSettings& settings) {
@@ -162,9 +167,11 @@ int ExportMany(const QString& kind, QStringList args) {
 }
 
 int Export(QStringList args) {
-    if (!args.isEmpty() && args.first() == u"purchase-order") {
-        args.removeFirst();
-        return cli::ExportPurchaseOrderCommand(args);
+    if (!args.isEmpty()) {
+        if (args.first() == u"purchase-order") return cli::ExportPurchaseOrderCommand(args.mid(1));
+        if (args.first() == u"tracks") return cli::ExportTracksCommand(args.mid(1));
+        if (args.first() == u"part-status") return cli::ExportPartStatusCommand(args.mid(1));
+        if (args.first() == u"tire-tags") return cli::ExportTireTagsCommand(args.mid(1));
     }
     if (!args.isEmpty() &&
         (args.first() == u"statistics" || args.first() == u"sessions" || args.first() == u"compared")) {

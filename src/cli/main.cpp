@@ -1,10 +1,12 @@
 #include "command_registry.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace cli {
 
@@ -134,7 +136,13 @@ void PrintManualPage() {
 } // namespace cli
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Printing labels needs fonts, so that command runs with a (windowless) GUI application.
+    const bool printing = argc > 1 && std::strcmp(argv[1], "labels") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        printing ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QStringList args = app.arguments().mid(1);
     const auto& commands = cli::Commands();
     const bool listAll = args.isEmpty() || args.first() == QLatin1String("--help") ||

@@ -76,9 +76,8 @@ QString CopyReportLogo(const ReportContext& context) {
     return QFileInfo::exists(target) ? name : QString();
 }
 
-void BeginReport(THTMLWriter& writer, const ReportContext& context, const QString& filePath,
-                 const QString& documentTitle, const QString& pageTitle) {
-    const QString logo = CopyReportLogo(context);
+void OpenReportDocument(THTMLWriter& writer, const ReportContext& context, const QString& filePath,
+                        const QString& documentTitle) {
     writer.Charset = context.charset;
     writer.Open(filePath);
     if (context.now) writer.Now = context.now;
@@ -88,6 +87,10 @@ void BeginReport(THTMLWriter& writer, const ReportContext& context, const QStrin
     writer.HeaderColor = context.options.headerColor;
     writer.ContentColor = context.options.contentColor;
     writer.WriteDocumentStart(ReportText(context, documentTitle));
+}
+
+void WriteReportTitleTable(THTMLWriter& writer, const ReportContext& context, const QString& logo,
+                           const QString& pageTitle, const std::function<void()>& afterTitle) {
     writer.WriteLine(QStringLiteral("<TABLE CELLSPACING=\"2\" CELLPADDING=\"2\" ALIGN=\"center\">"));
     if (!logo.isEmpty()) {
         writer.WriteLine(QStringLiteral("<TR><TD ALIGN=\"center\">"));
@@ -100,8 +103,16 @@ void BeginReport(THTMLWriter& writer, const ReportContext& context, const QStrin
     }
     writer.WriteLine(QStringLiteral("<TR><TD ALIGN=\"center\">"));
     writer.WriteTitle(ReportText(context, pageTitle));
+    if (afterTitle) afterTitle();
     writer.WriteLine(QStringLiteral("</TD></TR>"));
     writer.WriteLine(QStringLiteral("</TABLE>"));
+}
+
+void BeginReport(THTMLWriter& writer, const ReportContext& context, const QString& filePath,
+                 const QString& documentTitle, const QString& pageTitle) {
+    const QString logo = CopyReportLogo(context);
+    OpenReportDocument(writer, context, filePath, documentTitle);
+    WriteReportTitleTable(writer, context, logo, pageTitle);
     writer.BeginFrame(QStringLiteral("90%"));
 }
 

@@ -4,6 +4,7 @@
 // declared character set.
 #include "html_charset.h"
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 struct ProgramSettings;
@@ -61,6 +62,13 @@ QString ReportLink(const ReportContext& context, const QString& target, const QS
 // an empty string.
 QString CopyReportLogo(const ReportContext& context);
 
+// Opens the writer on the file, sets the five properties and writes the document start with the title.
+void OpenReportDocument(THTMLWriter& writer, const ReportContext& context, const QString& filePath,
+                        const QString& documentTitle);
+// The centred title table: the logo row when logo names its copy in the export folder (CopyReportLogo),
+// then the title, followed inside its cell by whatever afterTitle writes.
+void WriteReportTitleTable(THTMLWriter& writer, const ReportContext& context, const QString& logo,
+                           const QString& pageTitle, const std::function<void()>& afterTitle = {});
 // The common beginning: opens the writer on the file, sets the five properties, writes the document
 // start with the title, the title block (logo and the title text) and begins the 90% frame.
 void BeginReport(THTMLWriter& writer, const ReportContext& context, const QString& filePath,

@@ -359,3 +359,35 @@ void TracksPage::OpenNotesLink(const QString& link) {
         m_prompter.ShowError(
             Translate("Unable to start web browser. Make sure you have it properly set-up on your system."));
 }
+
+void TracksPage::ImportTracksButtonClick() {
+    const auto file = m_prompter.ChooseOpenFile(Translate("Import Tracks"), QString(),
+                                                Translate("Track files") + QStringLiteral(" (*.txt)"));
+    if (!file || file->isEmpty()) return;
+    QString error;
+    const auto package = ReadTrackPackage(*file, m_list, m_units, &error);
+    if (!package) {
+        m_prompter.ShowError(error);
+        return;
+    }
+    for (const QString& refusal : package->refusals)
+        m_prompter.ShowWarning(refusal);
+    if (!requestImportChoice) return;
+    const auto chosen = requestImportChoice(*package);
+    if (!chosen || chosen->isEmpty()) return;
+    const TrackImportResult result =
+        ImportTracks(m_list, *package, *chosen, m_dataDir, [this](const QString& target) {
+            return m_prompter.AskYesNo(Fill(Translate("The file %s exists, overwrite it?"),
+                                            QDir::toNativeSeparators(target))) == Answer::Yes;
+        });
+    for (const QString& refusal : result.refusals)
+        m_prompter.ShowWarning(refusal);
+    if (result.imported.isEmpty()) return;
+    if (m_selected < 0 && m_list.Count() > 0) {
+        m_selected = 0;
+        ShowSelected();
+    }
+    SetDirty(true);
+    NamesChanged();
+    Changed();
+}

@@ -3,6 +3,7 @@
 // the page's commands. The widget shows what this holds and forwards each user event to one call.
 #include "events/event.h"
 #include "services/services.h"
+#include "track_import.h"
 #include "track_list.h"
 #include "track_units.h"
 #include <QString>
@@ -86,6 +87,11 @@ class TracksPage {
     // The path given in the "Select Movie" dialog: a web address is kept after telling the user it plays
     // outside; an existing file outside Tracks\Movies may be copied there. Empty: nothing changes.
     void SelectMovieButtonClick(const QString& chosen);
+    // "Import tracks": asks for another user's track file, shows its names (requestImportChoice, the
+    // "Import Tracks" selection: the names ticked, std::nullopt on Cancel) and appends the chosen tracks
+    // with their maps and movies. The list is marked changed only when a track was added.
+    void ImportTracksButtonClick();
+    std::function<std::optional<QStringList>(const TrackPackage& package)> requestImportChoice;
     // A link clicked in the notes: opened only as a web address.
     void OpenNotesLink(const QString& link);
 

@@ -143,6 +143,16 @@ QStringList TireListPage::SelectedIds() const {
     return ids;
 }
 
+std::vector<TireRecord> TireListPage::ExportedTires() const {
+    const QStringList selected = SelectedIds();
+    std::vector<TireRecord> tires;
+    for (int index : m_view.tires) {
+        const TireRecord& tire = m_list.tires.at(std::size_t(index));
+        if (IsChecked(tire.Id()) || selected.contains(tire.Id())) tires.push_back(tire);
+    }
+    return tires;
+}
+
 void TireListPage::SetChecked(const QString& id, bool checked) {
     if (checked)
         m_checked.insert(id.trimmed());

@@ -109,6 +109,9 @@ class TireListPage {
     void SetChecked(const QString& id, bool checked);
     void CheckAll(bool checked);
 
+    // The tires shown that are ticked or selected, in the shown order (tags and labels).
+    std::vector<TireRecord> ExportedTires() const;
+
     // The selected tire's history as shown.
     QList<QStringList> SelectedHistory() const;
 

@@ -67,7 +67,7 @@ class TestExportCommand : public QObject {
         QTest::addColumn<QString>("err");
         QTest::newRow("missing file") << QStringList{"export", "session", "/nonexistent/x.ses"}
                                       << "File not found: /nonexistent/x.ses\n";
-        QTest::newRow("unknown kind") << QStringList{"export", "tracks", kSession}
+        QTest::newRow("unknown kind") << QStringList{"export", "gearing", kSession}
                                       << "usage: vorlapa-cli export session|setup FILE [--data-dir DIR]\n";
         QTest::newRow("no file") << QStringList{"export", "session"}
                                  << "usage: vorlapa-cli export session|setup FILE [--data-dir DIR]\n";

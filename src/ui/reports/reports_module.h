@@ -1,7 +1,8 @@
 #pragma once
-// "Export to HTML" > "Session" and "Setup": the current session and setup as reports, with the team logo
-// the window shows.
+// "Export to HTML" > "Session", "Setup", "Tracks" and "Part status": the current session and setup, the
+// track list and the part status as reports, with the team logo the window shows.
 #include "events/event.h"
+#include "reports/report_context.h"
 #include "ui/app/page_module.h"
 
 class Workspace;
@@ -14,6 +15,8 @@ class ReportsModule : public PageModule {
 
   private:
     void Export(bool session);
+    void ExportList(bool tracks);
+    ReportContext Context() const;
 
     Workspace& m_workspace;
     MainWindowHost* m_host = nullptr;

@@ -1,6 +1,7 @@
 #include "tracks_page_view.h"
 
 #include "app/app_state.h"
+#include "import_tracks_dialog.h"
 #include "select_movie_dialog.h"
 #include "storage/translate.h"
 #include "track_movie_view.h"
@@ -51,6 +52,10 @@ TracksPageView::TracksPageView(TracksPage& model, AppState& state, QObject* pare
     : QObject(parent), m_state(state), m_model(&model) {
     m_connections += m_model->changed.Connect([this] { Refresh(); });
     m_connections += m_model->focusRequested.Connect([this] { FocusRequested(); });
+}
+
+TracksPageView::~TracksPageView() {
+    m_model->requestImportChoice = nullptr; // the dialog's parent goes with the window
 }
 
 QPushButton* TracksPageView::Button(const QString& name) const {
@@ -129,7 +134,13 @@ QWidget* TracksPageView::BuildHeader(QWidget* parent) {
             [this] { m_model->DeleteTrackButtonClick(); });
     connect(MakeButton(QStringLiteral("saveTracks"), "Save", header), &QPushButton::clicked, this,
             [this] { m_model->SaveTracksButtonClick(); });
-    for (const char* name : {"addTrack", "copyTrack", "editTrack", "deleteTrack", "saveTracks"})
+    connect(MakeButton(QStringLiteral("importTracks"), "Import tracks", header), &QPushButton::clicked, this,
+            [this] { m_model->ImportTracksButtonClick(); });
+    m_model->requestImportChoice = [header](const TrackPackage& package) {
+        return ChooseTracksToImport(header->window(), package);
+    };
+    for (const char* name :
+         {"addTrack", "copyTrack", "editTrack", "deleteTrack", "saveTracks", "importTracks"})
         row->addWidget(m_buttons.value(QString::fromLatin1(name)));
     row->addStretch(1);
     return header;

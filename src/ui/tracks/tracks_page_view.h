@@ -25,6 +25,7 @@ class TracksPageView : public QObject {
     Q_OBJECT
   public:
     TracksPageView(TracksPage& model, AppState& state, QObject* parent = nullptr);
+    ~TracksPageView() override;
 
     TracksPage& Model() { return *m_model; }
 

@@ -110,9 +110,11 @@ void PartStatusPageView::Build(QWidget* host) {
         if (const auto update = RunUpdatePartsDialog(m_page, *prompter, miles, m_window))
             m_page.UpdateGroup(*update);
     });
-    // The export and the purchase order come with their own parts of the workshop.
-    for (const char* later : {"Export to HTML", "Purchase order"})
-        Button(Translate(later), areaBar)->setEnabled(false);
+    // The same command as the menu's "Export to HTML" > "Part status".
+    connect(Button(Translate("Export to HTML"), areaBar), &QPushButton::clicked, this,
+            [this] { m_state.RunCommand(MenuCommand::ExportPartStatus); });
+    // The purchase order comes with its own part of the workshop.
+    Button(Translate("Purchase order"), areaBar)->setEnabled(false);
     connect(Button(Translate("Show log"), areaBar), &QPushButton::clicked, this,
             [this] { m_page.ShowLog(); });
     areaBar->addStretch();

@@ -1,12 +1,21 @@
 #include "tire_list_page_module.h"
 
 #include "app/change_tracker.h"
+#include "app/main_window_layout.h"
+#include "print_labels_dialog.h"
+#include "printing/paint_label_printer.h"
+#include "reports/list_exports.h"
+#include "reports/report_commands.h"
 #include "storage/translate.h"
 #include "tire_dialogs.h"
 #include "tire_list_page_view.h"
+#include "ui/widgets/team_logo_view.h"
+#include "workshop/tire_labels.h"
 #include "workspace/workspace.h"
 
 #include <QLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -29,6 +38,8 @@ void TireListPageModule::Build(MainWindowHost& host) {
     if (QWidget* page = host.PageHost(QStringLiteral("Setup/Tires/Tire list"))) {
         m_view = std::make_unique<TireListPageView>(tires, window);
         m_view->Build(page);
+        m_view->exportTags = [this] { ExportTags(); };
+        m_view->printLabels = [this] { PrintLabels(); };
         if (auto* save = page->findChild<QPushButton*>(QStringLiteral("TireListSave")))
             host.RegisterSaveButton(SaveButton::TireList, save);
     }
@@ -119,4 +130,68 @@ QWidget* TireListPageModule::ShowWindow(const QString& name) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     return dialog;
+}
+
+void TireListPageModule::ExportTags() {
+    AppState& state = m_workspace.State();
+    const Services& services = state.GetServices();
+    if (!services.prompter || !services.shell) return;
+    ReportLogo logo;
+    const TeamLogoView* teamLogo = m_host->TeamLogo();
+    if (teamLogo && !teamLogo->Picture().isNull())
+        logo = {state.Settings().logotype, teamLogo->PictureRect().width(), teamLogo->PictureRect().height()};
+    const ReportContext context =
+        MainWindowReportContext(state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR), logo);
+    const TireListPage& tires = m_workspace.TireList();
+    ListExports(*services.prompter, *services.shell)
+        .ExportTireTags(context, tires.ExportedTires(), tires.Vehicle(), tires.Miles());
+}
+
+void TireListPageModule::PrintLabels() {
+    AppState& state = m_workspace.State();
+    Prompter* prompter = state.GetServices().prompter;
+    if (!prompter) return;
+    const TireListPage& tires = m_workspace.TireList();
+    const std::vector<TireRecord> chosen = tires.ExportedTires();
+    if (chosen.empty()) {
+        prompter->ShowError(Translate("No tires selected!"));
+        return;
+    }
+    ProgramSettings& settings = state.Settings();
+    LabelLayout stored;
+    stored.millimetres = settings.systemUnit != QLatin1String("US Standard") &&
+                         settings.systemUnit != QLatin1String("Imperial Standard");
+    stored.labelWidth = settings.labelWidthMm;
+    stored.labelHeight = settings.labelHeightMm;
+    stored.leftIndent = settings.labelIndentLeft;
+    stored.topIndent = settings.labelIndentTop;
+    stored.columns = settings.labelColumns;
+    stored.fontName = settings.labelFontName;
+    stored.fontSize = settings.labelFontSize;
+    const auto choice = AskPrintLabels(m_host->Window(), *prompter, stored);
+    if (!choice) return;
+    // The layout chosen is kept for the next labels (written with the settings).
+    settings.labelWidthMm = choice->layout.labelWidth;
+    settings.labelHeightMm = choice->layout.labelHeight;
+    settings.labelIndentLeft = choice->layout.leftIndent;
+    settings.labelIndentTop = choice->layout.topIndent;
+    settings.labelColumns = choice->layout.columns;
+    settings.labelFontName = choice->layout.fontName;
+    settings.labelFontSize = choice->layout.fontSize;
+
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog printDialog(&printer, m_host->Window());
+    if (printDialog.exec() != QDialog::Accepted) return;
+    PaintLabelPrinter back(printer);
+    TPrtLabels labels(back);
+    if (!labels.BeginJob(choice->layout)) {
+        prompter->ShowError(Translate("The printer cannot start printing."));
+        return;
+    }
+    for (const TireRecord& tire : chosen) {
+        QStringList lines = TireLabelFront(tire, tires.Vehicle(), tires.Miles());
+        if (choice->includeHistory) lines << TireLabelHistory(tire);
+        labels.AddLabel(lines);
+    }
+    labels.EndJob();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The "Setup/Tires/Tire list" page, its dialogs, "Update from tire database" on the current tire setup and
-// the dialog after a timed session.
+// the dialog after a timed session; the tire tags ("To HTML") and the labels ("To label printer", the
+// "Print labels" dialog).
 #include "ui/app/page_module.h"
 
 #include <memory>
@@ -19,6 +20,9 @@ class TireListPageModule : public PageModule {
     QWidget* ShowWindow(const QString& name) override;
 
   private:
+    void ExportTags();
+    void PrintLabels();
+
     Workspace& m_workspace;
     MainWindowHost* m_host = nullptr;
     std::unique_ptr<TireListPageView> m_view;

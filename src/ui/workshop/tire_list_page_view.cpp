@@ -56,8 +56,15 @@ void TireListPageView::Build(QWidget* host) {
     connect(m_clone, &QPushButton::clicked, this, [this] { m_page.CloneTire(); });
     m_positionBar = new QHBoxLayout;
     bar->addLayout(m_positionBar);
-    // The tire tags come with their own part of the workshop.
-    Button(Translate("Export tire tags"), bar)->setEnabled(false);
+    QPushButton* tags = Button(Translate("Export tire tags"), bar);
+    auto* tagMenu = new QMenu(tags);
+    connect(tagMenu->addAction(Translate("To HTML")), &QAction::triggered, this, [this] {
+        if (exportTags) exportTags();
+    });
+    connect(tagMenu->addAction(Translate("To label printer")), &QAction::triggered, this, [this] {
+        if (printLabels) printLabels();
+    });
+    tags->setMenu(tagMenu);
     connect(Button(Translate("Refresh"), bar), &QPushButton::clicked, this,
             [this] { m_page.SelectNode(m_page.SelectedNode()); });
     bar->addStretch();

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The "Tire list" page: tool bar, grouping tree, the list with a check box per tire and the history of
 // the selected tire below it. Each user event goes to one call of the page model.
 #include "events/event.h"
@@ -18,6 +19,9 @@ class TireListPageView : public QObject {
     Q_OBJECT
   public:
     TireListPageView(TireListPage& page, QWidget* window);
+    // "Export tire tags": "To HTML" and "To label printer" (set by the module).
+    std::function<void()> exportTags;
+    std::function<void()> printLabels;
     ~TireListPageView() override;
 
     void Build(QWidget* host);
