@@ -5,6 +5,7 @@
 #include "tire_tags.h"
 #include "tracks/tracks_page.h"
 #include "workshop/part_status_page.h"
+#include "workshop/suppliers.h"
 
 #include <QDir>
 
@@ -45,15 +46,19 @@ QStringList ListExports::ExportTracks(const ReportContext& context, TracksPage& 
     return *written;
 }
 
-QStringList ListExports::ExportPartStatus(const ReportContext& context, PartStatusPage& parts) {
+QStringList ListExports::ExportPartStatus(const ReportContext& context, PartStatusPage& parts,
+                                          const QStringList& supplierListNames) {
     if (!requestPartStatusOptions) return {};
-    QStringList suppliers;
+    QStringList suppliers = DistinctNames(supplierListNames);
+    QStringList onPartsOnly;
     for (const PartGroup& group : parts.Groups())
         for (const QStringList& row : group.parts.Rows()) {
             const QString supplier = row.value(part_col::Supplier).trimmed();
-            if (!supplier.isEmpty() && !suppliers.contains(supplier)) suppliers << supplier;
+            if (!supplier.isEmpty() && !suppliers.contains(supplier) && !onPartsOnly.contains(supplier))
+                onPartsOnly << supplier;
         }
-    suppliers.sort(Qt::CaseInsensitive);
+    onPartsOnly.sort(Qt::CaseInsensitive);
+    suppliers += onPartsOnly;
     const auto options = requestPartStatusOptions(parts.GroupNames(), suppliers);
     if (!options) return {};
     std::vector<ReportPart> collected = CollectReportParts(parts.Groups(), *options);

@@ -32,7 +32,9 @@ class ListExports {
 
     // Each returns the files written (empty when refused, cancelled or failed; a failure has been shown).
     QStringList ExportTracks(const ReportContext& context, TracksPage& tracks, const QString& dataDir);
-    QStringList ExportPartStatus(const ReportContext& context, PartStatusPage& parts);
+    // The dialog offers the supplier list's names, then the suppliers named only on parts.
+    QStringList ExportPartStatus(const ReportContext& context, PartStatusPage& parts,
+                                 const QStringList& supplierListNames);
     QStringList ExportTireTags(const ReportContext& context, const std::vector<TireRecord>& tires,
                                VehicleType vehicle, bool miles);
 

@@ -69,15 +69,20 @@ class TestListExports : public QObject {
         f.prompter.ExpectText("Add group", QString("Engine"));
         parts.AddGroup();
         QStringList offeredGroups;
+        QStringList offeredSuppliers;
         PartStatusExportOptions chosen;
         f.exports.requestPartStatusOptions =
-            [&](const QStringList& groups, const QStringList&) -> std::optional<PartStatusExportOptions> {
+            [&](const QStringList& groups,
+                const QStringList& suppliers) -> std::optional<PartStatusExportOptions> {
             offeredGroups = groups;
+            offeredSuppliers = suppliers;
             chosen.groups = groups;
             return chosen;
         };
-        QVERIFY(f.exports.ExportPartStatus(f.context, parts).isEmpty());
+        // The supplier list's names (without repeats), in the list's order.
+        QVERIFY(f.exports.ExportPartStatus(f.context, parts, {"Zeta", " Acme ", "Zeta", ""}).isEmpty());
         QCOMPARE(offeredGroups, QStringList({"Engine"}));
+        QCOMPARE(offeredSuppliers, QStringList({"Zeta", "Acme"}));
         QCOMPARE(f.prompter.informations, QStringList({"No matching data found!"}));
     }
 

@@ -40,7 +40,8 @@ void ReportsModule::ExportList(bool tracks) {
     if (tracks)
         exports.ExportTracks(Context(), m_workspace.Tracks(), state.DataFolder());
     else
-        exports.ExportPartStatus(Context(), m_workspace.PartStatus());
+        exports.ExportPartStatus(Context(), m_workspace.PartStatus(),
+                                 m_workspace.Suppliers().SupplierNames());
 }
 
 void ReportsModule::Export(bool session) {
