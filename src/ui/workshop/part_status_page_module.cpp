@@ -3,6 +3,8 @@
 #include "app/unit_captions.h"
 #include "part_status_page_view.h"
 #include "part_update_dialogs.h"
+#include "purchase_order_dialog.h"
+#include "workspace/purchase_order_model.h"
 #include "workspace/workspace.h"
 
 PartStatusPageModule::PartStatusPageModule(Workspace& workspace) : m_workspace(workspace) {
@@ -19,6 +21,10 @@ void PartStatusPageModule::Build(MainWindowHost& host) {
     m_view =
         std::make_unique<PartStatusPageView>(m_workspace.PartStatus(), m_workspace.State(), host.Window());
     m_view->Build(page);
+    m_view->requestPurchaseOrder = [this, &host](const std::vector<int>& rows) {
+        RunPurchaseOrder(m_workspace, host,
+                         rows.empty() ? PurchaseOrderMode::Stock : PurchaseOrderMode::Parts, rows);
+    };
     QWidget* window = host.Window();
     PartStatusPage& parts = m_workspace.PartStatus();
     parts.requestShowAlert = [window](const QString& title, const PartAlert& alert) {
