@@ -249,14 +249,8 @@ void TExportPurchaseOrderDlg::reject() {
     QDialog::reject();
 }
 
-void RunPurchaseOrder(Workspace& workspace, MainWindowHost& host, PurchaseOrderMode mode,
-                      const std::vector<int>& chosen) {
-    AppState& state = workspace.State();
-    if (!state.GetServices().prompter) return;
-    PurchaseOrderModel model(workspace, mode);
-    if (mode == PurchaseOrderMode::Orders) model.orderNumbers = chosen;
-    if (mode == PurchaseOrderMode::Parts) model.partRows = chosen;
-    auto context = [&state, &host] {
+std::function<ReportContext()> PurchaseOrderContext(Workspace& workspace, MainWindowHost& host) {
+    return [&state = workspace.State(), &host] {
         ReportLogo logo;
         const TeamLogoView* teamLogo = host.TeamLogo();
         if (teamLogo && !teamLogo->Picture().isNull())
@@ -265,6 +259,14 @@ void RunPurchaseOrder(Workspace& workspace, MainWindowHost& host, PurchaseOrderM
         return MainWindowReportContext(state, WindowCaption(VORLAPA_VERSION_MAJOR, VORLAPA_VERSION_MINOR),
                                        logo);
     };
-    TExportPurchaseOrderDlg dialog(model, context, host.Window());
+}
+
+void RunPurchaseOrder(Workspace& workspace, MainWindowHost& host, PurchaseOrderMode mode,
+                      const std::vector<int>& chosen) {
+    if (!workspace.State().GetServices().prompter) return;
+    PurchaseOrderModel model(workspace, mode);
+    if (mode == PurchaseOrderMode::Orders) model.orderNumbers = chosen;
+    if (mode == PurchaseOrderMode::Parts) model.partRows = chosen;
+    TExportPurchaseOrderDlg dialog(model, PurchaseOrderContext(workspace, host), host.Window());
     dialog.exec();
 }

@@ -69,6 +69,8 @@ class MainWindowHost;
 class Workspace;
 enum class PurchaseOrderMode;
 
+// The report context of the document, with the team logo the window shows.
+std::function<ReportContext()> PurchaseOrderContext(Workspace& workspace, MainWindowHost& host);
 // Runs the dialog in a mode: the order item numbers (orders mode) or the rows of the active part status
 // group (parts mode) it starts from.
 void RunPurchaseOrder(Workspace& workspace, MainWindowHost& host, PurchaseOrderMode mode,
