@@ -90,7 +90,7 @@ const std::vector<MenuEntry>& MainMenu() {
         entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", true),
         entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", true),
         entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
-        entry({tools, QStringLiteral("To-do")}, C::Todo, "", false),
+        entry({tools, QStringLiteral("To-do")}, C::Todo, "", true),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", true),
         entry({tools, QStringLiteral("Options")}, C::Options, "", true),
         entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", true),

@@ -67,6 +67,14 @@ void OrderStatusPage::AddOrderItem(const OrderEdit& edit) {
     Rebuild();
 }
 
+void OrderStatusPage::AppendItems(const QList<QStringList>& items) {
+    if (items.isEmpty()) return;
+    for (const QStringList& item : items)
+        m_orders.Append(item);
+    MarkDirty();
+    Rebuild();
+}
+
 OrderPreset OrderStatusPage::Preset(const std::vector<int>& numbers) const {
     return PresetOrderEdit(m_orders, RowsOf(numbers), SupplierNames());
 }

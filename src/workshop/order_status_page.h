@@ -69,6 +69,8 @@ class OrderStatusPage {
 
     QString Today() const;
     void AddOrderItem(const OrderEdit& edit);
+    // Appends whole items (the stored fields, as a purchase order makes them), each with the next number.
+    void AppendItems(const QList<QStringList>& items);
     OrderPreset Preset(const std::vector<int>& numbers) const;
     // Receives (questions, wizard, maintenance) when the dialog says so, then writes the fields.
     void EditOrderItems(const std::vector<int>& numbers, const OrderDialogResult& result);

@@ -10,9 +10,10 @@
 #include "ui/session/setup_module.h"
 #include "ui/tracks/tracks_module.h"
 #include "ui/workshop/part_status_page_module.h"
-#include "ui/workshop/tire_list_page_module.h"
 #include "ui/workshop/schedule_page_module.h"
 #include "ui/workshop/suppliers_orders_module.h"
+#include "ui/workshop/tire_list_page_module.h"
+#include "ui/workshop/todo_module.h"
 #include "ui/workshop/workshop_page_module.h"
 
 std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
@@ -30,6 +31,7 @@ std::vector<std::unique_ptr<PageModule>> MakePageModules(Workspace& workspace) {
     modules.push_back(std::make_unique<PartSetupsModule>(workspace));
     modules.push_back(std::make_unique<SuppliersOrdersModule>(workspace));
     modules.push_back(std::make_unique<SchedulePageModule>(workspace));
+    modules.push_back(std::make_unique<TodoModule>(workspace));
     modules.push_back(std::make_unique<BackupModule>(workspace));
     modules.push_back(std::make_unique<LapEntryModule>(workspace));
     return modules;

@@ -113,8 +113,9 @@ void PartStatusPageView::Build(QWidget* host) {
     // The same command as the menu's "Export to HTML" > "Part status".
     connect(Button(Translate("Export to HTML"), areaBar), &QPushButton::clicked, this,
             [this] { m_state.RunCommand(MenuCommand::ExportPartStatus); });
-    // The purchase order comes with its own part of the workshop.
-    Button(Translate("Purchase order"), areaBar)->setEnabled(false);
+    connect(Button(Translate("Purchase order"), areaBar), &QPushButton::clicked, this, [this] {
+        if (requestPurchaseOrder) requestPurchaseOrder({});
+    });
     connect(Button(Translate("Show log"), areaBar), &QPushButton::clicked, this,
             [this] { m_page.ShowLog(); });
     areaBar->addStretch();
@@ -201,7 +202,11 @@ void PartStatusPageView::Build(QWidget* host) {
         menu.addAction(Translate("&Move part"), this, [this] { MovePart(); })
             ->setEnabled(part && m_page.CanMove());
         menu.addAction(Translate("D&uplicate part"), this, [this] { DuplicatePart(); })->setEnabled(part);
-        menu.addAction(Translate("Create purchase order from selected parts"))->setEnabled(false);
+        menu.addAction(Translate("Create purchase order from selected parts"), this,
+                       [this] {
+                           if (requestPurchaseOrder) requestPurchaseOrder(SelectedRows());
+                       })
+            ->setEnabled(part);
         menu.exec(m_table->viewport()->mapToGlobal(at));
     });
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class AppState;
@@ -36,6 +37,8 @@ class PartStatusPageView : public QObject {
     void Find();
     std::vector<int> SelectedRows() const;
     QTableView* Table() const { return m_table; }
+    // "Purchase order" (no rows: from the stock groups) and "Create purchase order from selected parts".
+    std::function<void(const std::vector<int>& rows)> requestPurchaseOrder;
 
   private:
     void ShowPage();

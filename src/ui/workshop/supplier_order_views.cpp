@@ -419,7 +419,9 @@ void OrderStatusPageView::Build(QWidget* host) {
     connect(m_edit, &QPushButton::clicked, this, [this] { EditItems(); });
     m_delete = Button(Translate("Delete"), bar);
     connect(m_delete, &QPushButton::clicked, this, [this] { DeleteItems(); });
-    Button(Translate("Purchase order"), bar)->setEnabled(false); // comes with the purchase order
+    connect(Button(Translate("Purchase order"), bar), &QPushButton::clicked, this, [this] {
+        if (requestPurchaseOrder) requestPurchaseOrder(SelectedNumbers());
+    });
     bar->addStretch();
     m_total = new QLabel;
     bar->addWidget(m_total);

@@ -4,6 +4,7 @@
 #include "events/event.h"
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class OrderStatusPage;
@@ -50,6 +51,8 @@ class OrderStatusPageView : public QObject {
     void AddItem();
     void EditItems();
     void DeleteItems();
+    // "Purchase order" with the chosen item numbers.
+    std::function<void(const std::vector<int>& numbers)> requestPurchaseOrder;
 
   private:
     std::vector<int> SelectedNumbers() const;
