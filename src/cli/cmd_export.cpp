@@ -95,9 +95,7 @@ int ExportMany(const QString& kind, QStringList args) {
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
-    const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    const ProgramSettings settings = cli::LoadDataFolderSettings(dataFolder, report);
     if (prompter.anyError) return 1;
     const QString exports = QDir(dataFolder).filePath(QStringLiteral("Exports"));
     if (!QDir().mkpath(exports)) {
@@ -195,9 +193,7 @@ int Export(QStringList args) {
     // report would not show what the files hold.
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
-    const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    const ProgramSettings settings = cli::LoadDataFolderSettings(dataFolder, report);
     if (prompter.anyError) return 1;
     const QString exports = QDir(dataFolder).filePath(QStringLiteral("Exports"));
     if (!QDir().mkpath(exports)) {

@@ -80,9 +80,7 @@ int Session(QStringList args) {
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
-    const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    const ProgramSettings settings = cli::LoadDataFolderSettings(dataFolder, report);
     if (prompter.anyError) return 1;
     const DerivedUnits derived = DerivedUnitsOf(settings.systemUnit);
     const bool litres = derived.volume == Unit::Litres;

@@ -39,9 +39,8 @@ int LabelsCommand(const QStringList& arguments) {
         return 1;
     }
     bool failed = false;
-    const ProgramSettings settings = LoadSettingsFile(
-        QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-        DayNumberFromDateTime(QDateTime::currentDateTime()), [&failed](const QString& message) {
+    const ProgramSettings settings =
+        cli::LoadDataFolderSettings(dataFolder, [&failed](const QString& message) {
             cli::PrintError(message);
             failed = true;
         });

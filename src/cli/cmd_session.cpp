@@ -103,9 +103,7 @@ int Tires(QStringList args) {
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };
-    const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    const ProgramSettings settings = cli::LoadDataFolderSettings(dataFolder, report);
     if (prompter.anyError) return 1;
     const bool miles = TimingUnitsOfSystem(settings.systemUnit).distanceInMiles;
 

@@ -90,9 +90,7 @@ std::optional<VehicleType> VehicleOption(const std::optional<QString>& code, con
         return vehicle;
     }
     const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataDir).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()),
-                         [](const QString& message) { cli::PrintError(message); });
+        cli::LoadDataFolderSettings(dataDir, [](const QString& message) { cli::PrintError(message); });
     return VehicleFromCode(settings.vehicle);
 }
 

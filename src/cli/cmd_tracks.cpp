@@ -41,9 +41,7 @@ int ImportCommand(QStringList args) {
         cli::PrintError(message);
         failed = true;
     };
-    const ProgramSettings settings =
-        LoadSettingsFile(QDir(dataDir).filePath(QString::fromLatin1(kSettingsFileName)),
-                         DayNumberFromDateTime(QDateTime::currentDateTime()), report);
+    const ProgramSettings settings = cli::LoadDataFolderSettings(dataDir, report);
     const DerivedUnits derived = DerivedUnitsOf(settings.systemUnit);
     const TrackUnits units{derived.distance, derived.volume};
     bool unreadable = false;

@@ -52,9 +52,8 @@ std::optional<ExportSetup> PrepareExport(const std::optional<QString>& dataDir) 
         return std::nullopt;
     }
     StderrPrompter prompter;
-    setup.settings = LoadSettingsFile(QDir(setup.dataFolder).filePath(QString::fromLatin1(kSettingsFileName)),
-                                      DayNumberFromDateTime(QDateTime::currentDateTime()),
-                                      [&prompter](const QString& message) { prompter.ShowError(message); });
+    setup.settings = LoadDataFolderSettings(
+        setup.dataFolder, [&prompter](const QString& message) { prompter.ShowError(message); });
     if (prompter.anyError) return std::nullopt;
     const QString exports = QDir(setup.dataFolder).filePath(QStringLiteral("Exports"));
     if (!QDir().mkpath(exports)) {

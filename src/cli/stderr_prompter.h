@@ -1,7 +1,7 @@
 #pragma once
 // A prompter for the command line: messages go to stderr; the commands ask no questions.
-#include "services/services.h"
 #include "command_registry.h"
+#include "services/services.h"
 
 namespace cli {
 
