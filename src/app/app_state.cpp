@@ -164,10 +164,10 @@ bool AppState::LeavePages(const QStringList& fromPath, const QStringList& toPath
     };
     static const std::array<PageCheck, 5> checks{{
         {{QStringLiteral("Tracks")}, &LeaveChecks::TracksTabSheetExit},
-        {{QStringLiteral("Setup"), QStringLiteral("Tires")}, &LeaveChecks::TiresTabSheetExit},
-        {{QStringLiteral("Maintenance")}, &LeaveChecks::MaintenanceTabSheetExit},
+        {{QStringLiteral(N_("Setup")), QStringLiteral("Tires")}, &LeaveChecks::TiresTabSheetExit},
+        {{QStringLiteral(N_("Maintenance"))}, &LeaveChecks::MaintenanceTabSheetExit},
         {{QStringLiteral("Sessions")}, &LeaveChecks::EventsTabSheetExit},
-        {{QStringLiteral("General notes")}, &LeaveChecks::GeneralNotesTabSheetHide},
+        {{QStringLiteral(N_("General notes"))}, &LeaveChecks::GeneralNotesTabSheetHide},
     }};
     for (const QStringList& page : PagesLeft(fromPath, toPath)) {
         if (m_tracksLeaveCheck && page == QStringList{QStringLiteral("Tracks")}) {

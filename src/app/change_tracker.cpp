@@ -6,21 +6,29 @@
 namespace {
 const std::array<AreaInfo, kAreaCount>& AreaTable() {
     static const std::array<AreaInfo, kAreaCount> table{{
-        {Area::Session, "SessionIsDirty", {"Active session"}, SaveButton::Session, "Session"},
-        {Area::Setup, "SetupIsDirty", {"Setup"}, {}, {}},
-        {Area::TireList, "TirelistIsDirty", {"Tire list"}, SaveButton::TireList, "Tire List"},
+        {Area::Session, "SessionIsDirty", {N_("Active session")}, SaveButton::Session, "Session"},
+        {Area::Setup, "SetupIsDirty", {N_("Setup")}, {}, {}},
+        {Area::TireList, "TirelistIsDirty", {N_("Tire list")}, SaveButton::TireList, "Tire List"},
         {Area::Tracks, "TracksIsDirty", {"Tracks"}, SaveButton::Tracks, "Track"},
         {Area::Suppliers, "SuppliersIsDirty", {"Suppliers"}, SaveButton::Suppliers, "Suppliers"},
-        {Area::OrderStatus, "OrderStatusIsDirty", {"Order status"}, SaveButton::OrderStatus, "Order Status"},
+        {Area::OrderStatus,
+         "OrderStatusIsDirty",
+         {"Order status"},
+         SaveButton::OrderStatus,
+         N_("Order Status")},
         {Area::Maintenance,
          "MaintenanceIsDirty",
-         {"Maintenance Log"},
+         {N_("Maintenance Log")},
          SaveButton::Maintenance,
-         "Maintenance"},
-        {Area::Schedule, "ScheduleIsDirty", {"Scheduled", "Sessions"}, SaveButton::Schedule, "Schedule"},
-        {Area::PartStatus, "PartStatusIsDirty", {"Part status"}, SaveButton::PartStatus, "Part Status"},
+         N_("Maintenance")},
+        {Area::Schedule,
+         "ScheduleIsDirty",
+         {N_("Scheduled"), "Sessions"},
+         SaveButton::Schedule,
+         N_("Schedule")},
+        {Area::PartStatus, "PartStatusIsDirty", {N_("Part status")}, SaveButton::PartStatus, "Part Status"},
         // The two general-notes editors enable their own Save buttons.
-        {Area::GeneralNotes, {}, {}, {}, "General notes"},
+        {Area::GeneralNotes, {}, {}, {}, N_("General notes")},
     }};
     return table;
 }

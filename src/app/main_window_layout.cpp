@@ -14,16 +14,17 @@ PageNode Page(const char* caption, std::vector<PageNode> children = {}) {
 
 const std::vector<PageNode>& MainPages() {
     static const std::vector<PageNode> pages = {
-        Page("Active session", {Page("General"), Page("Tires"), Page("Vehicle"), Page("Pit Stops")}),
-        Page("Setup", {Page("Tires", {Page("Current setup"), Page("Tire list")}),
-                       Page("Suspension", {Page("Basic settings"), Page("Detailed settings")}),
-                       Page("Weight distribution"), Page("Aerodynamics"), Page("Engine"), Page("Jetting"),
-                       Page("Gearing"), Page("General")}),
+        Page(N_("Active session"), {Page("General"), Page("Tires"), Page("Vehicle"), Page(N_("Pit Stops"))}),
+        Page(N_("Setup"),
+             {Page("Tires", {Page("Current setup"), Page(N_("Tire list"))}),
+              Page(N_("Suspension"), {Page(N_("Basic settings")), Page(N_("Detailed settings"))}),
+              Page(N_("Weight distribution")), Page(N_("Aerodynamics")), Page(N_("Engine")),
+              Page(N_("Jetting")), Page(N_("Gearing")), Page("General")}),
         Page("Tracks", {Page("Track map"), Page("Contact details"), Page("Movie")}),
-        Page("Maintenance", {Page("Part status"), Page("Maintenance Log", {Page("Report")}),
-                             Page("Suppliers"), Page("Order status")}),
-        Page("Sessions", {Page("Completed"), Page("Scheduled"), Page("Compared")}),
-        Page("General notes"),
+        Page(N_("Maintenance"), {Page(N_("Part status")), Page(N_("Maintenance Log"), {Page("Report")}),
+                                 Page("Suppliers"), Page("Order status")}),
+        Page("Sessions", {Page(N_("Completed")), Page(N_("Scheduled")), Page(N_("Compared"))}),
+        Page(N_("General notes")),
     };
     return pages;
 }
@@ -66,39 +67,39 @@ const std::vector<MenuEntry>& MainMenu() {
     auto entry = [](QStringList path, MenuCommand command, const char* shortcut, bool built) {
         return MenuEntry{std::move(path), command, QString::fromLatin1(shortcut), built};
     };
-    const QString file = QStringLiteral("File");
-    const QString tools = QStringLiteral("Tools");
-    const QString vehicle = QStringLiteral("Choose vehicle");
+    const QString file = QStringLiteral(N_("File"));
+    const QString tools = QStringLiteral(N_("Tools"));
+    const QString vehicle = QStringLiteral(N_("Choose vehicle"));
     const QString exportMenu = QStringLiteral("Export to HTML");
-    const QString help = QStringLiteral("Help");
+    const QString help = QStringLiteral(N_("Help"));
     using C = MenuCommand;
     static const std::vector<MenuEntry> menu = {
         entry({file, QStringLiteral("New session")}, C::NewSession, "Ctrl+N", true),
         entry({file, QStringLiteral("Open session")}, C::OpenSession, "Ctrl+O", true),
         entry({file, QStringLiteral("Save session")}, C::SaveSession, "", true),
-        entry({file, QStringLiteral("Save session (smart)")}, C::SaveSessionSmart, "Ctrl+Alt+S", true),
-        entry({file, QStringLiteral("Reopen session")}, C::ReopenSession, "", true),
+        entry({file, QStringLiteral(N_("Save session (smart)"))}, C::SaveSessionSmart, "Ctrl+Alt+S", true),
+        entry({file, QStringLiteral(N_("Reopen session"))}, C::ReopenSession, "", true),
         entry({file, QStringLiteral("Import lap times")}, C::ImportLapTimes, "Ctrl+I", true),
         entry({file, QStringLiteral("Open setup from session")}, C::OpenSetupFromSession, "", true),
-        entry({file, QStringLiteral("Compose setup")}, C::ComposeSetup, "", true),
-        entry({file, QStringLiteral("Exit")}, C::Exit, "", true),
+        entry({file, QStringLiteral(N_("Compose setup"))}, C::ComposeSetup, "", true),
+        entry({file, QStringLiteral(N_("Exit"))}, C::Exit, "", true),
         entry({tools, vehicle, QStringLiteral("Motorcycle")}, C::VehicleMotorcycle, "", true),
         entry({tools, vehicle, QStringLiteral("Sidecar")}, C::VehicleSidecar, "", true),
         entry({tools, vehicle, QStringLiteral("Kart")}, C::VehicleKart, "", true),
         entry({tools, vehicle, QStringLiteral("Car")}, C::VehicleCar, "", true),
-        entry({tools, QStringLiteral("Jetting Guru")}, C::JettingGuru, "", true),
+        entry({tools, QStringLiteral(N_("Jetting Guru"))}, C::JettingGuru, "", true),
         entry({tools, QStringLiteral("Tire pressure Guru")}, C::TirePressureGuru, "", true),
-        entry({tools, QStringLiteral("Fuel calculator")}, C::FuelCalculator, "", true),
-        entry({tools, QStringLiteral("Pit crew panel")}, C::PitCrewPanel, "", true),
-        entry({tools, QStringLiteral("To-do")}, C::Todo, "", true),
+        entry({tools, QStringLiteral(N_("Fuel calculator"))}, C::FuelCalculator, "", true),
+        entry({tools, QStringLiteral(N_("Pit crew panel"))}, C::PitCrewPanel, "", true),
+        entry({tools, QStringLiteral(N_("To-do"))}, C::Todo, "", true),
         entry({tools, QStringLiteral("Backup / Restore")}, C::BackupRestore, "Ctrl+B", true),
         entry({tools, QStringLiteral("Options")}, C::Options, "", true),
         entry({exportMenu, QStringLiteral("Session")}, C::ExportSession, "", true),
-        entry({exportMenu, QStringLiteral("Setup")}, C::ExportSetup, "", true),
+        entry({exportMenu, QStringLiteral(N_("Setup"))}, C::ExportSetup, "", true),
         entry({exportMenu, QStringLiteral("Tracks")}, C::ExportTracks, "", true),
-        entry({exportMenu, QStringLiteral("Part status")}, C::ExportPartStatus, "", true),
-        entry({help, QStringLiteral("Contents")}, C::HelpContents, "F1", true),
-        entry({help, QStringLiteral("ReadMe.txt")}, C::HelpReadMe, "", true),
+        entry({exportMenu, QStringLiteral(N_("Part status"))}, C::ExportPartStatus, "", true),
+        entry({help, QStringLiteral(N_("Contents"))}, C::HelpContents, "F1", true),
+        entry({help, QStringLiteral(N_("ReadMe.txt"))}, C::HelpReadMe, "", true),
         entry({help, QStringLiteral("About...")}, C::HelpAbout, "", true),
     };
     return menu;

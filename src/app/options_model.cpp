@@ -8,12 +8,13 @@
 #include <algorithm>
 
 const QStringList& PressureUnitItems() {
-    static const QStringList items{QStringLiteral("mbar"), QStringLiteral("mm Hg"), QStringLiteral("in Hg")};
+    static const QStringList items{QStringLiteral(N_("mbar")), QStringLiteral(N_("mm Hg")),
+                                   QStringLiteral(N_("in Hg"))};
     return items;
 }
 
 const QStringList& TemperatureUnitItems() {
-    static const QStringList items{QStringLiteral("Celsius"), QStringLiteral("Fahrenheit")};
+    static const QStringList items{QStringLiteral(N_("Celsius")), QStringLiteral(N_("Fahrenheit"))};
     return items;
 }
 

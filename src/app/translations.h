@@ -11,7 +11,8 @@
 QString FindCatalogueFolder(const QString& executableFolder, const QString& environmentValue);
 
 // Binds the domain to the folder and makes gettext translate: messages under the UTF-8 C locale, the
-// language through LANGUAGE. language: the "-lang" code (refused unless IsSafeLanguageCode), or "" to take
-// it from LANGUAGE or LANG ("sv_SE.UTF-8" looks up "sv_SE", then "sv"). Returns false when a "-lang" code
-// was refused.
+// catalogues through LANGUAGE. language: the "-lang" code, or "" to take it from LANG, else the system
+// locale (see ChooseLanguage; "sv_SE" looks up "sv_SE", then "sv"; "nb"/"nn" end at "no"). With an
+// application object running, the standard dialogs and controls get the language's texts as well (see
+// RuntimeTextsOf). Returns false when a "-lang" code was refused (the environment decides then).
 bool UseLanguage(const QString& catalogueFolder, const QString& language);

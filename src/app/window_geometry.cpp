@@ -1,4 +1,5 @@
 #include "window_geometry.h"
+#include "storage/translate.h"
 
 #include <functional>
 #include <vector>
@@ -21,7 +22,7 @@ std::vector<GeometryValue> Values() {
         const QString prefix = QStringLiteral("Timer%1").arg(slot + 1);
         values.push_back({prefix + QStringLiteral("Top"),
                           [slot](WindowGeometry& g) -> int& { return g.timers[slot].top; }});
-        values.push_back({prefix + QStringLiteral("Left"),
+        values.push_back({prefix + QStringLiteral(N_("Left")),
                           [slot](WindowGeometry& g) -> int& { return g.timers[slot].left; }});
         values.push_back({prefix + QStringLiteral("Width"),
                           [slot](WindowGeometry& g) -> int& { return g.timers[slot].width; }});

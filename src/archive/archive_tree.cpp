@@ -119,12 +119,12 @@ std::vector<TreeNode> BuildTree(const SummaryRows& rows, const ArchiveFilters& f
             node.children.push_back({kind, value, true, {}});
         tree.push_back(std::move(node));
     };
-    group(NodeKind::Year, "Year", FilterIsAll(filters.year));
+    group(NodeKind::Year, N_("Year"), FilterIsAll(filters.year));
     group(NodeKind::Track, "Track", true);
     group(NodeKind::Driver, "Driver", FilterIsAll(filters.driver));
-    group(NodeKind::Event, "Event", true);
-    group(NodeKind::Frame, "Frame", FilterIsAll(filters.frame));
-    group(NodeKind::Engine, "Engine", FilterIsAll(filters.engine));
+    group(NodeKind::Event, N_("Event"), true);
+    group(NodeKind::Frame, N_("Frame"), FilterIsAll(filters.frame));
+    group(NodeKind::Engine, N_("Engine"), FilterIsAll(filters.engine));
     group(NodeKind::Type, "Type", true);
 
     TreeNode best{NodeKind::BestLaps, Translate("Best laps"), false, {}};

@@ -113,9 +113,9 @@ void AddTrackLengths(SummaryOptions& options, const TTrackList& tracks) {
 
 QStringList SummaryHeaders(const SummaryOptions& options) {
     static const char* const kHeaders[ArchiveColumn::kVisible] = {
-        "Date",  "Name of event", "Driver",     "Track",     "Cond.",    "",
-        "Type",  "Class",         "Laps",       "Distance",  "Best lap", "Pos.",
-        "Frame", "Engine",        "Final gear", "Top speed", "Rank",     "Information"};
+        "Date",      "Name of event", "Driver",     "Track",         N_("Cond."), "",
+        "Type",      "Class",         "Laps",       "Distance",      "Best lap",  N_("Pos."),
+        N_("Frame"), N_("Engine"),    "Final gear", N_("Top speed"), N_("Rank"),  "Information"};
     QStringList headers;
     for (const char* header : kHeaders)
         headers << Translate(header);

@@ -59,7 +59,7 @@ AirDensityFigure ComputeAirDensity(const WeatherTexts& weather, const AirDensity
 
 void AirDensityModel::SetCaptions() {
     m_view.caption = AirDensityCaption(m_units.useAd);
-    m_view.unitCaption = m_units.useAd ? QStringLiteral("kg/m3") : QStringLiteral("%");
+    m_view.unitCaption = m_units.useAd ? QStringLiteral("kg/m3") : QStringLiteral(N_("%"));
 }
 
 void AirDensityModel::CalcRAD(const WeatherTexts& weather) {

@@ -1,14 +1,15 @@
 #include "dyno_data.h"
 
 #include "storage/number_format.h"
+#include "storage/translate.h"
 #include "storage/txt_parser.h"
 
 #include <algorithm>
 
 namespace {
-const QString kPowerSeries = QStringLiteral("Power (hp)");
+const QString kPowerSeries = QStringLiteral(N_("Power (hp)"));
 const QString kTorqueSeries = QStringLiteral("Torque (Nm)");
-const QString kBestRpms = QStringLiteral("Best rpms");
+const QString kBestRpms = QStringLiteral(N_("Best rpms"));
 } // namespace
 
 double TorqueNm(double powerHp, int rpm) {

@@ -34,17 +34,17 @@ constexpr double kSecondsPerDay = 86400.0;
 
 FuelCaptions FuelCaptionsFor(bool litres) {
     FuelCaptions c;
-    c.sessionUnit = Translate(litres ? "litres" : "gallons");
-    c.total = Translate(litres ? "Total litres" : "Total gallons");
-    c.perLap = Translate(litres ? "Litres/lap" : "Gallons/lap");
-    c.distancePerFuel = Translate(litres ? "km/litre" : "Mpg");
-    c.perHour = Translate(litres ? "Litres/hour" : "Gallons/hour");
-    c.trackDry = Translate(litres ? "Dry track litres/lap" : "Dry track gallons/lap");
-    c.trackWet = Translate(litres ? "Wet track litres/lap" : "Wet track gallons/lap");
+    c.sessionUnit = Translate(litres ? "litres" : N_("gallons"));
+    c.total = Translate(litres ? "Total litres" : N_("Total gallons"));
+    c.perLap = Translate(litres ? "Litres/lap" : N_("Gallons/lap"));
+    c.distancePerFuel = Translate(litres ? "km/litre" : N_("Mpg"));
+    c.perHour = Translate(litres ? "Litres/hour" : N_("Gallons/hour"));
+    c.trackDry = Translate(litres ? "Dry track litres/lap" : N_("Dry track gallons/lap"));
+    c.trackWet = Translate(litres ? "Wet track litres/lap" : N_("Wet track gallons/lap"));
     c.volume = c.sessionUnit;
-    c.approxPerLap = Translate(litres ? "litres/lap" : "Gallons/lap");
-    c.weight = Translate(litres ? "kg" : "lbs");
-    c.density = Translate(litres ? "kg/litre" : "lbs/gallon");
+    c.approxPerLap = Translate(litres ? "litres/lap" : N_("Gallons/lap"));
+    c.weight = Translate(litres ? "kg" : N_("lbs"));
+    c.density = Translate(litres ? "kg/litre" : N_("lbs/gallon"));
     c.remaining = c.sessionUnit;
     return c;
 }

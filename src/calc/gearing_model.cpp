@@ -76,7 +76,7 @@ QStringList RpmChoices() {
 }
 
 QStringList SpeedUnitChoices() {
-    return {QStringLiteral("km/h"), QStringLiteral("mph")};
+    return {QStringLiteral(N_("km/h")), QStringLiteral(N_("mph"))};
 }
 
 double OptimalShiftRpm(const DynoData& dyno, double v, double g1, double g2) {

@@ -86,7 +86,7 @@ JettingGuruCaptions JettingGuruCaptionsFor(bool useAd) {
         captions.reference2Heading = Translate("High AD");
     } else {
         captions.sentence = QLatin1Char('"') + Translate("With a RAD value of");
-        captions.unit = QStringLiteral("%");
+        captions.unit = QStringLiteral(N_("%"));
         captions.reference1Heading = Translate("Low RAD");
         captions.reference2Heading = Translate("High RAD");
     }

@@ -8,9 +8,18 @@
 #include <cmath>
 
 namespace {
-QString GearTitle(int gear) {
-    return QStringLiteral("Gear%1").arg(gear + 1);
-}
+// Series names of each gear: its line, its limit points and its sweet range.
+struct GearTitles {
+    const char* line;
+    const char* limits;
+    const char* sweetRange;
+};
+constexpr GearTitles kGearTitles[GearCount] = {{N_("Gear1"), N_("Gear1 Limits"), N_("Gear1 SweetRange")},
+                                               {N_("Gear2"), N_("Gear2 Limits"), N_("Gear2 SweetRange")},
+                                               {N_("Gear3"), N_("Gear3 Limits"), N_("Gear3 SweetRange")},
+                                               {N_("Gear4"), N_("Gear4 Limits"), N_("Gear4 SweetRange")},
+                                               {N_("Gear5"), N_("Gear5 Limits"), N_("Gear5 SweetRange")},
+                                               {N_("Gear6"), N_("Gear6 Limits"), N_("Gear6 SweetRange")}};
 } // namespace
 
 PowerChartModel::PowerChartModel() {
@@ -70,12 +79,12 @@ void PowerChartModel::ClearSeries() {
     m_chart.series.clear();
     m_chart.rects.clear();
     for (int gear = 0; gear < GearCount; ++gear)
-        m_chart.series.push_back({GearTitle(gear), ChartSeries::Kind::Line, {}});
+        m_chart.series.push_back({QString::fromLatin1(kGearTitles[gear].line), ChartSeries::Kind::Line, {}});
     for (int gear = 0; gear < GearCount; ++gear)
         m_chart.series.push_back(
-            {GearTitle(gear) + QStringLiteral(" Limits"), ChartSeries::Kind::Points, {}});
+            {QString::fromLatin1(kGearTitles[gear].limits), ChartSeries::Kind::Points, {}});
     for (int gear = 0; gear < GearCount; ++gear)
-        m_chart.rects.push_back({GearTitle(gear) + QStringLiteral(" SweetRange")});
+        m_chart.rects.push_back({QString::fromLatin1(kGearTitles[gear].sweetRange)});
 }
 
 void PowerChartModel::Redraw(const GearingModel& gearing, const DynoData& dyno) {

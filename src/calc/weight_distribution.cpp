@@ -85,9 +85,9 @@ WeightColour CompareShownPercent(double percent, double ideal) {
 
 const QStringList& WeightRowCaptions() {
     static const QStringList captions = {
-        QStringLiteral("FL"),   QStringLiteral("FR"),    QStringLiteral("RL"),
-        QStringLiteral("RR"),   QStringLiteral("Front"), QStringLiteral("Rear"),
-        QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Cross weight")};
+        QStringLiteral("FL"),       QStringLiteral("FR"),        QStringLiteral("RL"),
+        QStringLiteral("RR"),       QStringLiteral("Front"),     QStringLiteral("Rear"),
+        QStringLiteral(N_("Left")), QStringLiteral(N_("Right")), QStringLiteral(N_("Cross weight"))};
     return captions;
 }
 

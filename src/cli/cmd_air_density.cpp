@@ -17,9 +17,9 @@ int AirDensityCommand(const QStringList& arguments) {
     const auto pressure = cli::TakeOption(args, QStringLiteral("--pressure"));
     const auto humidity = cli::TakeOption(args, QStringLiteral("--humidity"));
     const QString temperatureUnit =
-        cli::TakeOption(args, QStringLiteral("--temperature-unit")).value_or(QStringLiteral("Celsius"));
+        cli::TakeOption(args, QStringLiteral("--temperature-unit")).value_or(QStringLiteral(N_("Celsius")));
     const QString pressureUnit =
-        cli::TakeOption(args, QStringLiteral("--pressure-unit")).value_or(QStringLiteral("mbar"));
+        cli::TakeOption(args, QStringLiteral("--pressure-unit")).value_or(QStringLiteral(N_("mbar")));
     const auto operands = cli::Operands(args);
     if (!temperature || !pressure || !humidity || !operands || !operands->isEmpty())
         return cli::UsageError(kUsage);

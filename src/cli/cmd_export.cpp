@@ -26,6 +26,7 @@
 #include "session/session_file.h"
 #include "session/setup_model.h"
 #include "storage/date_time.h"
+#include "storage/translate.h"
 #include "storage/txt_parser.h"
 #include "tracks/track_list.h"
 
@@ -228,7 +229,7 @@ int Export(QStringList args) {
     SessionUnits sessionUnits;
     sessionUnits.miles = units.distanceInMiles;
     if (settings.systemUnit == QLatin1String("US Standard"))
-        sessionUnits.volumeUnit = QStringLiteral("gallons (US)");
+        sessionUnits.volumeUnit = QStringLiteral(N_("gallons (US)"));
     if (settings.systemUnit == QLatin1String("Imperial Standard"))
         sessionUnits.volumeUnit = QStringLiteral("gallons (Imperial)");
     const SessionRecord record = ReadSessionSections(reader, sessionUnits);

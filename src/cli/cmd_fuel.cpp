@@ -144,7 +144,7 @@ int Amount(QStringList args) {
     const FuelAmount a = CalcFuelAmount({*dry, *wet, *position, *laps, extra, required, premix, QString()});
     const FuelCaptions c = FuelCaptionsFor(*litres);
     PrintPair(Translate("Track condition [% wet]"), QString::number(*position));
-    PrintPair(WithUnit("Approx. consumption", c.approxPerLap), a.approxPerLap);
+    PrintPair(WithUnit(N_("Approx. consumption"), c.approxPerLap), a.approxPerLap);
     PrintPair(WithUnit("Total fuel needed", c.volume), a.total);
     PrintPair(WithUnit("Gasoline", c.volume), a.gasoline);
     PrintPair(WithUnit("Oil", c.volume), a.oil);

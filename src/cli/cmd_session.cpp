@@ -124,7 +124,7 @@ int Tires(QStringList args) {
 
     TireReadings readings(vehicle);
     readings.CopyFromSetup(setup.Record());
-    QStringList header = {QStringLiteral("Wheel"), QStringLiteral("Cold"), QStringLiteral("Hot"),
+    QStringList header = {QStringLiteral("Wheel"), QStringLiteral(N_("Cold")), QStringLiteral(N_("Hot")),
                           QStringLiteral("Increase")};
     const std::vector<TireReading> wheels = readings.Readings(record);
     const bool circumference = !wheels.empty() && wheels.front().hasCircumference;

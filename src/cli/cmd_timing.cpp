@@ -146,7 +146,7 @@ int Simulate(QStringList args) {
     settings.includePitLaps = includePitLaps;
     if (units) {
         static const std::array<std::pair<const char*, const char*>, 3> kSystems{
-            {{"metric", "Metric"}, {"us", "US Standard"}, {"imperial", "Imperial Standard"}}};
+            {{"metric", N_("Metric")}, {"us", N_("US Standard")}, {"imperial", N_("Imperial Standard")}}};
         const auto found = std::find_if(kSystems.begin(), kSystems.end(),
                                         [&](const auto& s) { return *units == QLatin1String(s.first); });
         if (found == kSystems.end()) return cli::UsageError(kUsage);

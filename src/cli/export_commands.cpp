@@ -145,9 +145,9 @@ int ExportPartStatusCommand(QStringList args) {
         options.secondSort = sorts.value(1);
     }
     const std::pair<const char*, bool*> columns[] = {
-        {"mileage", &options.showMileage}, {"hours", &options.showHours},
-        {"starts", &options.showStarts},   {"sessions", &options.showSessions},
-        {"price", &options.showPrice},     {"suppliers", &options.showSuppliers}};
+        {N_("mileage"), &options.showMileage}, {"hours", &options.showHours},
+        {N_("starts"), &options.showStarts},   {N_("sessions"), &options.showSessions},
+        {"price", &options.showPrice},         {"suppliers", &options.showSuppliers}};
     for (const auto& [list, value] : {std::pair{&shown, true}, std::pair{&hidden, false}})
         for (const QString& name : *list) {
             const auto column = std::find_if(std::begin(columns), std::end(columns),

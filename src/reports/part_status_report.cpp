@@ -12,8 +12,8 @@
 QStringList PartReportSortChoices() {
     QStringList choices;
     for (const char* caption :
-         {"Location", "Storage", "Changed", "Part No.", "Name", "Hours", "Mileage", "Starts", "Hours left",
-          "Mileage left", "Starts left", "Sessions left", "Supplier"})
+         {"Location", N_("Storage"), N_("Changed"), "Part No.", "Name", "Hours", "Mileage", "Starts",
+          N_("Hours left"), N_("Mileage left"), N_("Starts left"), "Sessions left", "Supplier"})
         choices << Translate(caption);
     return choices;
 }
@@ -127,25 +127,25 @@ void WriteNormalTable(THTMLWriter& w, const ReportContext& c, const std::vector<
     using namespace part_col;
     Cells cells{w, c};
     w.WriteLine(QStringLiteral("<TR>"));
-    for (const char* title : {"Location", "Storage", "Part No.", "Id", "Name", "Qty"})
+    for (const char* title : {"Location", N_("Storage"), "Part No.", "Id", "Name", "Qty"})
         cells.Header(QString::fromLatin1(title));
     if (o.showSuppliers) cells.Header(QStringLiteral("Supplier"));
     if (o.showPrice) cells.Header(QStringLiteral("Price/pcs"));
     if (o.showHours) {
-        cells.Header(QStringLiteral("Hours left"));
+        cells.Header(QStringLiteral(N_("Hours left")));
         cells.Header(QStringLiteral("Hours"));
     }
     if (o.showMileage) {
-        cells.Header(QStringLiteral("Mileage left"));
+        cells.Header(QStringLiteral(N_("Mileage left")));
         cells.Header(QStringLiteral("Mileage"));
     }
     if (o.showStarts) {
-        cells.Header(QStringLiteral("Starts left"));
+        cells.Header(QStringLiteral(N_("Starts left")));
         cells.Header(QStringLiteral("Starts"));
     }
     if (o.showSessions) cells.Header(QStringLiteral("Total sessions"));
     cells.Header(QStringLiteral("Comments"));
-    cells.Header(QStringLiteral("In group"));
+    cells.Header(QStringLiteral(N_("In group")));
     w.WriteLine(QStringLiteral("</TR>"));
     for (const ReportPart& part : parts) {
         const QStringList& f = part.fields;
@@ -180,10 +180,10 @@ void WriteInspectionTable(THTMLWriter& w, const ReportContext& c, const std::vec
     using namespace part_col;
     Cells cells{w, c};
     w.WriteLine(QStringLiteral("<TR>"));
-    for (const char* title : {"Location", "Storage", "Part No.", "Id", "Name", "Qty"})
+    for (const char* title : {"Location", N_("Storage"), "Part No.", "Id", "Name", "Qty"})
         cells.Header(QString::fromLatin1(title));
     if (o.showSuppliers) cells.Header(QStringLiteral("Supplier"));
-    for (const char* title : {"Group", "Inspection tasks", "Signature"})
+    for (const char* title : {"Group", "Inspection tasks", N_("Signature")})
         cells.Header(QString::fromLatin1(title));
     for (const ReportPart& part : parts) {
         const QStringList& f = part.fields;
@@ -220,7 +220,7 @@ Expected<QString, QString> WritePartStatusReport(const ReportContext& context,
     THTMLWriter w;
     OpenReportDocument(w, context, path,
                        QStringLiteral("Vorlapa ") +
-                           Translate(inspection ? "Inspection Report" : "Part Status Report"));
+                           Translate(inspection ? "Inspection Report" : N_("Part Status Report")));
     WriteReportTitleTable(w, context, logo, Translate(inspection ? "Inspection report" : "Part Status"), [&] {
         w.WriteLine(QStringLiteral("<BR>"));
         if (!inspection)

@@ -64,7 +64,7 @@ class Sheet {
     void HeaderRow() {
         w.WriteLine(QStringLiteral("<TR>"));
         QStringList titles{Word("Location"), Word("Part No."), Word("Name"), Word("Qty")};
-        if (d.includePrice) titles << Word("Price");
+        if (d.includePrice) titles << Word(N_("Price"));
         titles << Word("Remark");
         for (const QString& title : titles) {
             w.WriteLine(QStringLiteral("<TD BGCOLOR=\"#FFFFCC\" VALIGN=\"bottom\">"));
@@ -110,17 +110,17 @@ class Sheet {
         w.WriteLine(QStringLiteral("<TR>"));
         w.WriteLine(QStringLiteral("<TD WIDTH=\"50%\" VALIGN=\"top\">"));
         w.BeginTable();
-        w.WriteRow(Text(Word("To")), Text(supplier.company));
-        w.WriteRow(Text(Word("Att.")), Text(supplier.contact));
-        w.WriteRow(Text(Word("Fax No.")), Text(supplier.telefax));
-        w.WriteRow(Text(Word("Tel No.")), Text(supplier.phone));
+        w.WriteRow(Text(Word(N_("To"))), Text(supplier.company));
+        w.WriteRow(Text(Word(N_("Att."))), Text(supplier.contact));
+        w.WriteRow(Text(Word(N_("Fax No."))), Text(supplier.telefax));
+        w.WriteRow(Text(Word(N_("Tel No."))), Text(supplier.phone));
         w.EndTable();
         w.WriteLine(QStringLiteral("</TD>"));
         w.WriteLine(QStringLiteral("<TD WIDTH=\"50%\" VALIGN=\"top\">"));
         w.BeginTable();
-        w.WriteRow(Text(Word("From")), Text(d.sender));
+        w.WriteRow(Text(Word(N_("From"))), Text(d.sender));
         w.WriteRow(Text(Word("Date")), Text(d.today));
-        w.WriteRow(Text(Word("Pages")), QString::number(pages));
+        w.WriteRow(Text(Word(N_("Pages"))), QString::number(pages));
         w.EndTable();
         w.WriteLine(QStringLiteral("</TD>"));
         w.WriteLine(QStringLiteral("</TR>"));
@@ -166,9 +166,9 @@ class Sheet {
                 w.EndFrame();
                 w.WritePageBreak();
                 w.BeginTable();
-                w.WriteRow(Text(Word("To")), Text(supplier.company));
-                w.WriteRow(Text(Word("Att.")), Text(supplier.contact));
-                w.WriteRow(Text(Word("Page")), QStringLiteral("%1/%2").arg(page).arg(pages));
+                w.WriteRow(Text(Word(N_("To"))), Text(supplier.company));
+                w.WriteRow(Text(Word(N_("Att."))), Text(supplier.contact));
+                w.WriteRow(Text(Word(N_("Page"))), QStringLiteral("%1/%2").arg(page).arg(pages));
                 w.EndTable();
                 w.BeginFrame(QStringLiteral("700"));
                 if (!last) HeaderRow();
@@ -178,10 +178,10 @@ class Sheet {
             w.WriteLine(QStringLiteral("<TR>"));
             w.WriteLine(
                 QStringLiteral("<TD BGCOLOR=\"#FFFFFF\" VALIGN=\"top\" COLSPAN=\"5\" ALIGN=\"right\">"));
-            w.WriteText(Text(Word("Total price")) + QStringLiteral(": ") +
+            w.WriteText(Text(Word(N_("Total price"))) + QStringLiteral(": ") +
                         FormatPattern(total, QStringLiteral("0.00")));
             w.WriteLine(QStringLiteral("<BR>"));
-            w.WriteText(Text(Word("Note that these prices are just approximations")));
+            w.WriteText(Text(Word(N_("Note that these prices are just approximations"))));
             w.WriteLine(QStringLiteral("</TD>"));
             w.WriteLine(QStringLiteral("<TD>&nbsp;</TD>"));
             w.WriteLine(QStringLiteral("</TR>"));
@@ -197,7 +197,7 @@ class Sheet {
         Address(Word("Delivery address"), d.delivery);
         w.WriteLine(QStringLiteral("</TD></TR>"));
         w.WriteLine(QStringLiteral("<TR><TD COLSPAN=\"2\" VALIGN=\"top\">"));
-        w.WriteText(Text(Word("Best regards")));
+        w.WriteText(Text(Word(N_("Best regards"))));
         w.WriteLine(QStringLiteral("<BR><BR><BR>"));
         w.WriteText(Text(d.sender));
         w.WriteLine(QStringLiteral("</TD></TR>"));

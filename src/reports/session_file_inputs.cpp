@@ -68,7 +68,7 @@ LoadSessionReportInputs(const QString& path, const QString& dataFolder, const Pr
     SessionUnits sessionUnits;
     sessionUnits.miles = units.distanceInMiles;
     if (settings.systemUnit == QLatin1String("US Standard"))
-        sessionUnits.volumeUnit = QStringLiteral("gallons (US)");
+        sessionUnits.volumeUnit = QStringLiteral(N_("gallons (US)"));
     if (settings.systemUnit == QLatin1String("Imperial Standard"))
         sessionUnits.volumeUnit = QStringLiteral("gallons (Imperial)");
     const SessionRecord record = ReadSessionSections(reader, sessionUnits);

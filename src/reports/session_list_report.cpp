@@ -162,11 +162,11 @@ void WriteSessionList(THTMLWriter& writer, const ReportContext& context,
     writer.WriteLine(QStringLiteral("<TR>"));
     if (options.groupByEvent)
         for (const char* title :
-             {"Track", "Class", "Date", "Type", "Cond.", "Best lap", "Pos.", "Information"})
+             {"Track", "Class", "Date", "Type", N_("Cond."), "Best lap", N_("Pos."), "Information"})
             WriteHeaderCell(writer, context, title);
     else
-        for (const char* title :
-             {"Name of event", "Date", "Track", "Cond.", "Type", "Class", "Best lap", "Pos.", "Information"})
+        for (const char* title : {"Name of event", "Date", "Track", N_("Cond."), "Type", "Class", "Best lap",
+                                  N_("Pos."), "Information"})
             WriteHeaderCell(writer, context, title);
     writer.WriteLine(QStringLiteral("</TR>"));
 

@@ -51,7 +51,7 @@ class SessionReport {
     }
 
     void ConditionsAndNotes() {
-        w.WriteSectionHeader(L("Conditions"), L("Notes"), true);
+        w.WriteSectionHeader(L(N_("Conditions")), L("Notes"), true);
         w.BeginSectionCell();
         w.BeginTable();
         const QString track = s.Text(QStringLiteral("track"));
@@ -60,22 +60,23 @@ class SessionReport {
         Row("Information", "session_info");
         Row("Type of session", "session_type");
         Row("Class", "class");
-        Row("Amount fuel", "amount_fuel");
+        Row(N_("Amount fuel"), "amount_fuel");
         w.RowCount = 0;
         const bool names = c.options.exportPartSetupNames;
         if (names) w.WriteRuleRow();
         const QString setupPage = ReportFileTarget(QStringLiteral("setup_") + stem + QStringLiteral(".htm"));
-        w.WriteRow(L("Setup"), ReportLink(c, setupPage, Translate("Click here for setup")));
-        Row("Rank setup", "rank_setup");
+        w.WriteRow(L(N_("Setup")), ReportLink(c, setupPage, Translate("Click here for setup")));
+        Row(N_("Rank setup"), "rank_setup");
         if (names) {
-            static const std::pair<A, const char*> rows[] = {{A::Tires, "Tire setup"},
-                                                             {A::Suspension, "Suspension setup"},
-                                                             {A::Aerodynamics, "Aerodynamics setup"},
-                                                             {A::Engine, "Engine setup"},
-                                                             {A::Gearing, "Gearing setup"},
-                                                             {A::Jetting, "Jetting setup"},
-                                                             {A::WeightDistribution, "Weight distr setup"},
-                                                             {A::General, "General setup"}};
+            static const std::pair<A, const char*> rows[] = {
+                {A::Tires, N_("Tire setup")},
+                {A::Suspension, N_("Suspension setup")},
+                {A::Aerodynamics, N_("Aerodynamics setup")},
+                {A::Engine, N_("Engine setup")},
+                {A::Gearing, N_("Gearing setup")},
+                {A::Jetting, N_("Jetting setup")},
+                {A::WeightDistribution, N_("Weight distr setup")},
+                {A::General, N_("General setup")}};
             for (const auto& [area, label] : rows) {
                 const QString& name = su.record.selectedNames[size_t(area)];
                 if (name.isEmpty()) continue;
@@ -90,19 +91,20 @@ class SessionReport {
         Row("Number of competitors", "competitors");
         Row("Competitors best lap", "competitors_best_lap");
         Row("Best competitor", "best_competitor_name");
-        Row("Top speed", "top_speed");
+        Row(N_("Top speed"), "top_speed");
         if (w.RowCount > 0) w.WriteRuleRow();
-        Row("Weather", "weather");
-        Row("Track condition", "track_condition");
-        UnitRow("Track temperature", "track_temperature", s.temperatureUnit);
-        UnitRow("Air temperature", "temperature", s.temperatureUnit);
-        UnitRow("Actual pressure", "barometric_pressure", s.pressureUnit);
-        UnitRow("Rel. humidity", "humidity", QStringLiteral("%"), false);
+        Row(N_("Weather"), "weather");
+        Row(N_("Track condition"), "track_condition");
+        UnitRow(N_("Track temperature"), "track_temperature", s.temperatureUnit);
+        UnitRow(N_("Air temperature"), "temperature", s.temperatureUnit);
+        UnitRow(N_("Actual pressure"), "barometric_pressure", s.pressureUnit);
+        UnitRow(N_("Rel. humidity"), "humidity", QStringLiteral(N_("%")), false);
         if (s.airDensityShown && Filled(s.airDensity))
-            w.WriteRow(!s.airDensityCaption.isEmpty() ? Esc(s.airDensityCaption)
-                       : s.airDensityAd               ? L("AD")
-                                                      : L("RAD"),
-                       Esc(s.airDensity + (s.airDensityAd ? QStringLiteral(" kg/m3") : QStringLiteral("%"))));
+            w.WriteRow(
+                !s.airDensityCaption.isEmpty() ? Esc(s.airDensityCaption)
+                : s.airDensityAd               ? L("AD")
+                                               : L("RAD"),
+                Esc(s.airDensity + (s.airDensityAd ? QStringLiteral(" kg/m3") : QStringLiteral(N_("%")))));
         w.EndTable();
         w.EndSectionCell();
 
@@ -134,7 +136,7 @@ class SessionReport {
             if (any) rows.push_back(row);
         }
         if (rows.empty()) return;
-        w.WriteSectionHeader(L("Pitstop Information"), QString(), true);
+        w.WriteSectionHeader(L(N_("Pitstop Information")), QString(), true);
         w.BeginSectionCell();
         w.BeginTable();
         w.WriteColumnHeaderRow3(Esc(s.pitStopHeaders.value(1)), Esc(s.pitStopHeaders.value(2)),
@@ -183,7 +185,7 @@ class SessionReport {
         w.WriteRow3(L(label), Esc(cold), Esc(hot), Esc(Increase(cold, hot)));
     }
 
-    void PressureHeader() { w.WriteColumnHeaderRow3(L("Cold"), L("Hot"), L("Incr.")); }
+    void PressureHeader() { w.WriteColumnHeaderRow3(L(N_("Cold")), L(N_("Hot")), L(N_("Incr."))); }
 
     void FourWheelTires() {
         static const char* wheels[4] = {"fl", "fr", "rl", "rr"};
@@ -196,16 +198,16 @@ class SessionReport {
             circumference = circumference || Filled(s.Text(p + QStringLiteral("_circumference")));
         }
         if (tires) {
-            w.WriteSectionHeader(L("Tire Temperatures"), L("Tire Pressures"), true);
+            w.WriteSectionHeader(L(N_("Tire Temperatures")), L(N_("Tire Pressures")), true);
             w.BeginSectionCell();
             SideBySide(
                 [&] {
-                    w.WriteColumnHeaderRow3(L("O"), L("M"), L("I"));
+                    w.WriteColumnHeaderRow3(L(N_("O")), L(N_("M")), L(N_("I")));
                     w.WriteRow3(L("FL"), V("fl_temp_outer"), V("fl_temp_middle"), V("fl_temp_inner"));
                     w.WriteRow3(L("RL"), V("rl_temp_outer"), V("rl_temp_middle"), V("rl_temp_inner"));
                 },
                 [&] {
-                    w.WriteColumnHeaderRow3(L("I"), L("M"), L("O"));
+                    w.WriteColumnHeaderRow3(L(N_("I")), L(N_("M")), L(N_("O")));
                     w.WriteRow3(L("FR"), V("fr_temp_inner"), V("fr_temp_middle"), V("fr_temp_outer"));
                     w.WriteRow3(L("RR"), V("rr_temp_inner"), V("rr_temp_middle"), V("rr_temp_outer"));
                 });
@@ -238,8 +240,10 @@ class SessionReport {
                 }
                 w.WriteRow4(L(label), Esc(before), Esc(after), Esc(diff), Esc(percent));
             };
-            const auto header = [&] { w.WriteColumnHeaderRow4(L("Before"), L("After"), L("Diff"), L("%")); };
-            w.WriteSectionHeader(L("Tire Circumference"), QString(), true);
+            const auto header = [&] {
+                w.WriteColumnHeaderRow4(L(N_("Before")), L(N_("After")), L(N_("Diff")), L(N_("%")));
+            };
+            w.WriteSectionHeader(L(N_("Tire Circumference")), QString(), true);
             w.BeginSectionCell();
             SideBySide(
                 [&] {
@@ -266,11 +270,11 @@ class SessionReport {
             for (const char* part : {"_pressure_hot", "_temp_left", "_temp_middle", "_temp_right"})
                 any = any || Filled(s.Text(wheel + QString::fromLatin1(part)));
         if (!any) return;
-        static const char* labels[3] = {"Front", "Rear", "Side"};
-        w.WriteSectionHeader(L("Tire Temperatures"), L("Tire Pressures"), true);
+        static const char* labels[3] = {"Front", "Rear", N_("Side")};
+        w.WriteSectionHeader(L(N_("Tire Temperatures")), L(N_("Tire Pressures")), true);
         w.BeginSectionCell();
         w.BeginTable();
-        w.WriteColumnHeaderRow3(L("Left"), L("Middle"), L("Right"));
+        w.WriteColumnHeaderRow3(L(N_("Left")), L(N_("Middle")), L(N_("Right")));
         for (qsizetype i = 0; i < wheels.size(); ++i) {
             const QString& p = wheels.at(i);
             w.WriteRow3(L(labels[i]), Esc(s.Text(p + QStringLiteral("_temp_left"))),
@@ -300,23 +304,23 @@ class SessionReport {
         for (const char* key : keys)
             any = any || FilledKey(key);
         if (!any) return;
-        w.WriteSectionHeader(L("Engine Readings"), L("Vehicle Data"), true);
+        w.WriteSectionHeader(L(N_("Engine Readings")), L(N_("Vehicle Data")), true);
         w.BeginSectionCell();
         w.BeginTable();
-        Row("Tape on radiator", "radiator_tape");
-        Row("Coolant temperature", "coolant_temp");
-        Row("Oil temperature", "oil_temp");
-        Row("Exhaust temperature", "exhaust_temp");
-        Row("Cylinder head temperature", "cylinder_head_temp");
+        Row(N_("Tape on radiator"), "radiator_tape");
+        Row(N_("Coolant temperature"), "coolant_temp");
+        Row(N_("Oil temperature"), "oil_temp");
+        Row(N_("Exhaust temperature"), "exhaust_temp");
+        Row(N_("Cylinder head temperature"), "cylinder_head_temp");
         w.EndTable();
         w.EndSectionCell();
         w.BeginSectionCell();
         w.BeginTable();
-        Row("Weight after session", "weight_after_session");
+        Row(N_("Weight after session"), "weight_after_session");
         const QString stroke = Translate(s.remainingStrokeCaption) + QLatin1Char(' ');
         w.WriteRow(Esc(stroke + Translate("Front")), V("remaining_stroke_front"));
         w.WriteRow(Esc(stroke + Translate("Rear")), V("remaining_stroke_rear"));
-        Row("Fuel after session", "fuel_after_session");
+        Row(N_("Fuel after session"), "fuel_after_session");
         Row("Number of laps", "number_of_laps");
         for (const auto& [caption, text] : s.fuelFigures)
             w.WriteRow(Esc(caption), Esc(text));

@@ -25,8 +25,9 @@ SessionReportInput SessionReportInputFrom(const SessionRecord& record, const QSt
         input.pitStopHeaders << Translate(column);
     input.pitStops = record.pitStopRows;
     const TimingUnits units = TimingUnitsOfSystem(settings.systemUnit);
-    input.remainingStrokeCaption = units.distanceInMiles ? QStringLiteral("Remaining suspension stroke [in.]")
-                                                         : QStringLiteral("Remaining suspension stroke [mm]");
+    input.remainingStrokeCaption = units.distanceInMiles
+                                       ? QStringLiteral(N_("Remaining suspension stroke [in.]"))
+                                       : QStringLiteral(N_("Remaining suspension stroke [mm]"));
     input.temperatureUnit =
         settings.temperatureUnit == QLatin1String("Fahrenheit") ? QStringLiteral("F") : QStringLiteral("C");
     input.pressureUnit = settings.pressureUnit;

@@ -91,14 +91,14 @@ class SetupReport {
     }
 
     void PartSetups() {
-        static const std::pair<A, const char*> rows[] = {{A::Tires, "Tire setup"},
-                                                         {A::Suspension, "Suspension setup"},
-                                                         {A::WeightDistribution, "Weight distr setup"},
-                                                         {A::Aerodynamics, "Aerodynamics setup"},
-                                                         {A::Engine, "Engine setup"},
-                                                         {A::Gearing, "Gearing setup"},
-                                                         {A::Jetting, "Jetting setup"},
-                                                         {A::General, "General setup"}};
+        static const std::pair<A, const char*> rows[] = {{A::Tires, N_("Tire setup")},
+                                                         {A::Suspension, N_("Suspension setup")},
+                                                         {A::WeightDistribution, N_("Weight distr setup")},
+                                                         {A::Aerodynamics, N_("Aerodynamics setup")},
+                                                         {A::Engine, N_("Engine setup")},
+                                                         {A::Gearing, N_("Gearing setup")},
+                                                         {A::Jetting, N_("Jetting setup")},
+                                                         {A::General, N_("General setup")}};
         if (!c.options.exportPartSetupNames) return;
         bool any = false;
         for (const auto& [area, label] : rows)
@@ -143,7 +143,7 @@ class SetupReport {
         const bool valvesFilled = AnyField(
             A::Jetting, [](const SetupField& f) { return f.key != QLatin1String("num_of_cylinders"); });
         if (!gridFilled && !valvesFilled) return;
-        Header(A::Jetting, QStringLiteral("Jetting"));
+        Header(A::Jetting, QStringLiteral(N_("Jetting")));
         w.BeginSectionCell();
         if (valvesFilled) {
             w.BeginTable();
@@ -194,7 +194,7 @@ class SetupReport {
         g.lowLimit = v(QStringLiteral("rpm_powerband_low"));
         g.speedUnit = v(QStringLiteral("speed_unit"));
         // Speeds are computed in km/h unless the unit is "mph"; say so when the setup names no unit.
-        if (g.speedUnit.trimmed().isEmpty()) g.speedUnit = QStringLiteral("km/h");
+        if (g.speedUnit.trimmed().isEmpty()) g.speedUnit = QStringLiteral(N_("km/h"));
         return g;
     }
 
@@ -211,7 +211,7 @@ class SetupReport {
         model.SetInputs(inputs);
         const GearingView& view = model.View();
 
-        Header(A::Gearing, QStringLiteral("Gearing"));
+        Header(A::Gearing, QStringLiteral(N_("Gearing")));
         w.BeginSectionCell();
         w.BeginTable();
         if (inputs.shaftDrive) {
@@ -225,8 +225,8 @@ class SetupReport {
         const int mode = int(in.gearCalcMode);
         if (mode >= 0 && mode < modes.size())
             w.WriteRow(Esc(Translate("Gear calc mode")), Esc(modes.at(mode)));
-        static const char* labels[6] = {"1st Gear", "2nd Gear", "3rd Gear",
-                                        "4th Gear", "5th Gear", "6th Gear"};
+        static const char* labels[6] = {N_("1st Gear"), N_("2nd Gear"), N_("3rd Gear"),
+                                        N_("4th Gear"), N_("5th Gear"), N_("6th Gear")};
         const bool symbols =
             in.record.IsChecked(QStringLiteral("gearing"), QStringLiteral("use_gearing_symbols"));
         const int rpmField = FieldIndex(QStringLiteral("gearing"), QStringLiteral("rpm"));
@@ -253,7 +253,7 @@ class SetupReport {
 
     void Engine() {
         if (!AnyField(A::Engine)) return;
-        Header(A::Engine, QStringLiteral("Engine"));
+        Header(A::Engine, QStringLiteral(N_("Engine")));
         w.BeginSectionCell();
         w.BeginTable();
         FieldRows("engine", {"engine", "bore", "stroke", "pistons", "head", "exhaust", "clutch", "ignition",
@@ -285,7 +285,7 @@ class SetupReport {
         w.WriteColumnHeaderRow3(Esc(Translate("Stack") + QStringLiteral(" 1")),
                                 Esc(Translate("Stack") + QStringLiteral(" 2")), Esc(Translate("Comments")));
         for (const auto& [kind, label] :
-             {std::pair{"compression", "Compression"}, std::pair{"rebound", "Rebound"}}) {
+             {std::pair{"compression", N_("Compression")}, std::pair{"rebound", N_("Rebound")}}) {
             QString comments = Esc(memo(kind, "_shim_stack_comments"));
             comments.replace(QLatin1Char('\n'), QStringLiteral("<BR>"));
             w.WriteRow3(Esc(Translate(part + QLatin1Char(' ') + QString::fromLatin1(label))),
@@ -310,7 +310,8 @@ class SetupReport {
         const bool forkOrShock = AnyField(
             A::Suspension, [](const SetupField& f) { return f.section != QLatin1String("suspension"); });
         if (forkOrShock) {
-            Header(A::Suspension, QStringLiteral("Front Suspension"), QStringLiteral("Rear Suspension"));
+            Header(A::Suspension, QStringLiteral(N_("Front Suspension")),
+                   QStringLiteral(N_("Rear Suspension")));
             w.BeginSectionCell();
             w.BeginTable();
             FieldRows("suspension_front",
@@ -389,8 +390,8 @@ class SetupReport {
                             in.record.GridHasText(GridId::CarDampers, in.vehicle) ||
                             in.record.GridHasText(GridId::CarWheelAngles, in.vehicle);
         if (!filled) return;
-        Header(A::Suspension, QStringLiteral("Suspension (Dampers)"),
-               QStringLiteral("Suspension (Wheel Angles)"));
+        Header(A::Suspension, QStringLiteral(N_("Suspension (Dampers)")),
+               QStringLiteral(N_("Suspension (Wheel Angles)")));
         w.BeginSectionCell();
         w.BeginTable();
         if (in.record.IsChecked(QStringLiteral("suspension"), QStringLiteral("f_mono_enabled")))
@@ -410,8 +411,8 @@ class SetupReport {
         w.BeginSectionCell();
         w.BeginTable();
         w.WriteColumnHeaderRow2(Esc(Translate("Front")), Esc(Translate("Rear")));
-        PairRow("Roll bar", "front_susp", "f_rollbar", "rear_susp", "r_rollbar");
-        PairRow("Ride height", "front_susp", "f_rideheight", "rear_susp", "r_rideheight");
+        PairRow(N_("Roll bar"), "front_susp", "f_rollbar", "rear_susp", "r_rollbar");
+        PairRow(N_("Ride height"), "front_susp", "f_rideheight", "rear_susp", "r_rideheight");
         w.EndTable();
         if (Filled(Value("suspension", "f_brakebias")) || Filled(Value("suspension", "car_susp_other"))) {
             w.WriteLine(QStringLiteral("<HR>"));
@@ -425,7 +426,7 @@ class SetupReport {
 
     void KartSuspension() {
         if (!AnyField(A::Suspension)) return;
-        Header(A::Suspension, QStringLiteral("Suspension"), QStringLiteral("Misc. Suspension"));
+        Header(A::Suspension, QStringLiteral(N_("Suspension")), QStringLiteral("Misc. Suspension"));
         w.BeginSectionCell();
         w.BeginTable();
         w.WriteColumnHeaderRow4(Esc(Translate("FL")), Esc(Translate("FR")), Esc(Translate("RL")),
@@ -438,11 +439,14 @@ class SetupReport {
         w.WriteLine(QStringLiteral("<HR>"));
         w.BeginTable();
         w.WriteColumnHeaderRow2(Esc(Translate("Front")), Esc(Translate("Rear")));
-        PairRow("Torsion bar", "suspension_front", "kart_torsionbar", "suspension_rear", "kart_torsionbar");
-        PairRow("Toe-in", "suspension_front", "kart_toein", "suspension_rear", "kart_toein");
-        PairRow("Toe-out", "suspension_front", "kart_toeout", "suspension_rear", "kart_toeout");
-        PairRow("Ride height", "suspension_front", "kart_rideheight", "suspension_rear", "kart_rideheight");
-        PairRow("Wheel track", "suspension_front", "kart_wheel_track", "suspension_rear", "kart_wheel_track");
+        PairRow(N_("Torsion bar"), "suspension_front", "kart_torsionbar", "suspension_rear",
+                "kart_torsionbar");
+        PairRow(N_("Toe-in"), "suspension_front", "kart_toein", "suspension_rear", "kart_toein");
+        PairRow(N_("Toe-out"), "suspension_front", "kart_toeout", "suspension_rear", "kart_toeout");
+        PairRow(N_("Ride height"), "suspension_front", "kart_rideheight", "suspension_rear",
+                "kart_rideheight");
+        PairRow(N_("Wheel track"), "suspension_front", "kart_wheel_track", "suspension_rear",
+                "kart_wheel_track");
         w.EndTable();
         w.EndSectionCell();
         w.BeginSectionCell();
@@ -486,7 +490,8 @@ class SetupReport {
 
     void Aerodynamics() {
         if (!HasSetupArea(A::Aerodynamics, in.vehicle) || !AnyField(A::Aerodynamics)) return;
-        Header(A::Aerodynamics, QStringLiteral("Aerodynamics Front"), QStringLiteral("Aerodynamics Rear"));
+        Header(A::Aerodynamics, QStringLiteral(N_("Aerodynamics Front")),
+               QStringLiteral(N_("Aerodynamics Rear")));
         w.BeginSectionCell();
         w.BeginTable();
         AreaRows(A::Aerodynamics, QStringLiteral("Front"));
@@ -510,7 +515,7 @@ class SetupReport {
         if (fourWheel)
             GridTable(id, {0, 1, 2, 3}, Titles({"FL", "FR", "RL", "RR"}));
         else if (in.vehicle == VehicleType::Sidecar)
-            GridTable(id, {0, 1, 2}, Titles({"Front", "Rear", "Side"}));
+            GridTable(id, {0, 1, 2}, Titles({"Front", "Rear", N_("Side")}));
         else
             GridTable(id, {0, 1}, Titles({"Front", "Rear"}));
         w.EndTable();

@@ -95,7 +95,7 @@ PartSetupManager::PartSetupManager(SetupModel& setup, Prompter& prompter, QStrin
 }
 
 QString PartSetupManager::Caption() const {
-    const QString area = m_area == SetupArea::WeightDistribution ? QStringLiteral("Weight Distribution")
+    const QString area = m_area == SetupArea::WeightDistribution ? QStringLiteral(N_("Weight Distribution"))
                                                                  : SetupAreaInfoOf(m_area).caption;
     return Fill(Translate("Manage %s Setups"), Translate(area));
 }

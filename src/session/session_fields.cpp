@@ -1,9 +1,22 @@
 #include "session_fields.h"
+#include "storage/translate.h"
 
 namespace {
 
 namespace V = Vehicles;
 using P = SessionPage;
+
+// Caption of a tire temperature taken at place ("left", "middle", "right", "outer", "inner").
+const char* TemperatureCaption(const char* place) {
+    static constexpr std::pair<const char*, const char*> kCaptions[] = {{"left", N_("Temperature left")},
+                                                                        {"middle", N_("Temperature middle")},
+                                                                        {"right", N_("Temperature right")},
+                                                                        {"outer", N_("Temperature outer")},
+                                                                        {"inner", N_("Temperature inner")}};
+    for (const auto& [key, caption] : kCaptions)
+        if (std::string_view(key) == place) return caption;
+    return place;
+}
 
 // Fluent builder so that each table line reads as one field.
 struct F {
@@ -58,14 +71,14 @@ QStringList RankChoices() {
 
 void AddConditions(std::vector<SessionField>& t) {
     const char* c = "conditions";
-    const char* cond = "Conditions";
-    const char* result = "Result";
-    const char* weather = "Weather";
+    const char* cond = N_("Conditions");
+    const char* result = N_("Result");
+    const char* weather = N_("Weather");
     t.push_back(F(c, "name_of_event", P::General, cond, "Name of event").History("EventName"));
     t.push_back(F(c, "track", P::General, cond, "Track").Control(SessionControl::TrackBox));
-    t.push_back(F(c, "track_condition", P::General, cond, "Track condition")
+    t.push_back(F(c, "track_condition", P::General, cond, N_("Track condition"))
                     .Choice({QStringLiteral("Dry"), QStringLiteral("Wet"), QStringLiteral("Mixed")}));
-    t.push_back(F(c, "track_temperature", P::General, cond, "Track temperature"));
+    t.push_back(F(c, "track_temperature", P::General, cond, N_("Track temperature")));
     t.push_back(F(c, "session_type", P::General, cond, "Type of session").History("SessionType"));
     t.push_back(F(c, "class", P::General, cond, "Class").History("SessionClass"));
     t.push_back(F(c, "session_info", P::General, cond, "Information").History("SessionInfo"));
@@ -75,23 +88,24 @@ void AddConditions(std::vector<SessionField>& t) {
                     .History("BestCompetitorName")
                     .WithNotes());
     t.push_back(F(c, "position", P::General, result, "Drivers position").WithNotes());
-    t.push_back(F(c, "rank_setup", P::General, result, "Rank setup").Choice(RankChoices()).WithNotes());
-    t.push_back(F(c, "weather", P::General, weather, "Weather").History("ConditionWeather"));
-    t.push_back(F(c, "temperature", P::General, weather, "Air temperature"));
-    t.push_back(F(c, "barometric_pressure", P::General, weather, "Actual pressure"));
-    t.push_back(F(c, "humidity", P::General, weather, "Rel. humidity"));
-    t.push_back(F(c, "amount_fuel", P::General, cond, "Amount fuel").Volume());
+    t.push_back(F(c, "rank_setup", P::General, result, N_("Rank setup")).Choice(RankChoices()).WithNotes());
+    t.push_back(F(c, "weather", P::General, weather, N_("Weather")).History("ConditionWeather"));
+    t.push_back(F(c, "temperature", P::General, weather, N_("Air temperature")));
+    t.push_back(F(c, "barometric_pressure", P::General, weather, N_("Actual pressure")));
+    t.push_back(F(c, "humidity", P::General, weather, N_("Rel. humidity")));
+    t.push_back(F(c, "amount_fuel", P::General, cond, N_("Amount fuel")).Volume());
 }
 
 void AddNotesAndMeasurements(std::vector<SessionField>& t) {
     const char* s = "session_notes";
     const char* notes = "Notes";
     auto add = [&](F field) { t.push_back(field.WithNotes()); };
-    add(F(s, "notes", P::General, notes, "Driver notes").Control(SessionControl::Notes));
-    add(F(s, "notes_vehicle", P::General, notes, "Vehicle notes").Control(SessionControl::Notes));
+    add(F(s, "notes", P::General, notes, N_("Driver notes")).Control(SessionControl::Notes));
+    add(F(s, "notes_vehicle", P::General, notes, N_("Vehicle notes")).Control(SessionControl::Notes));
     add(F(s, "onboardvideo_filename", P::General, "Links", "Onboard video").Control(SessionControl::Link));
-    add(F(s, "datalogging_filename", P::General, "Links", "Datalogging link").Control(SessionControl::Link));
-    add(F(s, "top_speed", P::Vehicle, "Speed", "Top speed"));
+    add(F(s, "datalogging_filename", P::General, "Links", N_("Datalogging link"))
+            .Control(SessionControl::Link));
+    add(F(s, "top_speed", P::Vehicle, "Speed", N_("Top speed")));
     // Hot tire pressures: four wheels for kart and car, front and rear (and side) for bikes.
     for (const char* wheel : {"fl", "fr", "rl", "rr"}) {
         const QByteArray key = QByteArray(wheel) + "_pressure_hot";
@@ -100,52 +114,51 @@ void AddNotesAndMeasurements(std::vector<SessionField>& t) {
     }
     add(F(s, "front_pressure_hot", P::Tires, "Front", "Pressure hot").For(V::Bike));
     add(F(s, "rear_pressure_hot", P::Tires, "Rear", "Pressure hot").For(V::Bike));
-    add(F(s, "side_pressure_hot", P::Tires, "Side", "Pressure hot").For(V::Sidecar));
-    const char* engine = "Engine";
-    add(F(s, "radiator_tape", P::Vehicle, engine, "Tape on radiator"));
-    add(F(s, "coolant_temp", P::Vehicle, engine, "Coolant temperature"));
-    add(F(s, "oil_temp", P::Vehicle, engine, "Oil temperature"));
-    add(F(s, "exhaust_temp", P::Vehicle, engine, "Exhaust temperature"));
-    add(F(s, "cylinder_head_temp", P::Vehicle, engine, "Cylinder head temperature"));
+    add(F(s, "side_pressure_hot", P::Tires, N_("Side"), "Pressure hot").For(V::Sidecar));
+    const char* engine = N_("Engine");
+    add(F(s, "radiator_tape", P::Vehicle, engine, N_("Tape on radiator")));
+    add(F(s, "coolant_temp", P::Vehicle, engine, N_("Coolant temperature")));
+    add(F(s, "oil_temp", P::Vehicle, engine, N_("Oil temperature")));
+    add(F(s, "exhaust_temp", P::Vehicle, engine, N_("Exhaust temperature")));
+    add(F(s, "cylinder_head_temp", P::Vehicle, engine, N_("Cylinder head temperature")));
     const std::pair<const char*, unsigned> bikeWheels[] = {
-        {"Front", V::Bike}, {"Rear", V::Bike}, {"Side", V::Sidecar}};
+        {"Front", V::Bike}, {"Rear", V::Bike}, {N_("Side"), V::Sidecar}};
     for (const auto& [wheel, vehicles] : bikeWheels)
         for (const char* place : {"left", "middle", "right"}) {
             const QByteArray key = QByteArray(wheel).toLower() + "_temp_" + place;
-            const QByteArray caption = "Temperature " + QByteArray(place);
-            add(F(s, key.constData(), P::Tires, wheel, caption.constData()).For(vehicles));
+            add(F(s, key.constData(), P::Tires, wheel, TemperatureCaption(place)).For(vehicles));
         }
     for (const char* wheel : {"fl", "fr", "rl", "rr"})
         for (const char* place : {"outer", "middle", "inner"}) {
             const QByteArray key = QByteArray(wheel) + "_temp_" + place;
-            const QByteArray caption = "Temperature " + QByteArray(place);
-            add(F(s, key.constData(), P::Tires, QByteArray(wheel).toUpper().constData(), caption.constData())
+            add(F(s, key.constData(), P::Tires, QByteArray(wheel).toUpper().constData(),
+                  TemperatureCaption(place))
                     .For(V::FourWheel));
         }
     for (const char* wheel : {"fl", "fr", "rl", "rr"}) {
         const QByteArray key = QByteArray(wheel) + "_circumference";
-        add(F(s, key.constData(), P::Tires, QByteArray(wheel).toUpper().constData(), "Circumference [mm]")
-                .Millimetres("Circumference [in.]")
+        add(F(s, key.constData(), P::Tires, QByteArray(wheel).toUpper().constData(), N_("Circumference [mm]"))
+                .Millimetres(N_("Circumference [in.]"))
                 .For(V::FourWheel));
     }
-    add(F(s, "weight_after_session", P::Vehicle, "Weight", "Weight after session"));
-    const char* stroke = "Remaining suspension stroke [mm]";
-    add(F(s, "remaining_stroke_front", P::Vehicle, stroke, "Front [mm]")
-            .Millimetres("Front [in.]")
+    add(F(s, "weight_after_session", P::Vehicle, "Weight", N_("Weight after session")));
+    const char* stroke = N_("Remaining suspension stroke [mm]");
+    add(F(s, "remaining_stroke_front", P::Vehicle, stroke, N_("Front [mm]"))
+            .Millimetres(N_("Front [in.]"))
             .For(V::Bike));
-    add(F(s, "remaining_stroke_rear", P::Vehicle, stroke, "Rear [mm]")
-            .Millimetres("Rear [in.]")
+    add(F(s, "remaining_stroke_rear", P::Vehicle, stroke, N_("Rear [mm]"))
+            .Millimetres(N_("Rear [in.]"))
             .For(V::Bike));
-    add(F(s, "fuel_after_session", P::Vehicle, "Fuel", "Fuel after session").Volume());
-    const char* pit = "Pit stop planning";
-    add(F(s, "pitstop_fuel_tank_capacity", P::PitStops, pit, "Fuel tank capacity")
+    add(F(s, "fuel_after_session", P::Vehicle, N_("Fuel"), N_("Fuel after session")).Volume());
+    const char* pit = N_("Pit stop planning");
+    add(F(s, "pitstop_fuel_tank_capacity", P::PitStops, pit, N_("Fuel tank capacity"))
             .History("FuelTankCapacity")
             .Volume());
-    add(F(s, "pitstop_fuel_least_amount", P::PitStops, pit, "Least amount in tank").Volume());
-    add(F(s, "pitstop_wet_percent", P::PitStops, pit, "Percentage wet track"));
-    add(F(s, "pitstop_time_to_run", P::PitStops, pit, "Time to run [hours]"));
-    add(F(s, "pitstop_approx_lap_time", P::PitStops, pit, "Approx. laptime [sec]"));
-    add(F(s, "pitstop_laps_to_run", P::PitStops, pit, "Number of laps to run"));
+    add(F(s, "pitstop_fuel_least_amount", P::PitStops, pit, N_("Least amount in tank")).Volume());
+    add(F(s, "pitstop_wet_percent", P::PitStops, pit, N_("Percentage wet track")));
+    add(F(s, "pitstop_time_to_run", P::PitStops, pit, N_("Time to run [hours]")));
+    add(F(s, "pitstop_approx_lap_time", P::PitStops, pit, N_("Approx. laptime [sec]")));
+    add(F(s, "pitstop_laps_to_run", P::PitStops, pit, N_("Number of laps to run")));
 }
 
 } // namespace

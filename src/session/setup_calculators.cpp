@@ -1,6 +1,7 @@
 #include "setup_calculators.h"
 
 #include "session/setup_model.h"
+#include "storage/translate.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ void SetupCalculators::ReadGearing() {
     in.lowLimit = text(GearingField::LowLimit);
     // A setup without a speed unit shows its speeds in the page's default unit.
     in.speedUnit = text(GearingField::SpeedUnit);
-    if (in.speedUnit.isEmpty()) in.speedUnit = QStringLiteral("km/h");
+    if (in.speedUnit.isEmpty()) in.speedUnit = QStringLiteral(N_("km/h"));
     in.fixSpeed = m_gearing.Inputs().fixSpeed; // the page's own field, not part of the setup
     m_gearing.SetInputs(in);
     m_gearing.UseGearSymbolsCheckBoxClick(m_setup.IsChecked(kGearing, QStringLiteral("use_gearing_symbols")));

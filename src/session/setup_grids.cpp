@@ -1,5 +1,6 @@
 // The grid tables of the setup: tires, car wheel angles and dampers, dyno data, gear symbols, jetting.
 #include "setup_fields.h"
+#include "storage/translate.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ std::vector<GridRow> TireRows(bool fourWheel) {
         Row("Compound", "compound", "TireCompoundKey"),
         Row("Brand", "brand", "TireBrandKey"),
         Row("Dimensions", "dimension", "TireDimensionsKey"),
-        ConvertedRow("Mileage [km]", "Mileage [miles]", "mileage", DistanceConversion::Kilometres),
+        ConvertedRow(N_("Mileage [km]"), "Mileage [miles]", N_("mileage"), DistanceConversion::Kilometres),
     };
     if (fourWheel)
-        rows.push_back(ConvertedRow("Circumference [mm]", "Circumference [in.]", "circumference",
+        rows.push_back(ConvertedRow(N_("Circumference [mm]"), N_("Circumference [in.]"), "circumference",
                                     DistanceConversion::Millimetres));
     rows.push_back(Row("Rotation", "rotation", "TireRotationKey"));
     rows.push_back(Row("Wheel", "wheel", "WheelKey"));
@@ -57,7 +58,7 @@ SetupGrid GearSymbolGrid(int gear) {
     grid.id = GridId(int(GridId::GearSymbols1) + gear - 1);
     grid.area = SetupArea::Gearing;
     grid.vehicles = V::All;
-    grid.page = QStringLiteral("Gearing");
+    grid.page = QStringLiteral(N_("Gearing"));
     grid.group = QStringLiteral("Gear symbols");
     grid.caption = QString::number(gear);
     grid.shownApart = true; // the gearing page shows the symbol tables
@@ -86,7 +87,7 @@ std::vector<SetupGrid> BuildGrids() {
     bike.page = QStringLiteral("Current setup");
     bike.caption = QStringLiteral("Tires");
     bike.columns = {Column("Front", "front_tire", "", "_front"), Column("Rear", "rear_tire", "", "_rear"),
-                    Column("Side", "side_tire", "", "_side")};
+                    Column(N_("Side"), "side_tire", "", "_side")};
     bike.columns[2].vehicles = V::Sidecar;
     bike.rows = TireRows(false);
     bike.historyMaximum = 10;
@@ -97,9 +98,10 @@ std::vector<SetupGrid> BuildGrids() {
     SetupGrid four = bike;
     four.id = GridId::FourWheelTires;
     four.vehicles = V::FourWheel;
-    four.columns = {
-        Column("Front left", "front_left_tire", "fl_"), Column("Front right", "front_right_tire", "fr_"),
-        Column("Rear left", "rear_left_tire", "rl_"), Column("Rear right", "rear_right_tire", "rr_")};
+    four.columns = {Column(N_("Front left"), "front_left_tire", "fl_"),
+                    Column(N_("Front right"), "front_right_tire", "fr_"),
+                    Column(N_("Rear left"), "rear_left_tire", "rl_"),
+                    Column(N_("Rear right"), "rear_right_tire", "rr_")};
     four.rows = TireRows(true);
     four.historyMaximum = 5;
     grids.push_back(four);
@@ -109,39 +111,39 @@ std::vector<SetupGrid> BuildGrids() {
     angles.id = GridId::CarWheelAngles;
     angles.area = SetupArea::Suspension;
     angles.vehicles = V::Car;
-    angles.page = QStringLiteral("Suspension");
-    angles.caption = QStringLiteral("Wheel angles");
+    angles.page = QStringLiteral(N_("Suspension"));
+    angles.caption = QStringLiteral(N_("Wheel angles"));
     angles.columns = {
         Column("FL", "front_left_susp", "fl_", "", 1), Column("FR", "front_right_susp", "fr_", "", 0),
         Column("RL", "rear_left_susp", "rl_", "", 3), Column("RR", "rear_right_susp", "rr_", "", 2)};
-    angles.rows = {Row("Camber", "camber", "CamberKey"), Row("Caster", "caster", "CasterKey"),
-                   Row("Bump steer", "bump_steer", "BumpsteerKey"), Row("Toe-in", "toein", "ToeInKey"),
-                   Row("Toe-out", "toeout", "ToeOutKey")};
+    angles.rows = {Row("Camber", "camber", "CamberKey"), Row(N_("Caster"), "caster", "CasterKey"),
+                   Row(N_("Bump steer"), "bump_steer", "BumpsteerKey"),
+                   Row(N_("Toe-in"), "toein", "ToeInKey"), Row(N_("Toe-out"), "toeout", "ToeOutKey")};
     angles.olderSection = QStringLiteral("suspension");
     angles.cellEditor = true;
     grids.push_back(angles);
 
     SetupGrid dampers = angles;
     dampers.id = GridId::CarDampers;
-    dampers.caption = QStringLiteral("Dampers");
+    dampers.caption = QStringLiteral(N_("Dampers"));
     dampers.columns = {
         Column("Front", "front_susp", "f_mono_"), Column("FL", "front_left_susp", "fl_", "", 2),
         Column("FR", "front_right_susp", "fr_", "", 1), Column("RL", "rear_left_susp", "rl_", "", 4),
         Column("RR", "rear_right_susp", "rr_", "", 3)};
     dampers.columns[0].monoshock = true;
-    dampers.rows = {Row("Spring", "spring", "SpringKey"),
-                    Row("Preload", "spring_preload", "SpringPreloadKey"),
-                    Row("Bump (slow)", "bump_slow", "BumpSlowKey"),
-                    Row("Bump (fast)", "bump_fast", "BumpFastKey"),
-                    Row("Rebound (slow)", "rebound_slow", "ReboundSlowKey"),
-                    Row("Rebound (fast)", "rebound_fast", "ReboundFastKey")};
+    dampers.rows = {Row(N_("Spring"), "spring", "SpringKey"),
+                    Row(N_("Preload"), "spring_preload", "SpringPreloadKey"),
+                    Row(N_("Bump (slow)"), "bump_slow", "BumpSlowKey"),
+                    Row(N_("Bump (fast)"), "bump_fast", "BumpFastKey"),
+                    Row(N_("Rebound (slow)"), "rebound_slow", "ReboundSlowKey"),
+                    Row(N_("Rebound (fast)"), "rebound_fast", "ReboundFastKey")};
     grids.push_back(dampers);
 
     SetupGrid dyno;
     dyno.id = GridId::Dyno;
     dyno.area = SetupArea::Engine;
     dyno.vehicles = V::All;
-    dyno.page = QStringLiteral("Engine");
+    dyno.page = QStringLiteral(N_("Engine"));
     dyno.caption = QStringLiteral("Dyno Data");
     dyno.shownApart = true; // the "Dyno Data" window
     dyno.columns = {Column("Rpm", "engine"), Column("Power", "engine")};
@@ -160,30 +162,32 @@ std::vector<SetupGrid> BuildGrids() {
     jetting.id = GridId::Jetting;
     jetting.area = SetupArea::Jetting;
     jetting.vehicles = V::All;
-    jetting.page = QStringLiteral("Jetting");
-    jetting.caption = QStringLiteral("Jetting");
+    jetting.page = QStringLiteral(N_("Jetting"));
+    jetting.caption = QStringLiteral(N_("Jetting"));
+    static constexpr const char* kCylinderTitles[] = {N_("Cylinder 1"), N_("Cylinder 2"), N_("Cylinder 3"),
+                                                      N_("Cylinder 4"), N_("Cylinder 5")};
     for (int cylinder = 1; cylinder <= 5; ++cylinder) {
         GridColumn column;
-        column.title = QStringLiteral("Cylinder %1").arg(cylinder);
+        column.title = QString::fromLatin1(kCylinderTitles[cylinder - 1]);
         column.section = QStringLiteral("cylinder_") + QString::number(cylinder);
         jetting.columns.push_back(column);
     }
-    jetting.rows = {Row("Carburator", "carburator", "CarburatorKey"),
-                    Row("Main jet", "main_jet", "MainJetKey"),
-                    Row("Pilot jet (Slow jet)", "pilot_jet", "PilotJetKey"),
-                    Row("Needle jet", "needle_jet", "NeedleJetKey"),
-                    Row("Power jet", "power_jet", "PowerJetKey"),
-                    Row("Needle", "needle", "NeedleKey"),
-                    Row("Needle clip position", "needle_clip", "NeedleClipKey"),
-                    Row("Air screw", "air_screw", "AirScrewKey"),
-                    Row("Throttle slide", "slide", "ThrottleSlideKey"),
-                    Row("Float level", "float_level", "FloatLevelKey"),
-                    Row("Fuel pressure", "fuel_pressure", "FuelPressureKey"),
-                    Row("Injector", "injector", "InjectorKey"),
-                    Row("Squish", "squish", "SquishKey"),
-                    Row("Deck height", "deck_height", "DeckHeightKey"),
-                    Row("Cylinder head", "cylinder_head", "CylinderHeadKey"),
-                    Row("Base gasket", "base_gasket", "BaseGasketKey"),
+    jetting.rows = {Row(N_("Carburator"), "carburator", "CarburatorKey"),
+                    Row(N_("Main jet"), "main_jet", "MainJetKey"),
+                    Row(N_("Pilot jet (Slow jet)"), "pilot_jet", "PilotJetKey"),
+                    Row(N_("Needle jet"), "needle_jet", "NeedleJetKey"),
+                    Row(N_("Power jet"), "power_jet", "PowerJetKey"),
+                    Row(N_("Needle"), "needle", "NeedleKey"),
+                    Row(N_("Needle clip position"), "needle_clip", "NeedleClipKey"),
+                    Row(N_("Air screw"), "air_screw", "AirScrewKey"),
+                    Row(N_("Throttle slide"), "slide", "ThrottleSlideKey"),
+                    Row(N_("Float level"), "float_level", "FloatLevelKey"),
+                    Row(N_("Fuel pressure"), "fuel_pressure", "FuelPressureKey"),
+                    Row(N_("Injector"), "injector", "InjectorKey"),
+                    Row(N_("Squish"), "squish", "SquishKey"),
+                    Row(N_("Deck height"), "deck_height", "DeckHeightKey"),
+                    Row(N_("Cylinder head"), "cylinder_head", "CylinderHeadKey"),
+                    Row(N_("Base gasket"), "base_gasket", "BaseGasketKey"),
                     Row("Other", "other", "JettingOtherKey")};
     jetting.historyMaximum = 10;
     jetting.cellEditor = true;

@@ -3,6 +3,7 @@
 #include "calc/tire_pressure.h"
 #include "session_fields.h"
 #include "storage/number_format.h"
+#include "storage/translate.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ QStringList TireReadings::Wheels(VehicleType vehicle) {
     if (FourWheel(vehicle))
         return {QStringLiteral("FL"), QStringLiteral("FR"), QStringLiteral("RL"), QStringLiteral("RR")};
     if (vehicle == VehicleType::Sidecar)
-        return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral("Side")};
+        return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral(N_("Side"))};
     return {QStringLiteral("Front"), QStringLiteral("Rear")};
 }
 

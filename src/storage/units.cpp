@@ -54,9 +54,9 @@ double AirDensity(const QString& temperatureUnit, const QString& pressureUnit, d
         return pressureUnit == QLatin1String(unit) || pressureUnit == Translate(unit);
     };
     double p = pressure;
-    if (is("mm Hg"))
+    if (is(N_("mm Hg")))
         p = pressure / 25.4 * 3.3864 * 10;
-    else if (is("in Hg"))
+    else if (is(N_("in Hg")))
         p = pressure * 3.3864 * 10;
 
     constexpr double c0 = 0.99999683, c1 = -0.0090826951, c2 = 7.8736169e-5, c3 = -6.1117958e-7,

@@ -35,19 +35,19 @@ QString DefaultDriverName(int slot) {
 }
 
 SlotControlTexts ControlTextsOf(int slot) {
-    // The English texts name the slot's own key, so each slot's hint is looked up as a whole.
+    // The hint names the slot's own key, filled in after the lookup.
     const QString key = FunctionKeyName(slot);
     SlotControlTexts t;
     t.startCaption = Translate("Start");
-    t.startHint = Translate(QStringLiteral("Start session (Ctrl-%1)").arg(key));
+    t.startHint = Fill(Translate("Start session (Ctrl-%s)"), key);
     t.stopCaption = Translate("Stop");
-    t.stopHint = Translate(QStringLiteral("Stop session (Ctrl-%1)").arg(key));
-    t.stopwatchHint = Translate(QStringLiteral("Stopwatch (%1)").arg(key));
-    t.undoHint = Translate(QStringLiteral("Undo (Shift-%1)").arg(key));
+    t.stopHint = Fill(Translate("Stop session (Ctrl-%s)"), key);
+    t.stopwatchHint = Fill(Translate("Stopwatch (%s)"), key);
+    t.undoHint = Fill(Translate("Undo (Shift-%s)"), key);
     t.pitInCaption = Translate("P.I");
-    t.pitInHint = Translate(QStringLiteral("Pit In (Ctrl-Shift-%1)").arg(key));
+    t.pitInHint = Fill(Translate("Pit In (Ctrl-Shift-%s)"), key);
     t.pitOutCaption = Translate("P.O");
-    t.pitOutHint = Translate(QStringLiteral("Pitout (Ctrl-Shift-%1)").arg(key));
+    t.pitOutHint = Fill(Translate("Pitout (Ctrl-Shift-%s)"), key);
     return t;
 }
 

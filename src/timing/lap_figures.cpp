@@ -21,8 +21,8 @@ std::optional<double> Number(const QString& text) {
 
 TimingUnits TimingUnitsOfSystem(const QString& unitSystem) {
     if (unitSystem == QLatin1String("US Standard") || unitSystem == QLatin1String("Imperial Standard"))
-        return {true, QStringLiteral("mph")};
-    return {false, QStringLiteral("km/h")};
+        return {true, QStringLiteral(N_("mph"))};
+    return {false, QStringLiteral(N_("km/h"))};
 }
 
 std::optional<double> TrackLengthMetres(const QString& text) {
@@ -83,7 +83,8 @@ BestTimes ComputeBestTimes(const TLapTimer& timer) {
             best.bestSegmentLaps[segment] = (i - 1) / perLap + 1;
         }
     }
-    if (std::find(best.bestSegmentLaps.begin(), best.bestSegmentLaps.end(), 0) == best.bestSegmentLaps.end()) {
+    if (std::find(best.bestSegmentLaps.begin(), best.bestSegmentLaps.end(), 0) ==
+        best.bestSegmentLaps.end()) {
         qint64 sum = 0;
         for (qint32 time : fastest)
             sum += time;

@@ -53,17 +53,17 @@ QString TrackFieldCaption(TrackField field, const TrackUnits& units) {
     const bool litres = !units.UsGallons() && !units.ImperialGallons();
     switch (field) {
     case TrackField::Length:
-        return Translate(miles ? "Length [miles]" : "Length [m]");
+        return Translate(miles ? "Length [miles]" : N_("Length [m]"));
     case TrackField::MainStraightLength:
-        return Translate(miles ? "Main straight [ft]" : "Main straight [m]");
+        return Translate(miles ? "Main straight [ft]" : N_("Main straight [m]"));
     case TrackField::Width:
-        return Translate(miles ? "Width [ft]" : "Width [m]");
+        return Translate(miles ? "Width [ft]" : N_("Width [m]"));
     case TrackField::Altitude:
-        return Translate(miles ? "Altitude [ft]" : "Altitude [m]");
+        return Translate(miles ? "Altitude [ft]" : N_("Altitude [m]"));
     case TrackField::FuelConsumptionDry:
-        return Translate(litres ? "Dry track litres/lap" : "Dry track gallons/lap");
+        return Translate(litres ? "Dry track litres/lap" : N_("Dry track gallons/lap"));
     case TrackField::FuelConsumptionWet:
-        return Translate(litres ? "Wet track litres/lap" : "Wet track gallons/lap");
+        return Translate(litres ? "Wet track litres/lap" : N_("Wet track gallons/lap"));
     case TrackField::LeftTurns:
         return Translate("Left turns");
     case TrackField::RightTurns:

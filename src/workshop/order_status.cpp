@@ -14,8 +14,8 @@
 
 QStringList OrderColumnCaptions() {
     static const char* const kCaptions[kOrderStoredColumns] = {
-        "Order date", "Location",      "Part No.", "Name",    "Qty",   "Rec. Qty",
-        "Price",      "Received date", "Supplier", "Comment", "Remark"};
+        N_("Order date"), "Location",          "Part No.", "Name",    "Qty",   N_("Rec. Qty"),
+        N_("Price"),      N_("Received date"), "Supplier", "Comment", "Remark"};
     QStringList captions;
     for (const char* caption : kCaptions)
         captions << Translate(caption);

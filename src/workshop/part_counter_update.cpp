@@ -19,12 +19,13 @@ struct Rule {
     const char* message;
 };
 constexpr std::array<Rule, 6> kRules{{
-    {Hours, HoursLeft, HoursLimit, true, "Hour limit exceeded for"},
-    {Mileage, MileageLeft, MileageLimit, true, "Mileage limit exceeded for"},
-    {Starts, StartsLeft, StartsLimit, false, "Starts limit exceeded for"},
-    {HoursSinceInsp, HoursUntilInsp, HoursInterval, true, "Inspection hour interval exceeded for"},
-    {MileageSinceInsp, MileageUntilInsp, MileageInterval, true, "Inspection mileage interval exceeded for"},
-    {StartsSinceInsp, StartsUntilInsp, StartsInterval, false, "Inspection starts interval exceeded for"},
+    {Hours, HoursLeft, HoursLimit, true, N_("Hour limit exceeded for")},
+    {Mileage, MileageLeft, MileageLimit, true, N_("Mileage limit exceeded for")},
+    {Starts, StartsLeft, StartsLimit, false, N_("Starts limit exceeded for")},
+    {HoursSinceInsp, HoursUntilInsp, HoursInterval, true, N_("Inspection hour interval exceeded for")},
+    {MileageSinceInsp, MileageUntilInsp, MileageInterval, true,
+     N_("Inspection mileage interval exceeded for")},
+    {StartsSinceInsp, StartsUntilInsp, StartsInterval, false, N_("Inspection starts interval exceeded for")},
 }};
 
 QString AddDecimal(const QString& counter, double value) {
@@ -49,9 +50,9 @@ QString UpdateActionText(const CounterUpdate& update) {
         action += u' ' + Translate(word) + u':' + value;
     };
     if (update.hours != 0) add("hours", FormatPattern(update.hours, QStringLiteral("0.00")));
-    if (update.mileage != 0) add("mileage", FormatPattern(update.mileage, QStringLiteral("0.00")));
-    if (update.starts != 0) add("starts", QString::number(update.starts));
-    if (update.sessions != 0) add("sessions", QString::number(update.sessions));
+    if (update.mileage != 0) add(N_("mileage"), FormatPattern(update.mileage, QStringLiteral("0.00")));
+    if (update.starts != 0) add(N_("starts"), QString::number(update.starts));
+    if (update.sessions != 0) add(N_("sessions"), QString::number(update.sessions));
     return action;
 }
 

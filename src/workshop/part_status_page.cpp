@@ -306,7 +306,7 @@ void PartStatusPage::AddPart(const PartDialogResult& result) {
     }
     ComputeLeftColumns(row);
     g.parts.AddRow(row);
-    Log(PartLogLine(Today(), g.name, QStringLiteral("added"), row));
+    Log(PartLogLine(Today(), g.name, QStringLiteral(N_("added")), row));
     MergeDuplicateParts(g.parts);
     g.parts.Sort(g.sortKeys);
     MarkDirty();
@@ -377,7 +377,7 @@ void PartStatusPage::EditParts(const std::vector<int>& selected, const PartDialo
                                           : IntegerLeft(row[rule.limit], row[rule.value]).text;
         }
         g.parts.SetRow(r, row);
-        Log(PartLogLine(Today(), g.name, QStringLiteral("edited"), row));
+        Log(PartLogLine(Today(), g.name, QStringLiteral(N_("edited")), row));
     }
     if (rows.size() == 1) {
         const QStringList now = g.parts.Row(rows.front());
@@ -413,7 +413,7 @@ void PartStatusPage::DuplicatePart(int row) {
     PartGroup& g = m_groups[m_active];
     const QStringList copy = g.parts.Row(row);
     m_grid.SetCurrentRow(g.parts.AddRow(copy)); // the copy becomes the current row
-    Log(PartLogLine(Today(), g.name, QStringLiteral("added"), copy));
+    Log(PartLogLine(Today(), g.name, QStringLiteral(N_("added")), copy));
     MarkDirty();
 }
 

@@ -177,12 +177,12 @@ QString PartLogLine(const QString& today, const QString& group, const QString& a
     };
     if (!row.value(PartNo).isEmpty()) item("Part No.", row.value(PartNo));
     if (!row.value(Comments).isEmpty()) item("comments", Quoted(row.value(Comments)));
-    if (!row.value(Changed).isEmpty()) item("last changed", row.value(Changed));
+    if (!row.value(Changed).isEmpty()) item(N_("last changed"), row.value(Changed));
     if (IsDecimalText(row.value(Hours))) item("hours", row.value(Hours));
-    if (IsDecimalText(row.value(Mileage))) item("mileage", row.value(Mileage));
-    if (IsDecimalText(row.value(HoursLeft))) item("hours left", row.value(HoursLeft));
+    if (IsDecimalText(row.value(Mileage))) item(N_("mileage"), row.value(Mileage));
+    if (IsDecimalText(row.value(HoursLeft))) item(N_("hours left"), row.value(HoursLeft));
     if (IsDecimalText(row.value(MileageLeft))) item("mileage left", row.value(MileageLeft));
-    if (IsIntegerText(row.value(StartsLeft))) item("starts left", row.value(StartsLeft));
+    if (IsIntegerText(row.value(StartsLeft))) item(N_("starts left"), row.value(StartsLeft));
     return line;
 }
 

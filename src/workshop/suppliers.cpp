@@ -11,9 +11,18 @@
 #include <QRegularExpression>
 
 QStringList SupplierColumnCaptions() {
-    static const char* const kCaptions[kSupplierColumnCount] = {
-        "Company", "Address", "ZIP/Postal code", "City",     "State/Province", "Country",
-        "Phone",   "Telefax", "E-Mail",          "Web site", "Contact",        "Comments"};
+    static const char* const kCaptions[kSupplierColumnCount] = {N_("Company"),
+                                                                "Address",
+                                                                N_("ZIP/Postal code"),
+                                                                "City",
+                                                                N_("State/Province"),
+                                                                "Country",
+                                                                "Phone",
+                                                                "Telefax",
+                                                                "E-Mail",
+                                                                N_("Web site"),
+                                                                N_("Contact"),
+                                                                "Comments"};
     QStringList captions;
     for (const char* caption : kCaptions)
         captions << Translate(caption);

@@ -61,7 +61,7 @@ QStringList TirePositions(VehicleType vehicle) {
     if (ShowsCircumference(vehicle))
         return {QStringLiteral("FL"), QStringLiteral("FR"), QStringLiteral("RL"), QStringLiteral("RR")};
     if (vehicle == VehicleType::Sidecar)
-        return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral("Side")};
+        return {QStringLiteral("Front"), QStringLiteral("Rear"), QStringLiteral(N_("Side"))};
     return {QStringLiteral("Front"), QStringLiteral("Rear")};
 }
 
@@ -71,8 +71,9 @@ bool ShowsCircumference(VehicleType vehicle) {
 
 QStringList TireColumnCaptions() {
     QStringList captions;
-    for (const char* text : {"Id", "Pos.", "Brand", "Dimension", "Compound", "Mileage", "Heat cycles", "Set",
-                             "Circ. new", "Circ. 1st use", "Circ. curr", "Date purchased", "Date 1st use"})
+    for (const char* text :
+         {"Id", N_("Pos."), "Brand", N_("Dimension"), "Compound", "Mileage", "Heat cycles", N_("Set"),
+          N_("Circ. new"), N_("Circ. 1st use"), N_("Circ. curr"), N_("Date purchased"), N_("Date 1st use")})
         captions.append(Translate(text));
     return captions;
 }
@@ -80,7 +81,7 @@ QStringList TireColumnCaptions() {
 QStringList TireHistoryCaptions() {
     QStringList captions;
     for (const char* text :
-         {"Date", "Driver", "Pos.", "Track", "Type of session", "Laps", "Mileage", "Rotation", "Vehicle"})
+         {"Date", "Driver", N_("Pos."), "Track", "Type of session", "Laps", "Mileage", "Rotation", "Vehicle"})
         captions.append(Translate(text));
     return captions;
 }
@@ -225,9 +226,9 @@ std::vector<TireTreeNode> BuildTireTree(const TireList& list, const QStringList&
         for (const QString& value : values)
             nodes.push_back({childKind, value, 1});
     };
-    group(K::CompoundGroup, K::Compound, "Group by compound", tire_col::Compound);
-    group(K::PositionGroup, K::Position, "Group by position", tire_col::Position);
-    group(K::SetGroup, K::Set, "Group by set", tire_col::Set);
+    group(K::CompoundGroup, K::Compound, N_("Group by compound"), tire_col::Compound);
+    group(K::PositionGroup, K::Position, N_("Group by position"), tire_col::Position);
+    group(K::SetGroup, K::Set, N_("Group by set"), tire_col::Set);
     const bool anySetupTire = std::any_of(setupIds.begin(), setupIds.end(), [&](const QString& id) {
         return !id.trimmed().isEmpty() && FindTireRow(list, id) >= 0;
     });

@@ -1,6 +1,7 @@
 #include "app/translations.h"
 #include "storage/translate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,21 +15,65 @@ class TestTranslate : public QObject {
         QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), QStringLiteral("de")));
         QCOMPARE(Translate("Motorcycle"), QStringLiteral("Motorrad"));
         QCOMPARE(Fill(Translate("Unsaved %s changes exists, save now?"), Translate("Session")),
-                 QStringLiteral("Ungespeicherte Änderungen (Sitzung), jetzt speichern?"));
+                 QStringLiteral("Es gibt ungespeicherte Änderungen (Session), jetzt speichern?"));
         // Texts the catalogue lacks stay English.
-        QCOMPARE(Translate("Kart"), QStringLiteral("Kart"));
-        QCOMPARE(Translate("Reading tracks..."), QStringLiteral("Reading tracks..."));
+        QCOMPARE(Translate("Not in any catalogue"), QStringLiteral("Not in any catalogue"));
     }
 
-    void unknownLanguageStaysEnglish() {
-        QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), QStringLiteral("xx")));
+    // Danish and Finnish catalogues hold only their header; an unknown code finds no catalogue.
+    void languagesWithoutTextsStayEnglish_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Danish") << "da";
+        QTest::newRow("Finnish") << "fi_FI";
+        QTest::newRow("unknown") << "xx";
+    }
+    void languagesWithoutTextsStayEnglish() {
+        QFETCH(QString, language);
+        QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), language));
         QCOMPARE(Translate("Motorcycle"), QStringLiteral("Motorcycle"));
     }
 
+    void norwegianBokmalFindsTheNorwegianCatalogue() {
+        QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), QStringLiteral("nb_NO")));
+        QCOMPARE(Translate("Motorcycle"), QStringLiteral("Motorsykkel"));
+    }
+
     void unsafeLanguageCodeIsRefused() {
-        QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), QStringLiteral("de")));
+        // The code never reaches a path; the environment decides instead.
+        qputenv("LANG", "it_IT.UTF-8");
         QVERIFY(!UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), QStringLiteral("../locale/de")));
-        QCOMPARE(qgetenv("LANGUAGE"), QByteArray("de"));
+        QCOMPARE(qgetenv("LANGUAGE"), QByteArray("it_IT:it"));
+        qunsetenv("LANG");
+    }
+
+    // The standard buttons and edit menus: Qt's own translations, this program's catalogue for Swedish,
+    // English for a language without either.
+    void standardTextsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("cut");
+        QTest::newRow("French from Qt") << "fr"
+                                        << "&Oui"
+                                        << "Co&uper";
+        QTest::newRow("Swedish, own") << "sv_SE"
+                                      << "&Ja"
+                                      << "Klipp &ut";
+        QTest::newRow("Danish stays English") << "da"
+                                              << "&Yes"
+                                              << "Cu&t";
+        QTest::newRow("unknown") << "xx"
+                                 << "&Yes"
+                                 << "Cu&t";
+    }
+    void standardTextsFollowTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, yes);
+        QFETCH(QString, cut);
+        QVERIFY(UseLanguage(QStringLiteral(VORLAPA_LOCALE_DIR), language));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "Cu&t"), cut);
+        // A text the catalogue lacks stays English.
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "No such text"), QStringLiteral("No such text"));
     }
 
     void catalogueFolderBesideTheProgram() {

@@ -67,13 +67,13 @@ run env VORLAPA_DATA="$work/env-data" QT_QPA_PLATFORM=offscreen \
   "$bin/vorlapa" --screenshot env.png >"$work/out" 2>&1 || { cat "$work/out"; fail "vorlapa with VORLAPA_DATA failed"; }
 [ -f "$work/env-data/vorlapa.ini" ] || fail "VORLAPA_DATA not used as the data folder"
 
-# A translated text from the installed catalogue, chosen by -lang and by LANGUAGE.
-if [[ " ${languages[*]} " == *" de "* ]]; then
+# A translated text from the installed catalogue, chosen by -lang and by LANG (Bokmål finds Norwegian).
+if [[ " ${languages[*]} " == *" de "* && " ${languages[*]} " == *" no "* ]]; then
   run QT_QPA_PLATFORM=offscreen "$bin/vorlapa" -lang de --screenshot de.png --page NoSuchPage >/dev/null 2>"$work/err"
   grep -q 'Keine Seite namens NoSuchPage' "$work/err" || fail "-lang de: $(cat "$work/err")"
-  run env LANGUAGE=de QT_QPA_PLATFORM=offscreen "$bin/vorlapa" --screenshot de.png --page NoSuchPage \
+  run env LANG=nb_NO.UTF-8 QT_QPA_PLATFORM=offscreen "$bin/vorlapa" --screenshot no.png --page NoSuchPage \
     >/dev/null 2>"$work/err"
-  grep -q 'Keine Seite namens NoSuchPage' "$work/err" || fail "LANGUAGE=de: $(cat "$work/err")"
+  grep -q 'Ingen side med navnet NoSuchPage' "$work/err" || fail "LANG=nb_NO.UTF-8: $(cat "$work/err")"
 fi
 
 # The companion: its help, a command on the user's data folder, and a manual page naming every command.

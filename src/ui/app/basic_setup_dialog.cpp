@@ -14,7 +14,7 @@ TBasicSetupDialog::TBasicSetupDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new QLabel(Translate("Choose type of vehicle"), this));
     m_entries = new QListWidget(this);
     m_entries->setObjectName(QStringLiteral("vehicleTypes"));
-    for (const char* entry : {"Motorcycle", "Sidecar", "Gokart", "Car"})
+    for (const char* entry : {"Motorcycle", "Sidecar", N_("Gokart"), "Car"})
         m_entries->addItem(Translate(entry));
     layout->addWidget(m_entries);
     auto* buttons = new QHBoxLayout;

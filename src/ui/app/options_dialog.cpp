@@ -71,17 +71,17 @@ QWidget* TOptionsDialog::BuildUnitsPage() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
     OptionsValues& v = m_model.Values();
-    grid->addWidget(
-        ItemGroup("Actual pressure", QStringLiteral("pressure"), PressureUnitItems(), &v.pressureItem, page),
-        0, 0);
+    grid->addWidget(ItemGroup(N_("Actual pressure"), QStringLiteral("pressure"), PressureUnitItems(),
+                              &v.pressureItem, page),
+                    0, 0);
     grid->addWidget(ItemGroup("Temperature", QStringLiteral("temperature"), TemperatureUnitItems(),
                               &v.temperatureItem, page),
                     0, 1);
     grid->addWidget(
         ItemGroup("Units", QStringLiteral("unitSystem"), UnitSystemItems(), &v.unitSystemItem, page), 1, 0);
     grid->addWidget(
-        ItemGroup("RAD or AD", QStringLiteral("airDensity"), AirDensityItems(), &v.airDensityItem, page), 1,
-        1);
+        ItemGroup(N_("RAD or AD"), QStringLiteral("airDensity"), AirDensityItems(), &v.airDensityItem, page),
+        1, 1);
     grid->setRowStretch(2, 1);
     return page;
 }
@@ -127,11 +127,11 @@ QWidget* TOptionsDialog::BuildSessionPage() {
     layout->addWidget(driverGroup);
     ShowDrivers();
 
-    layout->addWidget(FlagBox("Load last session at startup", QStringLiteral("loadLastSession"),
+    layout->addWidget(FlagBox(N_("Load last session at startup"), QStringLiteral("loadLastSession"),
                               &v.loadLastSessionAtStartup, page));
-    layout->addWidget(FlagBox("Start and Stop session buttons trigger stopwatch", QStringLiteral("stopwatch"),
-                              &v.stopwatchFromSessionButtons, page));
-    layout->addWidget(FlagBox("Save sessions in one folder for each track when using smart save",
+    layout->addWidget(FlagBox(N_("Start and Stop session buttons trigger stopwatch"),
+                              QStringLiteral("stopwatch"), &v.stopwatchFromSessionButtons, page));
+    layout->addWidget(FlagBox(N_("Save sessions in one folder for each track when using smart save"),
                               QStringLiteral("trackFolder"), &v.trackFolderForSmartSave, page));
     layout->addStretch();
     return page;
@@ -144,8 +144,8 @@ QWidget* TOptionsDialog::BuildHtmlPage() {
 
     auto* colourGroup = new QGroupBox(Translate("Colors"), page);
     auto* colourGrid = new QGridLayout(colourGroup);
-    static const char* const captions[kHtmlColourCount] = {"Background", "Table header", "Table content",
-                                                           "Text"};
+    static const char* const captions[kHtmlColourCount] = {N_("Background"), N_("Table header"),
+                                                           N_("Table content"), N_("Text")};
     for (int i = 0; i < kHtmlColourCount; ++i) {
         colourGrid->addWidget(new QLabel(Translate(captions[i]), colourGroup), i, 0);
         m_swatches[i] = new QLabel(colourGroup);
@@ -198,9 +198,9 @@ QWidget* TOptionsDialog::BuildHtmlPage() {
     lapsRow->addStretch();
     layout->addLayout(lapsRow);
 
-    layout->addWidget(FlagBox("Export names of part setups", QStringLiteral("partsetupNames"),
+    layout->addWidget(FlagBox(N_("Export names of part setups"), QStringLiteral("partsetupNames"),
                               &v.exportPartsetupNames, page));
-    layout->addWidget(FlagBox("Insert page-break before sessions in session export",
+    layout->addWidget(FlagBox(N_("Insert page-break before sessions in session export"),
                               QStringLiteral("pageBreak"), &v.pageBreakBeforeSessions, page));
     layout->addStretch();
     return page;

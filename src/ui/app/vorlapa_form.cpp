@@ -268,7 +268,7 @@ void TVorlapaForm::BuildPages(QTabWidget* tabs, const std::vector<PageNode>& nod
             auto* inner = new QTabWidget(tabs);
             inner->setObjectName(QStringLiteral("pages/") + path.join(u'/'));
             BuildPages(inner, node.children, path);
-            page = path == QStringList{QStringLiteral("Active session")} ? WithTeamLogo(inner) : inner;
+            page = path == QStringList{QStringLiteral(N_("Active session"))} ? WithTeamLogo(inner) : inner;
         }
         page->setProperty("pagePath", path.join(u'/'));
         const int index = tabs->addTab(page, Translate(node.caption));

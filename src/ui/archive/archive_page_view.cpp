@@ -166,11 +166,11 @@ void ArchivePageView::BuildControls() {
         return b;
     };
     m_open = button("Open", "OpenSessionButton");
-    m_openSetup = button("Open setup only", "OpenSetupOnlyButton");
+    m_openSetup = button(N_("Open setup only"), "OpenSetupOnlyButton");
     m_delete = button("Delete", "DeleteSessionButton");
-    m_compare = button("Compare", "CompareSessionsButton");
+    m_compare = button(N_("Compare"), "CompareSessionsButton");
     m_exportStatistics = button("Export statistics", "ExportStatisticsButton");
-    m_exportSessions = button("Export sessions", "ExportSessionsButton");
+    m_exportSessions = button(N_("Export sessions"), "ExportSessionsButton");
     buttons->addStretch(1);
     rightLayout->addLayout(buttons);
     connect(m_open, &QPushButton::clicked, this, [this] { m_page->Open(CurrentRow()); });

@@ -40,11 +40,11 @@ std::optional<CompareOptions> AskCompareOptions(QWidget* parent, const CompareOp
     auto* group = new QGroupBox(Translate("Options"), &dialog);
     auto* groupLayout = new QVBoxLayout(group);
     QCheckBox* setup =
-        Check(group, "Include setup information", "IncludeSetupInfoCheckBox", initial.includeSetup);
-    QCheckBox* identical =
-        Check(group, "Don't show identical values", "RemoveIdenticalValuesCheckBox", initial.hideIdentical);
+        Check(group, N_("Include setup information"), "IncludeSetupInfoCheckBox", initial.includeSetup);
+    QCheckBox* identical = Check(group, N_("Don't show identical values"), "RemoveIdenticalValuesCheckBox",
+                                 initial.hideIdentical);
     QCheckBox* session =
-        Check(group, "Include session information", "IncludeSessionInfoCheckBox", initial.includeSession);
+        Check(group, N_("Include session information"), "IncludeSessionInfoCheckBox", initial.includeSession);
     session->setToolTip(Translate("Include session notes and session conditions"));
     groupLayout->addWidget(setup);
     groupLayout->addWidget(identical);
@@ -68,7 +68,7 @@ std::optional<StatisticsChoice> AskStatisticsOptions(QWidget* parent, const QStr
     auto* edit = new QLineEdit(title, &dialog);
     edit->setObjectName(QStringLiteral("TitleEdit"));
     layout->addWidget(edit);
-    QCheckBox* laps = Check(&dialog, "Include lap times", "IncludeLapTimesCheckBox", false);
+    QCheckBox* laps = Check(&dialog, N_("Include lap times"), "IncludeLapTimesCheckBox", false);
     layout->addWidget(laps);
     layout->addWidget(OkCancel(dialog));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -82,10 +82,10 @@ std::optional<ExportOptionsChoice> AskExportOptions(QWidget* parent, const Expor
     auto* layout = new QVBoxLayout(&dialog);
     auto* group = new QGroupBox(Translate("HTML Options"), &dialog);
     auto* groupLayout = new QVBoxLayout(group);
-    QCheckBox* names =
-        Check(group, "Export names of part setups", "ExportPartSetupNamesCheckBox", initial.partSetupNames);
+    QCheckBox* names = Check(group, N_("Export names of part setups"), "ExportPartSetupNamesCheckBox",
+                             initial.partSetupNames);
     QCheckBox* pageBreak =
-        Check(group, "Insert page-break before lap times", "PageBreakCheckBox", initial.pageBreak);
+        Check(group, N_("Insert page-break before lap times"), "PageBreakCheckBox", initial.pageBreak);
     auto* lapsRow = new QHBoxLayout;
     lapsRow->addWidget(new QLabel(Translate("List lap times in a table if less than"), group));
     auto* maxLaps = new QLineEdit(initial.maxLaps, group);
@@ -94,7 +94,8 @@ std::optional<ExportOptionsChoice> AskExportOptions(QWidget* parent, const Expor
     lapsRow->addWidget(maxLaps);
     lapsRow->addWidget(new QLabel(Translate("laps"), group));
     lapsRow->addStretch(1);
-    QCheckBox* group_ = Check(group, "Group by name of event", "GroupByEventCheckBox", initial.groupByEvent);
+    QCheckBox* group_ =
+        Check(group, N_("Group by name of event"), "GroupByEventCheckBox", initial.groupByEvent);
     auto* titleRow = new QFormLayout;
     auto* title = new QLineEdit(initial.title, group);
     title->setObjectName(QStringLiteral("TitleEdit"));

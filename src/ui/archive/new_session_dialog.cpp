@@ -38,9 +38,9 @@ TPrepareNewSessionDialog::TPrepareNewSessionDialog(const NewSessionDefaults& def
         layout->addWidget(box);
         return box;
     };
-    m_tires = check("Update tire data from tire database");
-    m_laps = check("Clear all lap times");
-    m_notes = check("Clear all session notes");
+    m_tires = check(N_("Update tire data from tire database"));
+    m_laps = check(N_("Clear all lap times"));
+    m_notes = check(N_("Clear all session notes"));
     auto* note =
         new QLabel(Translate("Remember to enter any part status changes before entering lap times!"), this);
     note->setWordWrap(true);

@@ -93,7 +93,8 @@ void CalculatorsModule::Redraw() {
 void CalculatorsModule::ShowDynoData() {
     if (!m_dynoDlg) {
         m_dynoDlg = new TDynoDataDlg(m_workspace.Calculators(), m_window);
-        m_dynoDlg->SetBeforeEdit([this] { m_workspace.Setup().SetEditingPage(QStringLiteral("Engine")); });
+        m_dynoDlg->SetBeforeEdit(
+            [this] { m_workspace.Setup().SetEditingPage(QStringLiteral(N_("Engine"))); });
     }
     m_dynoDlg->Refresh();
     m_dynoDlg->show();
@@ -148,7 +149,7 @@ QWidget* CalculatorsModule::ShowWindow(const QString& name) {
         ShowTirePressureGuru(false);
         return m_tirePressureGuruDlg;
     }
-    if (is("Jetting Guru!") || is("Jetting Guru")) {
+    if (is("Jetting Guru!") || is(N_("Jetting Guru"))) {
         const bool references =
             page.compare(QLatin1String("Reference values"), Qt::CaseInsensitive) == 0 ||
             page.compare(JettingGuruModel::PageTitles().value(1), Qt::CaseInsensitive) == 0;

@@ -82,7 +82,7 @@ QDialog* ShowFuelCalculator(Workspace& workspace, QWidget* window, int page, boo
     slider->setValue(kept.wetPercent);
     auto* percent = Edit(QString::number(kept.wetPercent), before);
     form->addRow(Translate("Track condition (dry - wet)"), slider);
-    form->addRow(Translate("Percent wet"), WithUnit(percent, QStringLiteral("%"), before));
+    form->addRow(Translate("Percent wet"), WithUnit(percent, QStringLiteral(N_("%")), before));
     auto* approx = Edit(QString(), before, true);
     form->addRow(Translate("Approximate consumption"), WithUnit(approx, c.approxPerLap, before));
     auto* laps = Edit(kept.raceLaps, before);
@@ -94,7 +94,7 @@ QDialog* ShowFuelCalculator(Workspace& workspace, QWidget* window, int page, boo
     form->addRow(Translate("Required amount after race"), WithUnit(required, c.volume, before));
     auto* total = Edit(kept.total, before, true);
     form->addRow(Translate("Total fuel needed"), WithUnit(total, c.volume, before));
-    form->addRow(Translate("Premix ratio"), WithUnit(premix, QStringLiteral("%"), before));
+    form->addRow(Translate("Premix ratio"), WithUnit(premix, QStringLiteral(N_("%")), before));
     auto* gasoline = Edit(QString(), before, true);
     auto* oil = Edit(QString(), before, true);
     form->addRow(Translate("Gasoline"), WithUnit(gasoline, c.volume, before));

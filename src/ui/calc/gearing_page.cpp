@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kGearingPage = QStringLiteral("Gearing"); // the setup sub-page this page is
+const QString kGearingPage = QStringLiteral(N_("Gearing")); // the setup sub-page this page is
 
 const QString kGearing = QStringLiteral("gearing");
 

@@ -141,14 +141,14 @@ std::optional<PartStatusExportOptions> AskPartStatusExportOptions(QWidget* paren
     auto* groupLayout = new QVBoxLayout(groupBox);
     QCheckBox* allGroups = nullptr;
     QListWidget* groupList =
-        CheckList(groupLayout, groupBox, groups, "Apply to all groups", false, &allGroups);
+        CheckList(groupLayout, groupBox, groups, N_("Apply to all groups"), false, &allGroups);
     left->addWidget(groupBox);
 
     auto* supplierBox = new QGroupBox(Translate("Select suppliers"), &dialog);
     auto* supplierLayout = new QVBoxLayout(supplierBox);
     QCheckBox* allSuppliers = nullptr;
     QListWidget* supplierList =
-        CheckList(supplierLayout, supplierBox, suppliers, "Apply to all suppliers", true, &allSuppliers);
+        CheckList(supplierLayout, supplierBox, suppliers, N_("Apply to all suppliers"), true, &allSuppliers);
     left->addWidget(supplierBox);
 
     auto* sortBox = new QGroupBox(Translate("Sort"), &dialog);
@@ -171,12 +171,12 @@ std::optional<PartStatusExportOptions> AskPartStatusExportOptions(QWidget* paren
         columnsLayout->addWidget(box);
         return box;
     };
-    QCheckBox* mileage = column("Show mileage", defaults.showMileage);
-    QCheckBox* hours = column("Show hours", defaults.showHours);
-    QCheckBox* starts = column("Show starts", defaults.showStarts);
-    QCheckBox* sessions = column("Show sessions", defaults.showSessions);
-    QCheckBox* price = column("Show price/pcs", defaults.showPrice);
-    QCheckBox* showSuppliers = column("Show suppliers", defaults.showSuppliers);
+    QCheckBox* mileage = column(N_("Show mileage"), defaults.showMileage);
+    QCheckBox* hours = column(N_("Show hours"), defaults.showHours);
+    QCheckBox* starts = column(N_("Show starts"), defaults.showStarts);
+    QCheckBox* sessions = column(N_("Show sessions"), defaults.showSessions);
+    QCheckBox* price = column(N_("Show price/pcs"), defaults.showPrice);
+    QCheckBox* showSuppliers = column(N_("Show suppliers"), defaults.showSuppliers);
     right->addWidget(columnsBox);
 
     auto* criteriaBox = new QGroupBox(Translate("Inspection criterias"), &dialog);
@@ -190,9 +190,9 @@ std::optional<PartStatusExportOptions> AskPartStatusExportOptions(QWidget* paren
         criteriaForm->addRow(box, edit);
         return std::pair{box, edit};
     };
-    const auto [mileageBox, mileageEdit] = criterion("Mileage less than");
-    const auto [hoursBox, hoursEdit] = criterion("Hours less than");
-    const auto [startsBox, startsEdit] = criterion("Starts less than");
+    const auto [mileageBox, mileageEdit] = criterion(N_("Mileage less than"));
+    const auto [hoursBox, hoursEdit] = criterion(N_("Hours less than"));
+    const auto [startsBox, startsEdit] = criterion(N_("Starts less than"));
     right->addWidget(criteriaBox);
     criteriaBox->setVisible(false);
     // The report type shows either the column choices or the inspection criteria.

@@ -2,6 +2,7 @@
 
 #include "active_session_pages.h"
 #include "general_notes_page.h"
+#include "storage/translate.h"
 #include "tire_readings_view.h"
 #include "ui/timing/live_timing_panel.h"
 #include "ui/timing/live_timing_view.h"
@@ -25,7 +26,7 @@ void ActiveSessionModule::Build(MainWindowHost& host) {
     for (const QString& path :
          {QStringLiteral("Active session/General"), QStringLiteral("Active session/Tires"),
           QStringLiteral("Active session/Vehicle"), QStringLiteral("Active session/Pit Stops"),
-          QStringLiteral("General notes")})
+          QStringLiteral(N_("General notes"))})
         hosts.insert(path.section(u'/', -1), host.PageHost(path));
     m_pages->SetHosts(hosts);
     m_pages->SetFuel(&m_workspace.Fuel());

@@ -58,7 +58,7 @@ QString PageCaption(SessionPage page) {
     case SessionPage::Vehicle:
         return QStringLiteral("Vehicle");
     case SessionPage::PitStops:
-        return QStringLiteral("Pit Stops");
+        return QStringLiteral(N_("Pit Stops"));
     }
     return {};
 }
@@ -111,8 +111,8 @@ QString ActiveSessionPages::Signature() const {
 void ActiveSessionPages::Build() {
     if (!m_generalBuilt) {
         if (QWidget* host = m_hosts.value(QStringLiteral("General"))) BuildGeneral(host);
-        if (QWidget* host = m_hosts.value(QStringLiteral("Pit Stops"))) BuildPitStops(host);
-        if (QWidget* host = m_hosts.value(QStringLiteral("General notes"))) {
+        if (QWidget* host = m_hosts.value(QStringLiteral(N_("Pit Stops")))) BuildPitStops(host);
+        if (QWidget* host = m_hosts.value(QStringLiteral(N_("General notes")))) {
             m_generalNotesPage = new GeneralNotesPage(m_generalNotes, host);
             HostLayout(host)->addWidget(m_generalNotesPage);
             connect(m_generalNotesPage, &GeneralNotesPage::linkClicked, this,
@@ -269,7 +269,7 @@ QWidget* ActiveSessionPages::MakeLinkRow(SessionLink link, QWidget* parent) {
     auto* layout = new QGridLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const bool video = link == SessionLink::OnboardVideo;
-    auto* choose = new QPushButton(Translate(video ? "Onboard video" : "Datalogging link"), row);
+    auto* choose = new QPushButton(Translate(video ? "Onboard video" : N_("Datalogging link")), row);
     choose->setObjectName(video ? QStringLiteral("onboardVideoButton") : QStringLiteral("dataLoggingButton"));
     auto* path = new QLineEdit(row);
     path->setReadOnly(true);
@@ -435,7 +435,7 @@ void ActiveSessionPages::AddPitStopButtons(QWidget* box, QVBoxLayout* layout, QT
         if (RunStopDialog(Translate("Delete Pitstop Info"), m_fuel->Stop(row), true)) m_fuel->DeleteStop(row);
         Reload();
     });
-    connect(button("Recalculate", "pitStopRecalculate"), &QPushButton::clicked, this, [this] {
+    connect(button(N_("Recalculate"), "pitStopRecalculate"), &QPushButton::clicked, this, [this] {
         m_fuel->RecalculateWithDialog();
         Reload();
     });
@@ -510,7 +510,7 @@ QString ActiveSessionPages::CaptionText(int index) const {
     if (key == SessionKeys::AirTemperature || key == u"track_temperature")
         unit = Translate(m_state.Settings().temperatureUnit);
     if (key == SessionKeys::Pressure) unit = m_state.Settings().pressureUnit;
-    if (key == SessionKeys::Humidity) unit = QStringLiteral("%");
+    if (key == SessionKeys::Humidity) unit = QStringLiteral(N_("%"));
     return unit.isEmpty() ? caption : caption + QStringLiteral(" [") + unit + u']';
 }
 

@@ -12,12 +12,12 @@ namespace {
 // The setup sub-pages and the area each works on.
 const std::array<std::pair<const char*, SetupArea>, 8> kSubPages = {{
     {"Tires", SetupArea::Tires},
-    {"Suspension", SetupArea::Suspension},
-    {"Weight distribution", SetupArea::WeightDistribution},
-    {"Aerodynamics", SetupArea::Aerodynamics},
-    {"Engine", SetupArea::Engine},
-    {"Jetting", SetupArea::Jetting},
-    {"Gearing", SetupArea::Gearing},
+    {N_("Suspension"), SetupArea::Suspension},
+    {N_("Weight distribution"), SetupArea::WeightDistribution},
+    {N_("Aerodynamics"), SetupArea::Aerodynamics},
+    {N_("Engine"), SetupArea::Engine},
+    {N_("Jetting"), SetupArea::Jetting},
+    {N_("Gearing"), SetupArea::Gearing},
     {"General", SetupArea::General},
 }};
 

@@ -124,18 +124,18 @@ QWidget* TracksPageView::BuildHeader(QWidget* parent) {
     label->setBuddy(box);
     row->addWidget(label);
     row->addWidget(box);
-    connect(MakeButton(QStringLiteral("addTrack"), "Add track", header), &QPushButton::clicked, this,
+    connect(MakeButton(QStringLiteral("addTrack"), N_("Add track"), header), &QPushButton::clicked, this,
             [this] { m_model->AddTrackButtonClick(); });
-    connect(MakeButton(QStringLiteral("copyTrack"), "Copy track", header), &QPushButton::clicked, this,
+    connect(MakeButton(QStringLiteral("copyTrack"), N_("Copy track"), header), &QPushButton::clicked, this,
             [this] { m_model->CopyTrackButtonClick(); });
     connect(MakeButton(QStringLiteral("editTrack"), "Edit track", header), &QPushButton::clicked, this,
             [this] { m_model->EditTrackButtonClick(); });
-    connect(MakeButton(QStringLiteral("deleteTrack"), "Delete track", header), &QPushButton::clicked, this,
-            [this] { m_model->DeleteTrackButtonClick(); });
+    connect(MakeButton(QStringLiteral("deleteTrack"), N_("Delete track"), header), &QPushButton::clicked,
+            this, [this] { m_model->DeleteTrackButtonClick(); });
     connect(MakeButton(QStringLiteral("saveTracks"), "Save", header), &QPushButton::clicked, this,
             [this] { m_model->SaveTracksButtonClick(); });
-    connect(MakeButton(QStringLiteral("importTracks"), "Import tracks", header), &QPushButton::clicked, this,
-            [this] { m_model->ImportTracksButtonClick(); });
+    connect(MakeButton(QStringLiteral("importTracks"), N_("Import tracks"), header), &QPushButton::clicked,
+            this, [this] { m_model->ImportTracksButtonClick(); });
     m_model->requestImportChoice = [header](const TrackPackage& package) {
         return ChooseTracksToImport(header->window(), package);
     };
@@ -226,16 +226,16 @@ void TracksPageView::BuildMovie(QWidget* host) {
     m_movieHost = host;
     auto* layout = new QVBoxLayout(host);
     auto* buttons = new QHBoxLayout;
-    connect(MakeButton(QStringLiteral("selectMovie"), "Select movie", host), &QPushButton::clicked, this,
+    connect(MakeButton(QStringLiteral("selectMovie"), N_("Select movie"), host), &QPushButton::clicked, this,
             [this] { SelectMovie(); });
-    connect(MakeButton(QStringLiteral("externalViewer"), "External viewer", host), &QPushButton::clicked,
+    connect(MakeButton(QStringLiteral("externalViewer"), N_("External viewer"), host), &QPushButton::clicked,
             this, [this] {
                 m_movie->Stop();
                 m_model->ViewMovieInExternalPlayerButtonClick();
             });
-    connect(MakeButton(QStringLiteral("playMovie"), "Play", host), &QPushButton::clicked, this,
+    connect(MakeButton(QStringLiteral("playMovie"), N_("Play"), host), &QPushButton::clicked, this,
             [this] { m_movie->Open(); });
-    connect(MakeButton(QStringLiteral("pauseMovie"), "Pause", host), &QPushButton::clicked, this,
+    connect(MakeButton(QStringLiteral("pauseMovie"), N_("Pause"), host), &QPushButton::clicked, this,
             [this] { m_movie->Pause(); });
     connect(MakeButton(QStringLiteral("stopMovie"), "Stop", host), &QPushButton::clicked, this,
             [this] { m_movie->Stop(); });

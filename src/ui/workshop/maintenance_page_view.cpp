@@ -193,8 +193,8 @@ void MaintenancePageView::BuildReport(QWidget* host) {
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         form->addWidget(edit);
     };
-    makeDate("From date", m_from, "fromDate");
-    makeDate("To date", m_to, "toDate");
+    makeDate(N_("From date"), m_from, "fromDate");
+    makeDate(N_("To date"), m_to, "toDate");
     connect(m_from, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_refreshing) m_model.SetFromDay(DayOf(date));
     });
@@ -217,10 +217,10 @@ QWidget* MaintenancePageView::BuildGroupPage(int group) {
     auto* bar = new QHBoxLayout;
     GroupPage entry;
     entry.page = page;
-    const std::pair<const char*, const char*> commands[] = {{"addItem", "Add item"},
-                                                            {"editItem", "Edit item"},
-                                                            {"deleteItem", "Delete item"},
-                                                            {"duplicateItem", "Duplicate item"}};
+    const std::pair<const char*, const char*> commands[] = {{"addItem", N_("Add item")},
+                                                            {"editItem", N_("Edit item")},
+                                                            {"deleteItem", N_("Delete item")},
+                                                            {"duplicateItem", N_("Duplicate item")}};
     for (const auto& [name, caption] : commands) {
         auto* button = new QPushButton(Translate(caption), page);
         button->setObjectName(QString::fromLatin1(name));

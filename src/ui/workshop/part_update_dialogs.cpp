@@ -58,7 +58,7 @@ std::optional<CounterUpdate> RunUpdatePartsDialog(PartStatusPage& page, Prompter
     auto* comment = new QLineEdit(&dialog);
     form->addRow(Translate("Hours"), hours);
     form->addRow(Translate("Minutes"), minutes);
-    form->addRow(Translate(miles ? "Mileage [miles]" : "Mileage [km]"), mileage);
+    form->addRow(Translate(miles ? "Mileage [miles]" : N_("Mileage [km]")), mileage);
     form->addRow(Translate("Starts"), starts);
     form->addRow(Translate("Sessions"), sessions);
     form->addRow(Translate("Comment"), comment);

@@ -34,10 +34,10 @@ std::optional<PrintLabelsChoice> AskPrintLabels(QWidget* parent, Prompter& promp
         form->addRow(Translate(caption), row);
         return edit;
     };
-    QLineEdit* width = size("Label width", preset.labelWidth);
-    QLineEdit* height = size("Label height", preset.labelHeight);
-    QLineEdit* left = size("Indent from left", preset.leftIndent);
-    QLineEdit* top = size("Indent from top", preset.topIndent);
+    QLineEdit* width = size(N_("Label width"), preset.labelWidth);
+    QLineEdit* height = size(N_("Label height"), preset.labelHeight);
+    QLineEdit* left = size(N_("Indent from left"), preset.leftIndent);
+    QLineEdit* top = size(N_("Indent from top"), preset.topIndent);
     auto* fontRow = new QWidget(&dialog);
     auto* fontLayout = new QHBoxLayout(fontRow);
     fontLayout->setContentsMargins(0, 0, 0, 0);

@@ -53,9 +53,18 @@ std::optional<QStringList> RunSupplierDialog(QWidget* parent, SuppliersPage& pag
     QDialog dialog(parent);
     dialog.setWindowTitle(Translate("Supplier"));
     auto* form = new QFormLayout;
-    static const char* const kLabels[kSupplierColumnCount] = {
-        "Company", "Address", "ZIP/Postal code", "City",     "State/Province", "Country",
-        "Phone",   "Telefax", "E-mail",          "Web site", "Contact",        "Comments"};
+    static const char* const kLabels[kSupplierColumnCount] = {N_("Company"),
+                                                              "Address",
+                                                              N_("ZIP/Postal code"),
+                                                              "City",
+                                                              N_("State/Province"),
+                                                              "Country",
+                                                              "Phone",
+                                                              "Telefax",
+                                                              "E-mail",
+                                                              N_("Web site"),
+                                                              N_("Contact"),
+                                                              "Comments"};
     std::vector<QLineEdit*> edits;
     for (int column = 0; column < kSupplierColumnCount; ++column) {
         auto* edit = new QLineEdit(initial.value(column));
@@ -220,20 +229,20 @@ struct OrderDialog {
         recQty->setRange(0, 999999);
         supplier->setEditable(false);
         allReceived->setToolTip(Translate("Mark all order items as completely received"));
-        row(order_col::OrderDate, "Order date", orderDate);
+        row(order_col::OrderDate, N_("Order date"), orderDate);
         auto* received = new QWidget;
         auto* receivedLine = new QHBoxLayout(received);
         receivedLine->setContentsMargins(0, 0, 0, 0);
         receivedLine->addWidget(receivedEnabled);
         receivedLine->addWidget(receivedDate, 1);
-        row(order_col::ReceivedDate, "Received date", received);
+        row(order_col::ReceivedDate, N_("Received date"), received);
         row(order_col::PartNo, "Part No.", partNo);
         row(order_col::Name, "Name", name);
         row(order_col::Qty, "Qty.", qty);
-        row(order_col::RecQty, "Received qty.", recQty);
+        row(order_col::RecQty, N_("Received qty."), recQty);
         row(order_col::Supplier, "Supplier", supplier);
         row(order_col::Location, "Location", location);
-        row(order_col::Price, "Total price", price);
+        row(order_col::Price, N_("Total price"), price);
         row(order_col::Comment, "Comment", comment);
         row(order_col::Remark, "Remark", remark);
         form->addRow(QString(), allReceived);
