@@ -6,6 +6,7 @@
 #include "new_session_dialog.h"
 #include "storage/translate.h"
 #include "storage/vehicle.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "workspace/workspace.h"
 
 #include <QAction>
@@ -282,7 +283,7 @@ void ArchivePageView::ListChanged() {
     for (int column = 0; column < ArchiveColumn::kCount; ++column) {
         const bool hidden = widths.value(column) <= 0;
         m_list->setColumnHidden(column, hidden);
-        if (!hidden) m_list->setColumnWidth(column, widths[column]);
+        if (!hidden) SetColumnWidthAtLeastCaption(*m_list, column, widths[column]);
     }
     m_settingWidths = false;
     const ArchiveSort& sort = m_page->Sort();

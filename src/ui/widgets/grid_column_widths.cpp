@@ -2,7 +2,9 @@
 
 #include "app/column_widths.h"
 
+#include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 void SaveColumnWidths(const QTableView& view, SettingsStore& settings, const QString& storeName) {
     if (!view.model()) return;
@@ -10,6 +12,10 @@ void SaveColumnWidths(const QTableView& view, SettingsStore& settings, const QSt
     for (int c = 0; c < view.model()->columnCount(); ++c)
         widths.append(view.columnWidth(c));
     SaveColumnWidths(settings, storeName, widths);
+}
+
+void SetColumnWidthAtLeastCaption(QTableView& view, int column, int width) {
+    view.setColumnWidth(column, std::max(width, view.horizontalHeader()->sectionSizeHint(column)));
 }
 
 void LoadColumnWidths(QTableView& view, SettingsStore& settings, const QString& storeName) {

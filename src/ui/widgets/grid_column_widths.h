@@ -9,3 +9,6 @@ class QTableView;
 void SaveColumnWidths(const QTableView& view, SettingsStore& settings, const QString& storeName);
 // Applies the stored widths only when their number equals the grid's column count.
 void LoadColumnWidths(QTableView& view, SettingsStore& settings, const QString& storeName);
+// Sets a column's width, never narrower than its caption (translated captions are often longer than the
+// widths chosen for the English ones).
+void SetColumnWidthAtLeastCaption(QTableView& view, int column, int width);

@@ -2,6 +2,7 @@
 
 #include "storage/date_time.h"
 #include "storage/translate.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "ui/widgets/text_grid_model.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ QTableView* MakeTable(TextGridModel* model, QWidget* parent, const std::vector<i
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setStretchLastSection(true);
     for (std::size_t c = 0; c < widths.size(); ++c)
-        table->setColumnWidth(static_cast<int>(c), widths[c]);
+        SetColumnWidthAtLeastCaption(*table, static_cast<int>(c), widths[c]);
     // The date column holds a whole "yyyy-mm-dd" in the font shown.
     const int dateWidth = table->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 16;
     table->setColumnWidth(0, std::max(table->columnWidth(0), dateWidth));

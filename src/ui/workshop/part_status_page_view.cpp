@@ -7,6 +7,7 @@
 #include "part_status_dialog.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workshop/part_status_page.h"
 
@@ -220,7 +221,7 @@ void PartStatusPageView::ApplyColumnWidths() {
         // The widths suit a narrow font: the date column is widened to show a whole date.
         if (column == part_col::Changed) width = std::max(width, BoldDateWidth(m_table->font()));
         m_table->setColumnHidden(column, width == 0);
-        if (width > 0) m_table->setColumnWidth(column, width);
+        if (width > 0) SetColumnWidthAtLeastCaption(*m_table, column, width);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "reports/report_commands.h"
 #include "storage/translate.h"
 #include "ui/app/page_module.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "ui/widgets/team_logo_view.h"
 #include "workspace/purchase_order_model.h"
 #include "workspace/workspace.h"
@@ -166,7 +167,7 @@ QWidget* TExportPurchaseOrderDlg::BuildLinesPage() {
                                         Translate("Supplier"), Translate("Remark")});
     const int widths[kPurchaseOrderColumns] = {100, 100, 150, 40, 0, 50, 120, 120};
     for (int column = 0; column < kPurchaseOrderColumns; ++column)
-        m_lines->setColumnWidth(column, widths[column]);
+        SetColumnWidthAtLeastCaption(*m_lines, column, widths[column]);
     m_lines->setColumnHidden(po_col::ReqQty, true);
     m_lines->horizontalHeader()->setSectionResizeMode(po_col::Name, QHeaderView::Stretch);
     m_lines->verticalHeader()->setDefaultSectionSize(20);

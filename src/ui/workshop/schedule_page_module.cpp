@@ -1,6 +1,7 @@
 #include "schedule_page_module.h"
 
 #include "storage/translate.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workspace/workspace.h"
 
@@ -56,7 +57,7 @@ class SchedulePageView : public QObject {
         m_table->horizontalHeader()->setStretchLastSection(true);
         const int widths[] = {65, 100, 75, 80, 120};
         for (int column = 0; column < 5; ++column)
-            m_table->setColumnWidth(column, widths[column] + 20);
+            SetColumnWidthAtLeastCaption(*m_table, column, widths[column] + 20);
         layout->addWidget(m_table, 1);
         connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
             const auto mods = QApplication::keyboardModifiers();

@@ -3,6 +3,7 @@
 #include "storage/date_time.h"
 #include "storage/number_format.h"
 #include "storage/translate.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workshop/order_status_page.h"
 #include "workshop/suppliers_page.h"
@@ -128,7 +129,7 @@ void SuppliersPageView::Build(QWidget* host) {
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < kSupplierColumnCount; ++column)
-        m_table->setColumnWidth(column, SupplierColumnWidth(column));
+        SetColumnWidthAtLeastCaption(*m_table, column, SupplierColumnWidth(column));
     layout->addWidget(m_table, 1);
     connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         const auto mods = QApplication::keyboardModifiers();
@@ -453,7 +454,7 @@ void OrderStatusPageView::Build(QWidget* host) {
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->horizontalHeader()->setStretchLastSection(false);
     for (int column = 0; column < kOrderColumnCount; ++column) {
-        m_list->setColumnWidth(column, OrderColumnWidth(column));
+        SetColumnWidthAtLeastCaption(*m_list, column, OrderColumnWidth(column));
         m_list->setColumnHidden(column, OrderColumnWidth(column) == 0);
     }
     split->addWidget(m_list);

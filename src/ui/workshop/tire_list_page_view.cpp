@@ -1,6 +1,7 @@
 #include "tire_list_page_view.h"
 
 #include "storage/translate.h"
+#include "ui/widgets/grid_column_widths.h"
 #include "workshop/tire_list_page.h"
 
 #include <QCheckBox>
@@ -134,10 +135,8 @@ void TireListPageView::Build(QWidget* host) {
     m_history->setColumnCount(kHistoryColumnCount);
     m_history->setHorizontalHeaderLabels(TireHistoryCaptions());
     const int widths[kHistoryColumnCount] = {65, 100, 65, 100, 65, 45, 60, 60, 100};
-    // A column is never narrower than its caption (translated captions are often longer).
     for (int c = 0; c < kHistoryColumnCount; ++c)
-        m_history->setColumnWidth(
-            c, std::max(widths[c] + 20, m_history->horizontalHeader()->sectionSizeHint(c)));
+        SetColumnWidthAtLeastCaption(*m_history, c, widths[c] + 20);
     connect(m_history, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         if (row >= 0 && row < m_history->rowCount())
             m_page.EditTireHistory(row);
@@ -242,9 +241,8 @@ void TireListPageView::FillList() {
     m_list->setColumnCount(int(view.headers.size()));
     m_list->setHorizontalHeaderLabels(view.headers);
     for (int c = 0; c < int(view.columns.size()); ++c)
-        m_list->setColumnWidth(
-            c, std::max(InitialTireColumnWidth(view.columns[size_t(c)], vehicle) + (c == 0 ? 30 : 10),
-                        m_list->horizontalHeader()->sectionSizeHint(c)));
+        SetColumnWidthAtLeastCaption(
+            *m_list, c, InitialTireColumnWidth(view.columns[size_t(c)], vehicle) + (c == 0 ? 30 : 10));
     m_list->setRowCount(int(view.cells.size()));
     int selectedRow = -1;
     for (int r = 0; r < int(view.cells.size()); ++r) {
