@@ -55,7 +55,7 @@ void DynoData::PowerChange() {
         if (series->points.size() > 2) series->points.erase(series->points.begin());
 
     m_chart = ChartModel{};
-    m_chart.xAxisTitle = QStringLiteral("Rpm");
+    m_chart.xAxisTitle = Translate("Rpm");
     m_chart.series = {power, torque};
     ChartRect band = BestRpmBand();
     band.title = kBestRpms;
