@@ -1,7 +1,9 @@
-// The grid model, the sortable header, the history box and the cell editor, offscreen.
+// The grid model, the sortable header, the history box, the cell editor and the edit keys and menu,
+// offscreen.
 #include "in_memory_settings_store.h"
 #include "ui/widgets/grid_cell_editor.h"
 #include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/grid_edit_actions.h"
 #include "ui/widgets/mru_combo_box.h"
 #include "ui/widgets/sortable_header_view.h"
 #include "ui/widgets/text_grid_model.h"
@@ -9,8 +11,10 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -19,6 +23,28 @@ QStringList Column(const TextGrid& grid, int column) {
     for (int r = 0; r < grid.UsedRows(); ++r)
         cells << grid.Cell(r, column);
     return cells;
+}
+// Opens the view's context menu and chooses the entry with the given text (none: closes it). Returns the
+// entries as "text" or "(text)" when disabled.
+QStringList ContextMenu(QAbstractItemView& view, const QString& choose) {
+    QStringList entries;
+    QTimer::singleShot(0, &view, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << (action->isEnabled() ? action->text() : u'(' + action->text() + u')');
+            if (action->text() == choose) chosen = action;
+        }
+        if (chosen) {
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            menu->close();
+        }
+    });
+    Q_EMIT view.customContextMenuRequested(QPoint(4, 4));
+    return entries;
 }
 } // namespace
 
@@ -216,6 +242,50 @@ class TstGridWidgets : public QObject {
         QCOMPARE(editor.History().Entries(), (QStringList{"170", "165"}));
         QCOMPARE(editor.currentText(), QStringLiteral("165"));
         QCOMPARE(editor.currentIndex(), 1); // the cell's text selected in the list
+    }
+
+    void editActionsKeysAndMenu() {
+        QStringList calls;
+        bool onItem = false;
+        GridEditActions actions;
+        actions.add.run = [&] { calls << "add"; };
+        actions.edit = {N_("&Edit event"), [&] { calls << "edit"; }, [&] { return onItem; }};
+        actions.remove = {N_("Delete"), [&] { calls << "remove"; }, [&] { return onItem; }};
+        actions.more = {{"Duplicate", [&] { calls << "duplicate"; }, [&] { return onItem; }}};
+        QTableView view;
+        InstallGridEditActions(&view, &view, actions);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.setFocus();
+
+        // Keys run their action whatever the menu would enable; a plain Enter is no edit.
+        QTest::keyClick(&view, Qt::Key_Delete);
+        QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(calls, (QStringList{"remove", "edit", "edit"}));
+
+        calls.clear();
+        QCOMPARE(ContextMenu(view, "Add"), (QStringList{"Add", "(&Edit event)", "(Delete)", "(Duplicate)"}));
+        QCOMPARE(calls, QStringList{"add"});
+        onItem = true;
+        QCOMPARE(ContextMenu(view, "Duplicate"), (QStringList{"Add", "&Edit event", "Delete", "Duplicate"}));
+        QCOMPARE(ContextMenu(view, "&Edit event").size(), 4);
+        QCOMPARE(ContextMenu(view, QString()).size(), 4); // closed: nothing runs
+        QCOMPARE(calls, (QStringList{"add", "duplicate", "edit"}));
+
+        // Without a callback there is neither an entry nor a key.
+        actions.edit.run = nullptr;
+        actions.more.clear();
+        QTableView bare;
+        InstallGridEditActions(&bare, &bare, actions);
+        bare.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bare));
+        bare.setFocus();
+        calls.clear();
+        QTest::keyClick(&bare, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(ContextMenu(bare, "Delete"), (QStringList{"Add", "Delete"}));
+        QCOMPARE(calls, QStringList{"remove"});
     }
 };
 

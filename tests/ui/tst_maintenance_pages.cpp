@@ -1,5 +1,5 @@
 // The "Maintenance Log" page in the main window: the log loaded at start-up, the report's ticks and
-// total, adding an item through the item dialog, the window's change mark and Save.
+// total, adding an item through the item dialog, deleting by key, the window's change mark and Save.
 #include "main_window_rig.h"
 #include "ui/workshop/maintenance_item_dialog_view.h"
 #include "ui/workshop/maintenance_page_view.h"
@@ -99,6 +99,24 @@ class TestMaintenancePages : public QObject {
         QFile file(w.Path(QStringLiteral("maintenance.ini")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("2026-03-01,12.5,Bolt,\"new chain\""));
+    }
+
+    void DeleteKeyAsksThenDeletes() {
+        Window w;
+        MaintenancePageView& view = w.View();
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        view.SubPages()->setCurrentIndex(3); // "Kart"
+        QTableView* table = view.GroupTable(1);
+        table->selectRow(0);
+        table->setFocus();
+        w.prompter.Expect(QStringLiteral("Delete this item?"), Answer::Cancel);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->model()->rowCount(), 3);
+        w.prompter.Expect(QStringLiteral("Delete this item?"), Answer::Ok);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->model()->rowCount(), 2);
+        QVERIFY(w.state->Changes().IsChanged(Area::Maintenance));
     }
 };
 

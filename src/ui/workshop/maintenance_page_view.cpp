@@ -3,6 +3,7 @@
 #include "storage/date_time.h"
 #include "storage/translate.h"
 #include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/grid_edit_actions.h"
 #include "ui/widgets/text_grid_model.h"
 
 #include <algorithm>
@@ -12,11 +13,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -242,8 +241,6 @@ QWidget* MaintenancePageView::BuildGroupPage(int group) {
     entry.model = new TextGridModel(m_model.GroupGrid(group), nullptr, page);
     entry.table = MakeTable(entry.model, page, {70, 50, 100});
     entry.table->setObjectName(QStringLiteral("items"));
-    entry.table->setContextMenuPolicy(Qt::CustomContextMenu);
-    entry.table->installEventFilter(this);
     QTableView* table = entry.table;
     connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, table] {
         if (m_refreshing) return;
@@ -257,42 +254,16 @@ QWidget* MaintenancePageView::BuildGroupPage(int group) {
         m_model.SetSelection(top, bottom);
     });
     connect(table, &QTableView::doubleClicked, this, [this] { m_model.EditMaintenanceItem(); });
-    connect(table, &QTableView::customContextMenuRequested, this,
-            [this, table](const QPoint& at) { ShowContextMenu(table, at); });
+    const auto onItem = [this] { return m_model.EditDeleteDuplicateEnabled(); };
+    InstallGridEditActions(
+        table, this,
+        {.add = {N_("&Add item"), [this] { m_model.AddMaintenanceItem(); }, {}},
+         .edit = {N_("&Edit item"), [this] { m_model.EditMaintenanceItem(); }, onItem},
+         .remove = {N_("&Delete item"), [this] { m_model.DeleteMaintenanceItems(); }, onItem},
+         .more = {{N_("D&uplicate item"), [this] { m_model.DuplicateMaintenanceItem(); }, onItem}}});
     layout->addWidget(table, 1);
     m_groupPages.push_back(entry);
     return page;
-}
-
-void MaintenancePageView::ShowContextMenu(QTableView* table, const QPoint& at) {
-    QMenu menu(table);
-    QAction* add = menu.addAction(Translate("&Add item"));
-    QAction* edit = menu.addAction(Translate("&Edit item"));
-    QAction* remove = menu.addAction(Translate("&Delete item"));
-    QAction* duplicate = menu.addAction(Translate("D&uplicate item"));
-    for (QAction* action : {edit, remove, duplicate})
-        action->setEnabled(m_model.EditDeleteDuplicateEnabled());
-    QAction* chosen = menu.exec(table->viewport()->mapToGlobal(at));
-    if (chosen == add) m_model.AddMaintenanceItem();
-    if (chosen == edit) m_model.EditMaintenanceItem();
-    if (chosen == remove) m_model.DeleteMaintenanceItems();
-    if (chosen == duplicate) m_model.DuplicateMaintenanceItem();
-}
-
-bool MaintenancePageView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && qobject_cast<QTableView*>(watched)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete) {
-            m_model.DeleteMaintenanceItems();
-            return true;
-        }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & Qt::ControlModifier)) {
-            m_model.EditMaintenanceItem();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void MaintenancePageView::RebuildGroupPages() {

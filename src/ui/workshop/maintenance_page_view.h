@@ -47,9 +47,6 @@ class MaintenancePageView : public QObject {
     QLineEdit* TotalCost() const { return m_total; }
     QLabel* GroupTotal() const { return m_groupTotal; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     QWidget* BuildHeader(QWidget* parent);
     void BuildReport(QWidget* host);
@@ -58,7 +55,6 @@ class MaintenancePageView : public QObject {
     void RebuildGroupPages();
     void RefillLists();
     void Refresh();
-    void ShowContextMenu(QTableView* table, const QPoint& at);
 
     MaintenancePage& m_model;
     QPointer<QTabWidget> m_subPages;

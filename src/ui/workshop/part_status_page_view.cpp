@@ -8,6 +8,7 @@
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/grid_edit_actions.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workshop/part_status_page.h"
 
@@ -22,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -185,31 +185,22 @@ void PartStatusPageView::Build(QWidget* host) {
                 if (!m_refreshing) m_page.Grid().SetCurrentRow(current.row());
             });
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { Refresh(); });
-    auto key = [this](QKeySequence sequence, auto action) {
-        auto* shortcut = new QShortcut(sequence, m_table, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, action);
-    };
-    key(QKeySequence(Qt::Key_Delete), [this] { DeletePart(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { EditPart(); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { EditPart(); });
-    key(QKeySequence(Qt::Key_F5), [this] { m_page.SortAgain(); });
-    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu;
-        const bool part = m_page.RowHoldsPart(m_table->currentIndex().row());
-        menu.addAction(Translate("&Add part"), this, [this] { AddPart(); })->setEnabled(m_page.Active());
-        menu.addAction(Translate("&Edit part"), this, [this] { EditPart(); })->setEnabled(part);
-        menu.addAction(Translate("&Delete part"), this, [this] { DeletePart(); })->setEnabled(part);
-        menu.addAction(Translate("&Move part"), this, [this] { MovePart(); })
-            ->setEnabled(part && m_page.CanMove());
-        menu.addAction(Translate("D&uplicate part"), this, [this] { DuplicatePart(); })->setEnabled(part);
-        menu.addAction(Translate("Create purchase order from selected parts"), this,
-                       [this] {
-                           if (requestPurchaseOrder) requestPurchaseOrder(SelectedRows());
-                       })
-            ->setEnabled(part);
-        menu.exec(m_table->viewport()->mapToGlobal(at));
-    });
+    const auto onPart = [this] { return m_page.RowHoldsPart(m_table->currentIndex().row()); };
+    InstallGridEditActions(
+        m_table, this,
+        {.add = {N_("&Add part"), [this] { AddPart(); }, [this] { return m_page.Active(); }},
+         .edit = {N_("&Edit part"), [this] { EditPart(); }, onPart},
+         .remove = {N_("&Delete part"), [this] { DeletePart(); }, onPart},
+         .more = {{N_("&Move part"), [this] { MovePart(); },
+                   [this, onPart] { return onPart() && m_page.CanMove(); }},
+                  {N_("D&uplicate part"), [this] { DuplicatePart(); }, onPart},
+                  {N_("Create purchase order from selected parts"),
+                   [this] {
+                       if (requestPurchaseOrder) requestPurchaseOrder(SelectedRows());
+                   },
+                   onPart}}});
+    auto* sortAgain = new QShortcut(QKeySequence(Qt::Key_F5), m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(sortAgain, &QShortcut::activated, this, [this] { m_page.SortAgain(); });
 
     m_connections += m_page.changed.Connect([this] { Refresh(); });
     Refresh();

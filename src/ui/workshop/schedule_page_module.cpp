@@ -2,6 +2,7 @@
 
 #include "storage/translate.h"
 #include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/grid_edit_actions.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workspace/workspace.h"
 
@@ -16,9 +17,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <set>
@@ -66,22 +65,12 @@ class SchedulePageView : public QObject {
         connect(m_table, &QTableView::doubleClicked, this, [this] { Edit(); });
         connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this] { Refresh(); });
-        const auto key = [this](QKeySequence sequence, auto action) {
-            auto* shortcut = new QShortcut(sequence, m_table, nullptr, nullptr, Qt::WidgetShortcut);
-            connect(shortcut, &QShortcut::activated, this, action);
-        };
-        key(QKeySequence(Qt::Key_Delete), [this] { Delete(); });
-        key(QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { Edit(); });
-        key(QKeySequence(Qt::CTRL | Qt::Key_Enter), [this] { Edit(); });
-        m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-            const bool event = m_page.RowHoldsEvent(m_table->currentIndex().row());
-            QMenu menu;
-            menu.addAction(Translate("&Add event"), this, [this] { Add(); });
-            menu.addAction(Translate("&Edit event"), this, [this] { Edit(); })->setEnabled(event);
-            menu.addAction(Translate("&Delete event"), this, [this] { Delete(); })->setEnabled(event);
-            menu.exec(m_table->viewport()->mapToGlobal(at));
-        });
+        const auto onEvent = [this] { return m_page.RowHoldsEvent(m_table->currentIndex().row()); };
+        InstallGridEditActions(m_table, this,
+                               {.add = {N_("&Add event"), [this] { Add(); }, {}},
+                                .edit = {N_("&Edit event"), [this] { Edit(); }, onEvent},
+                                .remove = {N_("&Delete event"), [this] { Delete(); }, onEvent},
+                                .more = {}});
         m_connections += m_page.changed.Connect([this] { Refresh(); });
         Refresh();
         ScrollToNext();

@@ -4,6 +4,7 @@
 #include "storage/number_format.h"
 #include "storage/translate.h"
 #include "ui/widgets/grid_column_widths.h"
+#include "ui/widgets/grid_edit_actions.h"
 #include "ui/widgets/text_grid_model.h"
 #include "workshop/order_status_page.h"
 #include "workshop/suppliers_page.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
@@ -41,11 +41,6 @@ QPushButton* Button(const QString& caption, QBoxLayout* layout) {
     auto* button = new QPushButton(caption);
     layout->addWidget(button);
     return button;
-}
-
-template <class Action> void Key(QWidget* on, QKeySequence sequence, QObject* context, Action action) {
-    auto* shortcut = new QShortcut(sequence, on, nullptr, nullptr, Qt::WidgetShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, context, action);
 }
 
 // The supplier dialog: a field per column, OK only with a company, and the two address buttons.
@@ -137,18 +132,12 @@ void SuppliersPageView::Build(QWidget* host) {
     });
     connect(m_table, &QTableView::doubleClicked, this, [this] { EditSupplier(); });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { Refresh(); });
-    Key(m_table, QKeySequence(Qt::Key_Delete), this, [this] { DeleteSuppliers(); });
-    Key(m_table, QKeySequence(Qt::CTRL | Qt::Key_Return), this, [this] { EditSupplier(); });
-    Key(m_table, QKeySequence(Qt::CTRL | Qt::Key_Enter), this, [this] { EditSupplier(); });
-    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        const bool supplier = m_page.RowHoldsSupplier(m_table->currentIndex().row());
-        QMenu menu;
-        menu.addAction(Translate("Add"), this, [this] { AddSupplier(); });
-        menu.addAction(Translate("Edit"), this, [this] { EditSupplier(); })->setEnabled(supplier);
-        menu.addAction(Translate("Delete"), this, [this] { DeleteSuppliers(); })->setEnabled(supplier);
-        menu.exec(m_table->viewport()->mapToGlobal(at));
-    });
+    const auto onSupplier = [this] { return m_page.RowHoldsSupplier(m_table->currentIndex().row()); };
+    InstallGridEditActions(m_table, this,
+                           {.add = {N_("Add"), [this] { AddSupplier(); }, {}},
+                            .edit = {N_("Edit"), [this] { EditSupplier(); }, onSupplier},
+                            .remove = {N_("Delete"), [this] { DeleteSuppliers(); }, onSupplier},
+                            .more = {}});
     m_connections += m_page.changed.Connect([this] { Refresh(); });
     Refresh();
 }
@@ -473,19 +462,15 @@ void OrderStatusPageView::Build(QWidget* host) {
         m_edit->setEnabled(true);
         m_delete->setEnabled(any);
     });
-    Key(m_list, QKeySequence(Qt::Key_Delete), this, [this] { DeleteItems(); });
-    Key(m_list, QKeySequence(Qt::CTRL | Qt::Key_Return), this, [this] { EditItems(); });
-    Key(m_list, QKeySequence(Qt::CTRL | Qt::Key_Enter), this, [this] { EditItems(); });
-    Key(m_list, QKeySequence(Qt::CTRL | Qt::Key_A), this, [this] { m_list->selectAll(); });
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        const bool any = !SelectedNumbers().empty();
-        QMenu menu;
-        menu.addAction(Translate("Add"), this, [this] { AddItem(); });
-        menu.addAction(Translate("Edit"), this, [this] { EditItems(); })->setEnabled(any);
-        menu.addAction(Translate("Delete"), this, [this] { DeleteItems(); })->setEnabled(any);
-        menu.exec(m_list->viewport()->mapToGlobal(at));
-    });
+    const auto anySelected = [this] { return !SelectedNumbers().empty(); };
+    InstallGridEditActions(m_list, this,
+                           {.add = {N_("Add"), [this] { AddItem(); }, {}},
+                            .edit = {N_("Edit"), [this] { EditItems(); }, anySelected},
+                            .remove = {N_("Delete"), [this] { DeleteItems(); }, anySelected},
+                            .more = {}});
+    auto* selectAll =
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(selectAll, &QShortcut::activated, this, [this] { m_list->selectAll(); });
     m_connections += m_page.changed.Connect([this] { Refresh(); });
     Refresh();
 }
