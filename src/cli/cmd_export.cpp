@@ -12,6 +12,7 @@
 #include "command_registry.h"
 #include "data_folder_option.h"
 #include "export_commands.h"
+#include "file_operand.h"
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
@@ -87,11 +88,9 @@ int ExportMany(const QString& kind, QStringList args) {
     if (!operands || operands->isEmpty()) return cli::UsageError(kUsage);
     QStringList files;
     for (const QString& operand : *operands) {
-        if (!QFileInfo(operand).isFile()) {
-            cli::PrintError(QStringLiteral("File not found: ") + operand);
-            return 1;
-        }
-        files << QFileInfo(operand).absoluteFilePath();
+        const auto file = cli::ExistingFile(operand);
+        if (!file) return file.error();
+        files << QFileInfo(*file).absoluteFilePath();
     }
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
@@ -184,11 +183,9 @@ int Export(QStringList args) {
     const QString kind = args.at(0);
     if (kind != QLatin1String("session") && kind != QLatin1String("setup"))
         return cli::UsageError(kSingleUsage);
-    const QString path = QFileInfo(args.at(1)).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        cli::PrintError(QStringLiteral("File not found: ") + args.at(1));
-        return 1;
-    }
+    const auto operand = cli::ExistingFile(args.at(1));
+    if (!operand) return operand.error();
+    const QString path = QFileInfo(*operand).absoluteFilePath();
     const QString dataFolder = cli::DataFolder(dataDir);
     // Any message while reading (a file that cannot be read, a missing ";") fails the export: the
     // report would not show what the files hold.

@@ -10,6 +10,7 @@
 // The refuelling planner's rows, TAB-separated under the header Lap, Fuel fill amount, Tires, Other.
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "file_operand.h"
 #include "stderr_prompter.h"
 
 #include "app/settings_file.h"
@@ -70,13 +71,9 @@ QString WithUnit(const char* caption, const QString& unit) {
 
 int Session(QStringList args) {
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
-    const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 1) return cli::UsageError(kSessionUsage);
-    const QString path = QFileInfo(operands->first()).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        cli::PrintError(QStringLiteral("File not found: ") + operands->first());
-        return 1;
-    }
+    const auto file = cli::FileOperand(cli::Operands(args), kSessionUsage);
+    if (!file) return file.error();
+    const QString path = QFileInfo(*file).absoluteFilePath();
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };

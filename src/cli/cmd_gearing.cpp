@@ -2,13 +2,12 @@
 // Loads the setup of a setup or session file and prints the gearing page's figures: one line per gear
 // (gear, ratio, speed, rpm, drop, "!" when the rpm shows in the warning colour), then the final ratio.
 #include "command_registry.h"
+#include "file_operand.h"
 #include "session/setup_calculators.h"
 #include "session/setup_model.h"
 #include "stderr_prompter.h"
 #include "storage/translate.h"
 #include "storage/txt_parser.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -44,16 +43,10 @@ int Gearing(const QStringList& arguments) {
     const std::optional<QString> code = cli::TakeOption(args, QStringLiteral("--vehicle"));
     const std::optional<QString> modeName = cli::TakeOption(args, QStringLiteral("--mode"));
     const std::optional<QString> fixSpeed = cli::TakeOption(args, QStringLiteral("--fix-speed"));
-    const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 1) return cli::UsageError(kUsage);
-    args = *operands;
     const std::optional<GearCalcMode> mode = ModeOf(modeName.value_or(QStringLiteral("normal")));
-    if (!mode) return cli::UsageError(kUsage);
-    const QString path = args.first();
-    if (!QFileInfo(path).isFile()) {
-        cli::PrintError(Fill(Translate("File not found: %s"), path));
-        return 1;
-    }
+    const auto file = cli::FileOperand(cli::Operands(args), kUsage, mode.has_value());
+    if (!file) return file.error();
+    const QString& path = *file;
     std::optional<VehicleType> vehicle = code ? VehicleOfCode(*code) : VehicleOfFile(path);
     if (!vehicle) {
         cli::PrintError(Fill(Translate("Unknown vehicle code: %s"), *code));

@@ -12,6 +12,7 @@
 // (Part No., Qty, Name, TAB-separated); then the log lines written.
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "file_operand.h"
 #include "stderr_prompter.h"
 
 #include "app/settings_file.h"
@@ -172,11 +173,9 @@ int UpdateFromSession(QStringList args) {
     const auto operands = cli::Operands(args);
     if (groups.isEmpty() || !operands || operands->size() != 1) return cli::UsageError(kSessionUsage);
     if (!starts) return 1;
-    const QString path = QFileInfo(operands->first()).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        cli::PrintError(QStringLiteral("File not found: ") + operands->first());
-        return 1;
-    }
+    const auto session = cli::ExistingFile(operands->first());
+    if (!session) return session.error();
+    const QString path = QFileInfo(*session).absoluteFilePath();
     auto file = LoadForUpdate(dataDir);
     if (!file) return 1;
     const QStringList offered = SessionUpdateGroups(file->groups);

@@ -12,6 +12,7 @@
 // data folder's distance unit.
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "file_operand.h"
 #include "stderr_prompter.h"
 
 #include "app/main_window_layout.h"
@@ -93,13 +94,9 @@ int Laps(QStringList args) {
 
 int Tires(QStringList args) {
     const std::optional<QString> dataDir = cli::TakeOption(args, QStringLiteral("--data-dir"));
-    const auto operands = cli::Operands(args);
-    if (!operands || operands->size() != 1) return cli::UsageError(kTiresUsage);
-    const QString path = QFileInfo(operands->first()).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        cli::PrintError(QStringLiteral("File not found: ") + operands->first());
-        return 1;
-    }
+    const auto file = cli::FileOperand(cli::Operands(args), kTiresUsage);
+    if (!file) return file.error();
+    const QString path = QFileInfo(*file).absoluteFilePath();
     const QString dataFolder = cli::DataFolder(dataDir);
     cli::StderrPrompter prompter;
     auto report = [&prompter](const QString& message) { prompter.ShowError(message); };

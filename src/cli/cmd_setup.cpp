@@ -6,6 +6,7 @@
 // only.
 #include "command_registry.h"
 #include "data_folder_option.h"
+#include "file_operand.h"
 
 #include "app/settings_file.h"
 #include "session/part_setups.h"
@@ -18,7 +19,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 #include <map>
 
@@ -53,11 +53,9 @@ int Normalize(QStringList args) {
         cli::PrintError(QStringLiteral("Unknown vehicle code: ") + *code);
         return 1;
     }
-    const QString path = operands->first();
-    if (!QFileInfo::exists(path)) {
-        cli::PrintError(QStringLiteral("File not found: ") + path);
-        return 1;
-    }
+    const auto file = cli::ExistingFile(operands->first());
+    if (!file) return file.error();
+    const QString& path = *file;
 
     cli::StderrPrompter prompter;
     SetupModel model(*vehicle, &prompter);

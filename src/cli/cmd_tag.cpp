@@ -1,9 +1,7 @@
 // vorlapa-cli tag get FILE SECTION KEY, tag lines FILE SECTION KEY END_MARKER
 #include "command_registry.h"
-#include "storage/translate.h"
+#include "file_operand.h"
 #include "storage/txt_parser.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -14,12 +12,7 @@ int Tag(const QStringList& arguments) {
     const bool lines = !args.isEmpty() && args.at(0) == u"lines";
     const bool get = !args.isEmpty() && args.at(0) == u"get";
     if ((!get || args.size() != 4) && (!lines || args.size() != 5)) return cli::UsageError(kUsage);
-    // A file named on the command line must be there: the program's rule that a missing file reads as
-    // empty would report a typing error as an empty value.
-    if (!QFileInfo::exists(args.at(1))) {
-        cli::PrintError(Fill(Translate("File not found: %s"), args.at(1)));
-        return 1;
-    }
+    if (const auto file = cli::ExistingFile(args.at(1)); !file) return file.error();
     // Every message of the reader (the file cannot be read, a missing ";") makes the command fail: the
     // value printed would not be the file's.
     bool failed = false;
