@@ -5,8 +5,8 @@
 #include "timing/live_timing_texts.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -29,18 +29,22 @@ LiveTimingPanel::LiveTimingPanel(LiveTimingModel& model, QWidget* notesPanel, QW
     m_splits->setObjectName(QStringLiteral("SplitTimesComboBox"));
     m_splits->addItems(texts.splitsItems);
     bar->addWidget(m_splits);
-    bar->addSpacing(16);
+    bar->addStretch(1);
+    layout->addLayout(bar);
+    // The buttons take a row of their own: with longer translated captions one row would run under the
+    // team logo at the page's top right.
+    auto* buttons = new QHBoxLayout;
     m_reset = new QToolButton(this);
     m_reset->setObjectName(QStringLiteral("ResetSessionsToolButton"));
     m_reset->setText(texts.resetLapTimes);
     m_reset->setToolTip(texts.resetLapTimesHint);
-    bar->addWidget(m_reset);
+    buttons->addWidget(m_reset);
     m_startActive = new QToolButton(this);
     m_startActive->setObjectName(QStringLiteral("StartActiveDriversToolButton"));
     m_startActive->setText(texts.startActiveDrivers);
-    bar->addWidget(m_startActive);
-    bar->addStretch(1);
-    layout->addLayout(bar);
+    buttons->addWidget(m_startActive);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
 
     connect(m_showAll, &QCheckBox::toggled, this,
             [this](bool checked) { m_model.SetShowAllDrivers(checked); });
