@@ -54,8 +54,10 @@ class UnitCaptions {
     // Registrations last as long as the connection they return (keep it with the caption or field).
     // A caption with its text for metres and for miles (or litres and gallons); the setter receives the
     // translated text.
-    [[nodiscard]] Connection AddDistanceCaption(const QString& metricText, const QString& milesText, Setter set);
-    [[nodiscard]] Connection AddVolumeCaption(const QString& litresText, const QString& gallonsText, Setter set);
+    [[nodiscard]] Connection AddDistanceCaption(const QString& metricText, const QString& milesText,
+                                                Setter set);
+    [[nodiscard]] Connection AddVolumeCaption(const QString& litresText, const QString& gallonsText,
+                                              Setter set);
     // A shown value converted when the unit changes.
     [[nodiscard]] Connection AddDistanceField(DistanceKind kind, Getter get, Setter set);
     [[nodiscard]] Connection AddVolumeField(Getter get, Setter set);

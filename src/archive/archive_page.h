@@ -3,11 +3,11 @@
 // of the selected node, with the page's commands. Loading and saving sessions belong to the session
 // model; the page reaches it through the callbacks.
 #include "app/program_settings.h"
-#include "events/event.h"
-#include "services/services.h"
 #include "archive_list.h"
 #include "archive_scan.h"
 #include "archive_tree.h"
+#include "events/event.h"
+#include "services/services.h"
 #include "smart_save.h"
 #include "storage/vehicle.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // "New session": prepares the current session for the next outing with the current setup. The dialog
 // and the session's operations are reached through hooks.
-#include "services/services.h"
 #include "archive_page.h"
+#include "services/services.h"
 
 #include <QString>
 #include <QStringList>

@@ -49,8 +49,7 @@ class Connections {
     std::vector<Connection> m_connections;
 };
 
-template <typename... Args>
-class Event {
+template <typename... Args> class Event {
   public:
     using Listener = std::function<void(Args...)>;
 
@@ -66,12 +65,13 @@ class Event {
     [[nodiscard]] Connection Connect(Listener listener) {
         auto entry = std::make_shared<Entry>(Entry{std::move(listener), true});
         m_state->entries.push_back(entry);
-        return Connection([weakState = std::weak_ptr<State>(m_state), weakEntry = std::weak_ptr<Entry>(entry)] {
-            const auto connected = weakEntry.lock();
-            if (!connected) return;
-            connected->active = false;
-            if (const auto state = weakState.lock()) std::erase(state->entries, connected);
-        });
+        return Connection(
+            [weakState = std::weak_ptr<State>(m_state), weakEntry = std::weak_ptr<Entry>(entry)] {
+                const auto connected = weakEntry.lock();
+                if (!connected) return;
+                connected->active = false;
+                if (const auto state = weakState.lock()) std::erase(state->entries, connected);
+            });
     }
 
     void Emit(Args... args) const {

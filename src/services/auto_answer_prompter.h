@@ -16,8 +16,12 @@ class AutoAnswerPrompter : public Prompter {
     Answer AskOkCancel(const QString&) override { return Answer::Ok; }
     Answer AskYesNo(const QString&) override { return Answer::Yes; }
     std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> ChooseOpenFile(const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    std::optional<QString> ChooseSaveFile(const QString&, const QString&, const QString&) override {
+        return {};
+    }
     std::optional<QString> ChooseFolder(const QString&, const QString&) override { return {}; }
     std::optional<quint32> ChooseColour(quint32) override { return {}; }
     std::optional<QString> ChooseFont(const QString&) override { return {}; }

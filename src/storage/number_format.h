@@ -10,8 +10,8 @@ void SetDecimalSeparator(QChar separator);
 
 // Parses with the user's separator, then with the other of "." and ","; std::nullopt when both fail.
 std::optional<double> ParseDecimal(const QString& text);
-bool IsDecimalText(const QString& text);  // not empty and ParseDecimal succeeds
-bool IsIntegerText(const QString& text);  // whole decimal integer with optional sign; empty is false
+bool IsDecimalText(const QString& text); // not empty and ParseDecimal succeeds
+bool IsIntegerText(const QString& text); // whole decimal integer with optional sign; empty is false
 std::optional<int> ParseInteger(const QString& text);
 
 // Field checks: std::nullopt when the text is acceptable (empty is acceptable), else the message

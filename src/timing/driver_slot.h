@@ -1,9 +1,9 @@
 #pragma once
 // One driver slot of the live timing: its lap timer, name, times, state, lap table, figure texts and
 // time window. The live-timing model drives it; the page reads it.
-#include "services/services.h"
 #include "lap_table.h"
 #include "lap_timer.h"
+#include "services/services.h"
 #include "show_time_model.h"
 
 #include <QString>

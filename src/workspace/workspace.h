@@ -28,9 +28,9 @@
 #include "workshop/maintenance_page.h"
 #include "workshop/order_status_page.h"
 #include "workshop/part_status_page.h"
-#include "workshop/tire_list_page.h"
 #include "workshop/schedule_page.h"
 #include "workshop/suppliers_page.h"
+#include "workshop/tire_list_page.h"
 
 #include <functional>
 #include <memory>

@@ -68,7 +68,8 @@ class TstUnitCaptions : public QObject {
         ShownField mileage{"123.4", 0, &tracker, Area::Setup};
         QString caption;
         int redraws = 0;
-        keep += units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { caption = t; });
+        keep +=
+            units.AddDistanceCaption("Length [m]", "Length [miles]", [&](const QString& t) { caption = t; });
         keep += units.AddDistanceField(DistanceKind::TrackLength, length.Getter(), length.Setter());
         keep += units.AddDistanceField(DistanceKind::Feet, altitude.Getter(), altitude.Setter());
         keep += units.AddDistanceField(DistanceKind::Kilometres, mileage.Getter(), mileage.Setter());
@@ -141,7 +142,8 @@ class TstUnitCaptions : public QObject {
         QString shownPerLap, caption;
         int recomputed = 0;
         keep += units.AddVolumeField(fuel.Getter(), fuel.Setter());
-        keep += units.AddStoredVolumeField([&] { return storedPerLap; }, [&](const QString& t) { shownPerLap = t; });
+        keep += units.AddStoredVolumeField([&] { return storedPerLap; },
+                                           [&](const QString& t) { shownPerLap = t; });
         keep += units.AddVolumeCaption("Litres/lap", "Gallons/lap", [&](const QString& t) { caption = t; });
         keep += units.volumeApplied.Connect([&] { ++recomputed; });
 

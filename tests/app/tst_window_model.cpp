@@ -140,7 +140,8 @@ class TestWindowModel : public QObject {
         QTest::newRow("nothing yet") << "" << false << "Vorlapa v3.0";
         QTest::newRow("new session typed in") << "" << true << "New session* - Vorlapa v3.0";
         QTest::newRow("saved") << "/data/Sessions/race 1.ses" << false << "race 1.ses - Vorlapa v3.0";
-        QTest::newRow("unsaved changes") << "/data/Sessions/race 1.ses" << true << "race 1.ses* - Vorlapa v3.0";
+        QTest::newRow("unsaved changes")
+            << "/data/Sessions/race 1.ses" << true << "race 1.ses* - Vorlapa v3.0";
     }
     void windowTitle() {
         QFETCH(QString, file);

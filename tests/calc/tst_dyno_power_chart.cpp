@@ -3,8 +3,8 @@
 #include "calc/power_chart.h"
 #include "storage/txt_parser.h"
 
-#include <QDir>
 #include "gearing_fixture.h"
+#include <QDir>
 #include <QTest>
 #include <cmath>
 

@@ -21,10 +21,12 @@ class TestSessionCommands : public QObject {
                                  << "";
         QTest::newRow("bad time") << QStringList{"--driver", "2"} << 1 << ""
                                   << "'x' is not a valid integer value\n";
-        QTest::newRow("bad driver") << QStringList{"--driver", "5"} << 1 << ""
-                                    << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
-        QTest::newRow("bad percent") << QStringList{"--percent", "half"} << 1 << ""
-                                     << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
+        QTest::newRow("bad driver")
+            << QStringList{"--driver", "5"} << 1 << ""
+            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
+        QTest::newRow("bad percent")
+            << QStringList{"--percent", "half"} << 1 << ""
+            << "usage: vorlapa-cli session laps FILE [--driver 1-4] [--percent 0-100]\n";
     }
     void sessionLaps() {
         QFETCH(QStringList, options);

@@ -2,7 +2,8 @@
 // Prompter double that answers from a script the test writes beforehand and fails the test on any box it
 // did not script: Expect("Delete this session?", Answer::Ok), ExpectText("Save session", path),
 // ExpectError("Cannot read *"), ExpectWarning(...). The script is matched in order, by kind and by text
-// (a "*" matches any run of characters: "Cannot read *", "The archive * was refused*"). The test fails, naming the box, when
+// (a "*" matches any run of characters: "Cannot read *", "The archive * was refused*"). The test fails,
+// naming the box, when
 //  - an error or warning box is shown that is not the next script line,
 //  - a question or dialog is shown whose text or caption differs from the next script line,
 //  - script lines are left over when the prompter goes.

@@ -142,7 +142,7 @@ void TestTimeWindows::completeLapsShowTheirDifferenceToTheBestLap() {
     clock.tick += 30000;
     window.LapMark(); // split 1
     clock.tick += 32000;
-    window.LapMark(); // finish: the lap is 62 s
+    window.LapMark();         // finish: the lap is 62 s
     window.SetBestLap(62000); // the next pass must not change what this lap is compared with
     QVERIFY(!window.BestDiffVisible());
     Ticks(window, ShowTimeModel::kHoldTicks + 1);

@@ -223,7 +223,8 @@ class TestMaintenancePage : public QObject {
             return !d.CheckOk().has_value();
         });
         QVERIFY(f.page.AddItemWithGroupChoice("Pistons", "12", "Acme", "new piston"));
-        QCOMPARE(shown, (QStringList{"Bike", "Engine", "Pistons", "new piston", "You have to select a group!"}));
+        QCOMPARE(shown,
+                 (QStringList{"Bike", "Engine", "Pistons", "new piston", "You have to select a group!"}));
         QCOMPARE(f.Column(1, kMaintDescription), (QStringList{"a", "b", "new piston"}));
     }
 

@@ -5,7 +5,8 @@
 
 #include <QTabWidget>
 
-TracksModule::TracksModule(Workspace& workspace) : m_workspace(workspace) {}
+TracksModule::TracksModule(Workspace& workspace) : m_workspace(workspace) {
+}
 
 TracksModule::~TracksModule() = default;
 
