@@ -17,6 +17,12 @@ function(vorlapa_logic_library name)
   list(TRANSFORM ARG_DEPS PREPEND vorlapa_ OUTPUT_VARIABLE dep_targets)
   target_link_libraries(vorlapa_${name} PUBLIC Qt6::Core ${dep_targets})
   vorlapa_record_layer(${name} ${ARG_DEPS})
+  # The lowest library compiles the Qt Core headers once; every other logic library reuses them.
+  if(name STREQUAL "storage")
+    vorlapa_precompile(vorlapa_storage ${VORLAPA_PCH_CORE})
+  else()
+    vorlapa_reuse_precompiled(vorlapa_${name} vorlapa_storage)
+  endif()
 endfunction()
 
 # A folder of headers only, on Qt6::Core and the named lower folders.
@@ -29,9 +35,15 @@ function(vorlapa_header_library name)
   vorlapa_record_layer(${name} ${ARG_DEPS})
 endfunction()
 
-# One QtTest executable per tst_*.cpp of the calling folder, each registered with CTest.
+# One QtTest executable per tst_*.cpp of the calling folder, each registered with CTest. Tests of the
+# widgets (LIBS with vorlapa_ui) share the widget test support and its precompiled headers, the others the
+# test support's.
 function(vorlapa_folder_tests)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  set(support vorlapa_test_support)
+  if(vorlapa_ui IN_LIST ARG_LIBS)
+    set(support vorlapa_widget_test_support)
+  endif()
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   string(REPLACE "/" "_" prefix "${folder}")
@@ -39,9 +51,14 @@ function(vorlapa_folder_tests)
     get_filename_component(base ${test_source} NAME_WE)
     set(target ${prefix}_${base})
     add_executable(${target} ${test_source})
-    target_link_libraries(${target} PRIVATE vorlapa_test_support Qt6::Test ${ARG_LIBS})
-    target_compile_definitions(${target} PRIVATE QT_TESTCASE_SOURCEDIR="${CMAKE_CURRENT_SOURCE_DIR}"
-                                                 VORLAPA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${target} PRIVATE ${support} ${ARG_LIBS})
+    target_compile_options(${target} PRIVATE ${VORLAPA_TEST_COMPILE_OPTIONS})
+    vorlapa_reuse_precompiled(${target} ${support})
+    # The test includes its own moc output, so the file AUTOMOC adds is empty: without the precompiled
+    # headers it compiles in no time.
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp
+                                PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES ENVIRONMENT "${VORLAPA_TEST_ENVIRONMENT}" TIMEOUT 300)
   endforeach()

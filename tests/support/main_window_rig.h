@@ -13,23 +13,11 @@ struct MainWindowRig : AppRig {
     explicit MainWindowRig(QTemporaryDir& folder) : AppRig(folder) {}
 
     // Builds the state and the window over what the folder holds and starts the window.
-    void Open() {
-        BuildState();
-        StartForm();
-    }
+    void Open();
     // The workspace and the window over the state built already (to observe it from the start).
-    void StartForm() {
-        workspace = std::make_unique<Workspace>(*state);
-        form = std::make_unique<TVorlapaForm>(*workspace, false);
-        QVERIFY(form->Start());
-    }
+    void StartForm();
     // Open(), then the window shown at a fixed size on the active session.
-    void OpenShown() {
-        Open();
-        form->resize(1200, 800);
-        form->show();
-        QVERIFY(form->ShowPage(QStringLiteral("Active session")));
-    }
+    void OpenShown();
     // The one view of a type the window holds (a page builder, a page view).
     template <typename View> View* Find() const { return form->findChild<View*>(); }
 };
