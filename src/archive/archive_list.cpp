@@ -36,7 +36,7 @@ void SortSummaryRows(std::vector<QStringList>& rows, const ArchiveSort& sort) {
     keys.reserve(rows.size());
     for (const QStringList& row : rows) {
         const QString cell = row.value(column);
-        keys.push_back({IsDecimalText(cell) ? ParseDecimal(cell) : std::nullopt, TrimControl(cell)});
+        keys.push_back({ParseDecimal(cell), TrimControl(cell)});
     }
     std::vector<std::size_t> order(rows.size());
     for (std::size_t i = 0; i < order.size(); ++i)

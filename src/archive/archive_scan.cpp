@@ -13,79 +13,85 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <thread>
-#ifdef Q_OS_UNIX
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
-#endif
 
 namespace {
 
-// Size and modification time (ms since the Unix epoch) with a single stat where the system allows.
-bool FileStat(const std::filesystem::directory_entry& entry, qint64& size, qint64& modifiedMs) {
-#ifdef Q_OS_UNIX
-    struct stat info;
-    if (::stat(entry.path().c_str(), &info) != 0) return false;
-    size = qint64(info.st_size);
-    modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + qint64(info.st_mtim.tv_nsec / 1000000);
-    return true;
-#else
-    std::error_code error;
-    size = qint64(entry.file_size(error));
-    const auto modified = entry.last_write_time(error);
-    if (error) return false;
-    const auto sinceEpoch = std::chrono::file_clock::to_sys(modified).time_since_epoch();
-    modifiedMs = qint64(std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
-    return true;
-#endif
+// The name with each character folded as a case-insensitive comparison folds it, so that comparing two
+// folded names orders them as that comparison does.
+QString FoldedForOrder(const QString& name) {
+    QString folded = name;
+    for (QChar& c : folded) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x80) // most names are plain ASCII: folded without the Unicode tables
+            c = QChar(unit >= u'A' && unit <= u'Z' ? char16_t(unit + 32) : unit);
+        else
+            c = QChar(char16_t(QChar::toCaseFolded(unit)));
+    }
+    return folded;
 }
 
-// One stat per entry: the file times come as they are, with no conversion to local time.
-void ListInto(const std::filesystem::path& folder, std::vector<ScanEntry>& list,
-              QStringList& unreadableFolders) {
+// The session files of folder (path ends in '/') and then those of its sub-folders, each level by name
+// regardless of case, then by the exact name. One directory read and one stat per entry, the times as they
+// come (no conversion to local time): a start with a large archive lists every file, so this stays free of
+// path objects and of folding inside the sort, which made it most of the listing's time.
+void ListInto(const QString& folder, std::vector<ScanEntry>& list, QStringList& unreadableFolders) {
     struct Found {
+        QString folded; // the name case-folded once, for the sort
         QString name;
-        std::filesystem::path path;
         qint64 size = 0;
         qint64 modifiedMs = 0;
     };
     std::vector<Found> files, folders;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::filesystem::directory_entry& entry = *it;
-        const QString name = QFile::decodeName(QByteArray::fromStdString(entry.path().filename().string()));
-        std::error_code statError;
-        if (entry.is_directory(statError)) {
+    const QByteArray encoded = QFile::encodeName(folder);
+    DIR* dir = ::opendir(encoded.constData());
+    int error = dir ? 0 : errno;
+    while (dir) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        const char* raw = entry->d_name;
+        if (std::strcmp(raw, ".") == 0 || std::strcmp(raw, "..") == 0) continue;
+        const QString name = QFile::decodeName(raw);
+        struct stat info;
+        if (::fstatat(::dirfd(dir), raw, &info, 0) != 0) continue; // gone, or a dangling link
+        if (S_ISDIR(info.st_mode)) {
             // A link back up the tree would never end.
-            if (!entry.is_symlink(statError)) folders.push_back({name, entry.path()});
+            struct stat own;
+            if (::fstatat(::dirfd(dir), raw, &own, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISLNK(own.st_mode))
+                folders.push_back({FoldedForOrder(name), name, 0, 0});
             continue;
         }
-        if (!entry.is_regular_file(statError) || !name.endsWith(QLatin1String(".ses"), Qt::CaseInsensitive))
-            continue;
-        qint64 size = 0, modifiedMs = 0;
-        if (!FileStat(entry, size, modifiedMs)) continue;
-        files.push_back({name, entry.path(), size, modifiedMs});
+        if (!S_ISREG(info.st_mode) || !name.endsWith(QLatin1String(".ses"), Qt::CaseInsensitive)) continue;
+        const qint64 modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + qint64(info.st_mtim.tv_nsec / 1000000);
+        files.push_back({FoldedForOrder(name), name, qint64(info.st_size), modifiedMs});
     }
+    if (dir) ::closedir(dir);
     // What was listed before the error is kept; the folder counts as not read.
     if (error)
-        unreadableFolders << ReadErrorText(QFile::decodeName(QByteArray::fromStdString(folder.string())),
-                                           QString::fromLocal8Bit(error.message().c_str()));
+        unreadableFolders << ReadErrorText(folder.chopped(1), QString::fromLocal8Bit(std::strerror(error)));
     auto byName = [](const Found& a, const Found& b) {
-        const int order = a.name.compare(b.name, Qt::CaseInsensitive);
+        const int order = a.folded.compare(b.folded);
         return order != 0 ? order < 0 : a.name < b.name;
     };
     std::sort(files.begin(), files.end(), byName);
     std::sort(folders.begin(), folders.end(), byName);
     for (const Found& file : files)
-        list.push_back(
-            {QFile::decodeName(QByteArray::fromStdString(file.path.string())), file.size, file.modifiedMs});
+        list.push_back({folder + file.name, file.size, file.modifiedMs});
     for (const Found& sub : folders)
-        ListInto(sub.path, list, unreadableFolders);
+        ListInto(folder + sub.name + u'/', list, unreadableFolders);
 }
 
 // The file's bytes in one read of the size the listing saw (and whatever was appended since, up to the
@@ -119,8 +125,7 @@ constexpr std::size_t kParallelFrom = 32;
 std::vector<ScanEntry> ListSessionFiles(const QString& folder, QStringList* unreadableFolders) {
     std::vector<ScanEntry> list;
     QStringList unreadable;
-    if (QFileInfo(folder).isDir())
-        ListInto(std::filesystem::path(QFile::encodeName(folder).toStdString()), list, unreadable);
+    if (QFileInfo(folder).isDir()) ListInto(folder.endsWith(u'/') ? folder : folder + u'/', list, unreadable);
     if (unreadableFolders) *unreadableFolders = unreadable;
     return list;
 }
@@ -236,16 +241,24 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
     }
     const std::vector<ScanEntry> files = ListSessionFiles(folder, &m_folderErrors);
 
-    // Forget deleted files; collect new and changed ones.
-    QHash<QString, Cached> kept;
-    kept.reserve(qsizetype(files.size()));
-    std::vector<const ScanEntry*> toRead;
-    for (const ScanEntry& entry : files) {
+    // Forget deleted files; collect new and changed ones. When nothing was added, changed or deleted (the
+    // usual start with an index), the cache stays as it is instead of being copied entry by entry.
+    auto unchanged = [this](const ScanEntry& entry) {
         const auto found = m_cache.constFind(entry.path);
-        if (found != m_cache.constEnd() && found->size == entry.size && found->modifiedMs == entry.modifiedMs)
-            kept.insert(entry.path, *found);
-        else
-            toRead.push_back(&entry);
+        return found != m_cache.constEnd() && found->size == entry.size &&
+               found->modifiedMs == entry.modifiedMs;
+    };
+    std::vector<const ScanEntry*> toRead;
+    for (const ScanEntry& entry : files)
+        if (!unchanged(entry)) toRead.push_back(&entry);
+    const bool cacheWhole = toRead.empty() && qsizetype(files.size()) == m_cache.size();
+    QHash<QString, Cached> kept;
+    if (cacheWhole) {
+        kept = m_cache;
+    } else {
+        kept.reserve(qsizetype(files.size()));
+        for (const ScanEntry& entry : files)
+            if (unchanged(entry)) kept.insert(entry.path, m_cache.value(entry.path));
     }
     std::vector<Parsed> parsed;
     ReadAll(toRead, options, parsed);

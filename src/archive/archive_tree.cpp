@@ -40,20 +40,58 @@ QString ValueOf(const QStringList& row, NodeKind kind) {
     return kind == NodeKind::Year ? YearOf(row) : row.value(ColumnOf(kind));
 }
 
-// Distinct non-empty values, sorted as the list sorts cells.
-QStringList Distinct(const SummaryRows& rows, NodeKind kind, const ArchiveFilters* filters) {
-    QSet<QString> seen;
-    QStringList values;
-    for (const QStringList& row : rows) {
-        if (filters ? !PassesRowFilter(row, *filters) : !IsCompleteRow(row)) continue;
-        const QString value = ValueOf(row, kind);
-        if (value.isEmpty() || seen.contains(value)) continue;
-        seen.insert(value);
-        values << value;
+using RowRefs = std::vector<const QStringList*>;
+
+// The rows the tree and the filter lists are made of: with filters, those passing them; without, every
+// complete row. Picked once for all the lists made of them.
+RowRefs Selected(const SummaryRows& rows, const ArchiveFilters* filters) {
+    RowRefs selected;
+    selected.reserve(rows.size());
+    for (const QStringList& row : rows)
+        if (filters ? PassesRowFilter(row, *filters) : IsCompleteRow(row)) selected.push_back(&row);
+    return selected;
+}
+
+// The value a grouping node compares, as a view into the row (the year is the date's first four
+// characters); empty when the row has no such cell.
+QStringView ValueView(const QStringList& row, NodeKind kind) {
+    const int column = kind == NodeKind::Year ? Date : ColumnOf(kind);
+    if (column < 0 || column >= row.size()) return {};
+    const QStringView cell = row.at(column);
+    return kind == NodeKind::Year ? cell.left(4) : cell;
+}
+
+// The distinct non-empty values of each kind, each list sorted as the list sorts cells. One pass over the
+// rows serves every kind: an archive has thousands of rows and a few kinds, and a pass per kind spent
+// most of the archive page's time outside the scan. Consecutive rows (a track's folder) often repeat a
+// value, which is then known without a lookup.
+std::vector<QStringList> DistinctValues(const RowRefs& rows, const std::vector<NodeKind>& kinds) {
+    struct Values {
+        QSet<QString> seen;
+        QStringList list;
+        QString last;
+    };
+    std::vector<Values> values(kinds.size());
+    for (const QStringList* row : rows) {
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            Values& v = values[k];
+            const QStringView view = ValueView(*row, kinds[k]);
+            if (view.isEmpty() || view == v.last) continue;
+            v.last = ValueOf(*row, kinds[k]);
+            if (v.seen.contains(v.last)) continue;
+            v.seen.insert(v.last);
+            v.list << v.last;
+        }
     }
-    std::stable_sort(values.begin(), values.end(),
-                     [](const QString& a, const QString& b) { return CompareCellValues(a, b, false) < 0; });
-    return values;
+    std::vector<QStringList> lists;
+    lists.reserve(values.size());
+    for (Values& v : values) {
+        std::stable_sort(v.list.begin(), v.list.end(), [](const QString& a, const QString& b) {
+            return CompareCellValues(a, b, false) < 0;
+        });
+        lists.push_back(std::move(v.list));
+    }
+    return lists;
 }
 
 QStringList WithAll(const QString& all, QStringList values) {
@@ -84,10 +122,10 @@ QString AllFramesEntry() {
 }
 
 FilterLists BuildFilterLists(const SummaryRows& rows) {
-    return {WithAll(AllYearsEntry(), Distinct(rows, NodeKind::Year, nullptr)),
-            WithAll(AllDriversEntry(), Distinct(rows, NodeKind::Driver, nullptr)),
-            WithAll(AllEnginesEntry(), Distinct(rows, NodeKind::Engine, nullptr)),
-            WithAll(AllFramesEntry(), Distinct(rows, NodeKind::Frame, nullptr))};
+    std::vector<QStringList> lists = DistinctValues(
+        Selected(rows, nullptr), {NodeKind::Year, NodeKind::Driver, NodeKind::Engine, NodeKind::Frame});
+    return {WithAll(AllYearsEntry(), std::move(lists[0])), WithAll(AllDriversEntry(), std::move(lists[1])),
+            WithAll(AllEnginesEntry(), std::move(lists[2])), WithAll(AllFramesEntry(), std::move(lists[3]))};
 }
 
 ArchiveFilters KeepPresentSelections(const ArchiveFilters& filters, const FilterLists& lists) {
@@ -111,24 +149,32 @@ std::vector<TreeNode> BuildTree(const SummaryRows& rows, const ArchiveFilters& f
         tree.push_back({NodeKind::Incomplete, Translate("Incomplete"), false, {}});
 
     // A grouping node appears when it has more than one value; some only while their filter is "all".
-    auto group = [&](NodeKind kind, const char* caption, bool allowed) {
-        const QStringList values = Distinct(rows, kind, &filters);
-        if (!allowed || values.size() < 2) return;
-        TreeNode node{kind, Translate(caption), false, {}};
-        for (const QString& value : values)
-            node.children.push_back({kind, value, true, {}});
-        tree.push_back(std::move(node));
+    struct Group {
+        NodeKind kind;
+        const char* caption;
+        bool allowed;
     };
-    group(NodeKind::Year, N_("Year"), FilterIsAll(filters.year));
-    group(NodeKind::Track, "Track", true);
-    group(NodeKind::Driver, "Driver", FilterIsAll(filters.driver));
-    group(NodeKind::Event, N_("Event"), true);
-    group(NodeKind::Frame, N_("Frame"), FilterIsAll(filters.frame));
-    group(NodeKind::Engine, N_("Engine"), FilterIsAll(filters.engine));
-    group(NodeKind::Type, "Type", true);
+    const Group groups[] = {{NodeKind::Year, N_("Year"), FilterIsAll(filters.year)},
+                            {NodeKind::Track, "Track", true},
+                            {NodeKind::Driver, "Driver", FilterIsAll(filters.driver)},
+                            {NodeKind::Event, N_("Event"), true},
+                            {NodeKind::Frame, N_("Frame"), FilterIsAll(filters.frame)},
+                            {NodeKind::Engine, N_("Engine"), FilterIsAll(filters.engine)},
+                            {NodeKind::Type, "Type", true}};
+    std::vector<NodeKind> kinds;
+    for (const Group& group : groups)
+        kinds.push_back(group.kind);
+    const std::vector<QStringList> values = DistinctValues(Selected(rows, &filters), kinds);
+    for (std::size_t g = 0; g < std::size(groups); ++g) {
+        if (!groups[g].allowed || values[g].size() < 2) continue;
+        TreeNode node{groups[g].kind, Translate(groups[g].caption), false, {}};
+        for (const QString& value : values[g])
+            node.children.push_back({groups[g].kind, value, true, {}});
+        tree.push_back(std::move(node));
+    }
 
     TreeNode best{NodeKind::BestLaps, Translate("Best laps"), false, {}};
-    const QStringList drivers = Distinct(rows, NodeKind::Driver, &filters);
+    const QStringList& drivers = values[2];
     if (FilterIsAll(filters.driver) && drivers.size() > 1)
         for (const QString& driver : drivers)
             best.children.push_back({NodeKind::BestLaps, driver, true, {}});

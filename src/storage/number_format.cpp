@@ -2,25 +2,42 @@
 
 #include "translate.h"
 
+#include <QVarLengthArray>
 #include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
 #include <string>
 
 namespace {
 
 std::atomic<char16_t> g_decimalSeparator{u'.'};
 
-// Strict decimal grammar with "." as the separator: optional sign, digits with at most one point (at
-// least one digit), optional exponent. Blanks around the number are allowed.
-std::optional<double> ParseWithPoint(const QString& text) {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty() || text.trimmed().size() != bytes.size()) return std::nullopt;
+// strtod under the "C" locale whatever the process's LC_NUMERIC is: the application takes the locale from
+// the environment, under which a German or French one would read "1.5" as 1.
+locale_t CNumericLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+
+// Strict decimal grammar with separator as the decimal point (a text holding the other one of "." and ","
+// is refused when the separator is ","): optional sign, digits with at most one point (at least one digit),
+// optional exponent. Blanks around the number are allowed. No allocation: lists parse a number per row.
+std::optional<double> ParseWithSeparator(QStringView text, QChar separator) {
+    text = text.trimmed();
+    QVarLengthArray<char, 64> bytes;
+    for (const QChar c : text) {
+        char16_t unit = c.unicode();
+        if (separator != u'.' && unit == u'.') return std::nullopt;
+        if (unit == separator.unicode()) unit = u'.';
+        if (unit > 0x7f) return std::nullopt;
+        bytes.append(char(unit));
+    }
     const char* p = bytes.constData();
     const char* const end = p + bytes.size();
-    const char* const start = p;
     if (p < end && (*p == '+' || *p == '-')) ++p;
     int digits = 0;
     while (p < end && *p >= '0' && *p <= '9')
@@ -40,18 +57,10 @@ std::optional<double> ParseWithPoint(const QString& text) {
         if (exponentDigits == 0) return std::nullopt;
     }
     if (p != end) return std::nullopt;
-    const std::string number(start, end);
-    const double value = std::strtod(number.c_str(), nullptr);
+    bytes.append('\0');
+    const double value = strtod_l(bytes.constData(), nullptr, CNumericLocale());
     if (!std::isfinite(value)) return std::nullopt;
     return value;
-}
-
-std::optional<double> ParseWithSeparator(const QString& text, QChar separator) {
-    const QChar other = separator == u'.' ? u',' : u'.';
-    if (separator != u'.' && text.contains(other)) return std::nullopt;
-    QString normalized = text;
-    if (separator != u'.') normalized.replace(separator, u'.');
-    return ParseWithPoint(normalized);
 }
 
 // Digits and decimal exponent of the shortest text that reads back as value: value = 0.d1d2d3... x 10^point.

@@ -1,6 +1,10 @@
 #include "storage/number_format.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 class TestNumberFormat : public QObject {
     Q_OBJECT
@@ -39,6 +43,27 @@ class TestNumberFormat : public QObject {
         if (ok) QCOMPARE(*parsed, value);
         QCOMPARE(IsDecimalText(text), ok);
         QCOMPARE(DecimalSeparator(), separator.at(0));
+    }
+
+    // The application takes the locale from the environment; one with a decimal comma must not make
+    // "1.5" read as 1. Where no such locale is installed, a German one is compiled into a temporary folder
+    // from the locale sources (package locales).
+    void parseDecimalIgnoresTheProcessLocale() {
+        const QByteArray before = std::setlocale(LC_NUMERIC, nullptr);
+        QTemporaryDir compiled;
+        bool comma = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+        if (!comma && QFile::exists(QStringLiteral("/usr/share/i18n/locales/de_DE"))) {
+            QProcess::execute(QStringLiteral("localedef"),
+                              {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                               QStringLiteral("UTF-8"), compiled.filePath(QStringLiteral("de_DE.UTF-8"))});
+            qputenv("LOCPATH", QFile::encodeName(compiled.path()));
+            comma = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+            qunsetenv("LOCPATH");
+        }
+        if (!comma) QSKIP("no locale with a decimal comma could be had");
+        const auto value = ParseDecimal(QStringLiteral("1.5"));
+        std::setlocale(LC_NUMERIC, before.constData());
+        QCOMPARE(value, std::optional<double>(1.5));
     }
 
     void integerText_data() {
