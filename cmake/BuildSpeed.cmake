@@ -58,8 +58,8 @@ function(vorlapa_reuse_precompiled target from)
 endfunction()
 
 # Test programs are compiled to be run, not stepped through: in the optimised development build they take
-# light optimisation and line tables only, which halves their compile time (the libraries they test keep
-# the build type's -O2 -g). The test support libraries take the same, so the tests can reuse their
+# light optimisation (and, like the rest of that build, line tables only: the presets' -O2 -g1), which
+# halves their compile time. The test support libraries take the same, so the tests can reuse their
 # precompiled headers.
 set(VORLAPA_TEST_COMPILE_OPTIONS "$<$<CONFIG:RelWithDebInfo>:-O1;-g1>")
 # Under the sanitizers the test programs' own code is instrumented without optimisation (the sanitizers
