@@ -243,22 +243,23 @@ std::vector<QStringList> ArchiveScanner::Scan(const QString& folder, const Summa
 
     // Forget deleted files; collect new and changed ones. When nothing was added, changed or deleted (the
     // usual start with an index), the cache stays as it is instead of being copied entry by entry.
-    auto unchanged = [this](const ScanEntry& entry) {
-        const auto found = m_cache.constFind(entry.path);
-        return found != m_cache.constEnd() && found->size == entry.size &&
-               found->modifiedMs == entry.modifiedMs;
-    };
     std::vector<const ScanEntry*> toRead;
-    for (const ScanEntry& entry : files)
-        if (!unchanged(entry)) toRead.push_back(&entry);
-    const bool cacheWhole = toRead.empty() && qsizetype(files.size()) == m_cache.size();
+    std::vector<QHash<QString, Cached>::const_iterator> unchanged;
+    unchanged.reserve(files.size());
+    for (const ScanEntry& entry : files) {
+        const auto found = m_cache.constFind(entry.path);
+        if (found != m_cache.constEnd() && found->size == entry.size && found->modifiedMs == entry.modifiedMs)
+            unchanged.push_back(found);
+        else
+            toRead.push_back(&entry);
+    }
     QHash<QString, Cached> kept;
-    if (cacheWhole) {
+    if (toRead.empty() && qsizetype(unchanged.size()) == m_cache.size()) {
         kept = m_cache;
     } else {
         kept.reserve(qsizetype(files.size()));
-        for (const ScanEntry& entry : files)
-            if (unchanged(entry)) kept.insert(entry.path, m_cache.value(entry.path));
+        for (const auto& found : unchanged)
+            kept.insert(found.key(), *found);
     }
     std::vector<Parsed> parsed;
     ReadAll(toRead, options, parsed);
